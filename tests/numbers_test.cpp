@@ -1,0 +1,97 @@
+// Number text must match the C library in the C locale, bit for bit.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+
+#include "faderfile/faderfile.h"
+
+namespace {
+
+std::string printed(double v, int d) {
+  char buf[400];
+  snprintf(buf, sizeof buf, "%.*f", d, v);
+  return buf;
+}
+
+std::string fixed(double v, int d) {
+  std::string s;
+  AppendFixed(s, v, d);
+  return s;
+}
+
+}  // namespace
+
+TEST(AppendFixed, MatchesPrintfOnEdgeValues) {
+  const double values[] = {0.0, -0.0, 0.5, 1.5, 2.5, -0.5, 0.125, 0.0625, 1e-6, -1e-6, 0.0005,
+                           0.0015, 12.345f, -144, 12, 1e15, 3.4e38, 1e300, -1e300, 2.675,
+                           INFINITY, -INFINITY, NAN, -NAN, 4.94e-324};
+  for (double v : values)
+    for (int d = 0; d <= 3; d++) EXPECT_EQ(fixed(v, d), printed(v, d)) << v << " " << d;
+}
+
+TEST(AppendFixed, MatchesPrintfOnRandomFloats) {
+  std::mt19937 rng(7);
+  std::uniform_int_distribution<uint32_t> bits;
+  std::uniform_real_distribution<float> small(-20000, 20000);
+  for (int i = 0; i < 200000; i++) {
+    float f;
+    uint32_t b = bits(rng);
+    memcpy(&f, &b, sizeof f);
+    if (i % 2) f = small(rng);
+    if (i % 3 == 0) f = std::round(f * 1000) / 1000;
+    for (int d = 0; d <= 3; d++) ASSERT_EQ(fixed(f, d), printed(f, d)) << f << " " << d;
+  }
+}
+
+TEST(AppendInt, Extremes) {
+  std::string s;
+  AppendInt(s, 0);
+  s += ' ';
+  AppendInt(s, -2147483648L);
+  s += ' ';
+  AppendInt(s, 127);
+  EXPECT_EQ(s, "0 -2147483648 127");
+}
+
+TEST(ParseNumber, MatchesStrtod) {
+  const char *texts[] = {"0",       "-0",   "1.5",      " \t 12.25xyz", "-144.00", "0.1",
+                         "1e40",    "inf",  "-inf",     "nan",          "0x1p3",   ".5",
+                         "-.5",     "5.",   "",         "abc",          "+3",      "1,5",
+                         "1234567890123456789.25",      "0.000000000000000000000000001",
+                         "99999999999999999999999",     "3.4028235e38", "1e-400", "-"};
+  for (const char *t : texts) {
+    char *end;
+    double want = strtod(t, &end);
+    const char *got_end;
+    double got = ParseNumber(t, &got_end);
+    if (std::isnan(want))
+      EXPECT_TRUE(std::isnan(got)) << t;
+    else
+      EXPECT_EQ(memcmp(&want, &got, sizeof got), 0) << t << " " << want << " " << got;
+    EXPECT_EQ(got_end, end) << t;
+  }
+}
+
+TEST(ParseNumber, RoundTripsEveryPrintedFloat) {
+  std::mt19937 rng(11);
+  std::uniform_real_distribution<float> dist(-100000, 100000);
+  for (int i = 0; i < 100000; i++) {
+    float f = dist(rng);
+    for (int d = 0; d <= 3; d++) {
+      std::string s = printed(f, d);
+      ASSERT_EQ((float)ParseNumber(s.c_str()), (float)strtod(s.c_str(), nullptr)) << s;
+    }
+  }
+}
+
+TEST(ParseInt, SaturatesInsteadOfOverflowing) {
+  EXPECT_EQ(ParseInt("12\tx"), 12);
+  EXPECT_EQ(ParseInt("-1"), -1);
+  EXPECT_EQ(ParseInt("G"), 0);
+  EXPECT_GT(ParseInt("2147483648"), 2147483647L);
+  EXPECT_GT(ParseInt("99999999999999999999999"), 0);
+}
