@@ -38,6 +38,9 @@ extern std::string reserve_fbuff;  // the fader text: the last text read or writ
 int CheckForKey(const char *word);  // 1 when word is one of the 52 keywords
 long ReadFaderFile();
 void MakeNewFile();
+// Rebuild text as the carried-over lines of an old file: lines whose first field
+// is not a keyword, up to an "end" line. ScrubEffects starts the result with the
+// mix name line and drops the old first line; ScrubPrefs keeps only the lines.
 void ScrubEffects(std::string &text);
 void ScrubPrefs(std::string &text);
 void AppendBuffer(std::string &text);
