@@ -3,7 +3,7 @@
 # built for use, once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/install-deps.sh cmake make g++ libfltk1.3-dev googletest libgtest-dev xvfb xauth locales
+bash tools/install-deps.sh cmake make g++ libfltk1.3-dev googletest libgtest-dev xvfb xauth xdotool locales
 bash tools/comma-locale.sh
 
 run() {  # build folder, extra cmake options...
