@@ -200,6 +200,27 @@ TEST_F(RoutingTest, ClicksStoreOnlyTheShownRows) {
   }
 }
 
+TEST_F(RoutingTest, BankSpinnerWrapsAndClamps) {
+  for (const Side &s : {Subs(), Vcas()}) {
+    SCOPED_TRACE(s.title);
+    Fl_Input *typed = (Fl_Input *)s.bank->child(0);
+    Fl_Widget *up = s.bank->child(1), *down = s.bank->child(2);
+    Fire(down);
+    EXPECT_EQ(s.bank->value(), 24);
+    EXPECT_EQ(s.ch[0]->value(), 116);
+    Fire(up);
+    EXPECT_EQ(s.ch[4]->value(), 5);
+    typed->value("30");
+    Fire(typed);
+    EXPECT_EQ(s.bank->value(), 24);
+    EXPECT_EQ(s.ch[4]->value(), 120);
+    typed->value("7");
+    Fire(typed);
+    EXPECT_EQ(s.ch[0]->value(), 31);
+  }
+}
+
+// Set by the program rather than the user: still held to the table.
 TEST_F(RoutingTest, BankOutsideItsRangeStaysInTheTable) {
   for (const Side &s : {Subs(), Vcas()}) {
     SCOPED_TRACE(s.title);
