@@ -183,6 +183,7 @@ TEST_F(RoutingTest, BankSpinnerWrapsAndClamps) {
   for (const Side &s : {Subs(), Vcas()}) {
     SCOPED_TRACE(s.heading);
     Fl_Input *typed = (Fl_Input *)s.bank->child(0);
+    Bank(s, 1);
     Fire(s.bank->child(2));  // down from 1
     EXPECT_EQ(s.ch[0]->value(), 116);
     Fire(s.bank->child(1));  // up from 24
