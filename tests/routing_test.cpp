@@ -218,3 +218,85 @@ TEST_F(RoutingTest, NameBoxesShowNamesAndChangeNone) {
     EXPECT_STREQ(s.text[4]->value(), "Bass DI");
   }
 }
+
+namespace {
+
+// The fader file that a store writes from a model that holds routing only.
+std::string FaderFile(const std::string &subs, const std::string &vcas) {
+  return "MixFilename\n\n" + subs + "\n\n" + vcas + "\n\n\n\n\n\n\n" + "\n\nt\t0\t0.000\t0\n" +
+         "\nend\n";
+}
+
+}  // namespace
+
+TEST_F(RoutingTest, StoredRoutingFollowsTheClicks) {
+  WriteFile("faders.txt", "MixFilename\n");
+  Bank(Subs(), 2);
+  Bank(Vcas(), 2);
+  Click(Subs(), 0, 3, 1);  // channel 6 to submix 3
+  Click(Subs(), 1, 3, 1);  // channel 7 to submix 3
+  Click(Subs(), 1, 8, 1);  // channel 7 to submix 8
+  Click(Vcas(), 1, 1, 1);  // channel 7 to VCA 1
+  StageWriteToFile();
+  EXPECT_EQ(ReadFile("faders.txt"),
+            FaderFile("subname\t3\tSubmix 3\nsub\t3\t6,7\nsubname\t8\tSubmix 8\nsub\t8\t7\n",
+                      "vcaname\t1\tVCA 1\nVCA:\t1\t7\n"));
+  // Switching off the only member of submix 8 and of VCA 1 drops their records.
+  Click(Subs(), 1, 8, 0);
+  Click(Vcas(), 1, 1, 0);
+  StageWriteToFile();
+  EXPECT_EQ(ReadFile("faders.txt"), FaderFile("subname\t3\tSubmix 3\nsub\t3\t6,7\n", ""));
+}
+
+TEST_F(RoutingTest, RecalledRoutingOutsideTheWindowsIsWrittenBack) {
+  WriteFile("faders.txt",
+            "MixFilename\n# desk notes\nsub\t2\t3,60,121,127\nsub\t4\t\nVCA:\t6\t122,126\nend\n");
+  StageReadFromFile();
+  EXPECT_EQ(SubOn[3], 1);  // in use with no member, as the file says
+  Bank(Subs(), 2);
+  Click(Subs(), 1, 2, 1);  // channel 7 to submix 2: submix 4 has no member and goes
+  Bank(Vcas(), 2);
+  Click(Vcas(), 2, 6, 1);  // channel 8 to VCA 6
+  EXPECT_EQ(SubOn[3], 0);
+  StageWriteToFile();
+  EXPECT_EQ(ReadFile("faders.txt"),
+            "MixFilename\n# desk notes\n" +
+                FaderFile("subname\t2\tSubmix 2\nsub\t2\t3,7,60,121,127\n",
+                          "vcaname\t6\tVCA 6\nVCA:\t6\t8,122,126\n")
+                    .substr(12));
+}
+
+TEST_F(RoutingTest, StoreResetRecallShowsTheRoutingAgain) {
+  Bank(Subs(), 3);
+  Bank(Vcas(), 3);
+  Click(Subs(), 2, 5, 1);  // channel 13
+  Click(Subs(), 4, 1, 1);  // channel 15
+  Click(Subs(), 4, 2, 1);
+  Click(Vcas(), 0, 8, 1);  // channel 11
+  Click(Vcas(), 2, 5, 1);
+  Bank(Subs(), 1);
+  Click(Subs(), 0, 7, 1);  // channel 1
+  Bank(Subs(), 3);
+  int subAsn[NROWS * NGROUPS], vcaAsn[NROWS * NGROUPS], subOn[NGROUPS], vcaOn[NGROUPS];
+  memcpy(subAsn, SubAsn, sizeof subAsn);
+  memcpy(vcaAsn, VcaAsn, sizeof vcaAsn);
+  memcpy(subOn, SubOn, sizeof subOn);
+  memcpy(vcaOn, VcaOn, sizeof vcaOn);
+  StageWriteToFile();
+  ClearInternalArrays();
+  UpdateSubmix();
+  UpdateVCA();
+  EXPECT_EQ(sub_button_C5->value(), 0);
+  StageReadFromFile();
+  EXPECT_EQ(memcmp(subAsn, SubAsn, sizeof subAsn), 0);
+  EXPECT_EQ(memcmp(vcaAsn, VcaAsn, sizeof vcaAsn), 0);
+  EXPECT_EQ(memcmp(subOn, SubOn, sizeof subOn), 0);
+  EXPECT_EQ(memcmp(vcaOn, VcaOn, sizeof vcaOn), 0);
+  for (const Side &s : {Subs(), Vcas()})
+    for (int i = 0; i < 5; i++)
+      for (int n = 1; n <= 8; n++)
+        EXPECT_EQ(Toggle(s, i, n)->value(), Asn(s, 10 + i, n - 1)) << s.heading << i << n;
+  EXPECT_EQ(sub_button_C5->value(), 1);
+  EXPECT_EQ(vca_button_A8->value(), 1);
+  EXPECT_EQ(SubBank->value(), 3);
+}
