@@ -94,17 +94,25 @@ TEST_F(EffectsTest, WindowControlsAsBuilt) {
     const char *label;
     double min, max, step, init;
     int x, y;
-  } want[] = {
-      {comp1, "threshold", -30, 0, 0.1, 0, 31, 157},     {comp2, "attack", 0.1, 50, 0.1, 10, 31, 197},
-      {comp3, "release", 10, 1000, 1, 200, 31, 237},     {comp4, "ratio", 1.1, 4, 0.1, 1.5, 31, 276},
-      {rms2, "attack", 0.1, 200, 0.1, 10, 151, 197},     {rms4, "ratio", 1.1, 4, 0.1, 1.5, 151, 276},
-      {nlc2, "sample window", 10, 2000, 1, 300, 271, 197}, {nlc3, "ratio", 1.1, 8, 0.1, 2, 271, 237},
-      {lim1, "threshold", -18, 0, 0.1, 0, 391, 157},     {lshelf1, "Hz", 30, 300, 1, 100, 31, 373},
-      {lshelf3, "Q", 0.1, 8, 0.1, 1, 31, 453},           {band1_1, "Hz", 60, 1000, 1, 500, 151, 373},
-      {band2_1, "Hz", 1000, 16000, 1, 2000, 271, 373},   {hshelf1, "Hz", 4000, 16000, 1, 8000, 391, 373},
-      {hshelf2, "dB", -12, 12, 0.1, 0, 391, 413},        {hpass1, "Hz", 60, 600, 1, 100, 31, 553},
-      {fxg1, "dB", -15, 15, 0.1, 0, 151, 553},           {rev_send, "chan send level", -24, 0, 0.1, 0, 271, 553},
-      {trev_send, "chan send level", -24, 0, 0.1, 0, 391, 553}};
+  } want[] = {{comp1, "threshold", -30, 0, 0.1, 0, 31, 157},
+              {comp2, "attack", 0.1, 50, 0.1, 10, 31, 197},
+              {comp3, "release", 10, 1000, 1, 200, 31, 237},
+              {comp4, "ratio", 1.1, 4, 0.1, 1.5, 31, 276},
+              {rms2, "attack", 0.1, 200, 0.1, 10, 151, 197},
+              {rms4, "ratio", 1.1, 4, 0.1, 1.5, 151, 276},
+              {nlc2, "sample window", 10, 2000, 1, 300, 271, 197},
+              {nlc3, "ratio", 1.1, 8, 0.1, 2, 271, 237},
+              {lim1, "threshold", -18, 0, 0.1, 0, 391, 157},
+              {lshelf1, "Hz", 30, 300, 1, 100, 31, 373},
+              {lshelf3, "Q", 0.1, 8, 0.1, 1, 31, 453},
+              {band1_1, "Hz", 60, 1000, 1, 500, 151, 373},
+              {band2_1, "Hz", 1000, 16000, 1, 2000, 271, 373},
+              {hshelf1, "Hz", 4000, 16000, 1, 8000, 391, 373},
+              {hshelf2, "dB", -12, 12, 0.1, 0, 391, 413},
+              {hpass1, "Hz", 60, 600, 1, 100, 31, 553},
+              {fxg1, "dB", -15, 15, 0.1, 0, 151, 553},
+              {rev_send, "chan send level", -24, 0, 0.1, 0, 271, 553},
+              {trev_send, "chan send level", -24, 0, 0.1, 0, 391, 553}};
   for (auto &x : want) {
     SCOPED_TRACE(x.label);
     EXPECT_STREQ(x.s->label(), x.label);
