@@ -81,9 +81,13 @@ TEST_F(EffectsTest, OutOfRangeValueIsShownAndKeptUnclamped) {
   float *row = Plshelf + 12 * NGROUPS;
   row[0] = 1.0f;
   row[1] = 450.0f;  // above the slider's 300, as a file may hold it
+  Pcomp[12 * NGROUPS] = 0.9f;  // on flags truncate: off
+  Php[12 * NGROUPS] = 3e38f;   // beyond any int: on
   RegularNum->value(12);
   Fire(RegularNum);
   EXPECT_TRUE(lshelf0->value());
+  EXPECT_FALSE(comp0->value());
+  EXPECT_TRUE(hpass0->value());
   EXPECT_EQ(lshelf1->value(), 450.0);
   lshelf3->value(2.5);
   Fire(lshelf3);
