@@ -59,7 +59,7 @@ struct Block {
 // In window order: dynamics row, equaliser row, bottom row, each left to right.
 enum { COMP, RMS, NLC, LIM, LSHELF, BAND1, BAND2, HSHELF, HPASS, FXG, REV, TREV, NBLOCKS };
 
-Block blocks[NBLOCKS] = {
+const Block blocks[NBLOCKS] = {
     {"Peak Comp", Pcomp, &comp0, {&comp1, &comp2, &comp3, &comp4}, 4, 0, 0, Call<ComptoArray>,
      {{"threshold", -30, 0, 0.1, 0},
       {"attack", 0.1, 50, 0.1, 10},
@@ -100,6 +100,7 @@ Block blocks[NBLOCKS] = {
 const int loadOrder[NBLOCKS] = {COMP, RMS, NLC, LIM, FXG, LSHELF, BAND1, BAND2, HSHELF, HPASS,
                                 REV, TREV};
 
+// Toggles start 120 apart; the sliders hang below them, one pixel in.
 const int toggleY[3] = {125, 340, 520};
 const int sliderY[3][4] = {{157, 197, 237, 276}, {373, 413, 453}, {553}};
 
@@ -116,7 +117,7 @@ struct ReverbControl {
 };
 
 // In window (and focus) order.
-ReverbControl reverbControls[] = {
+const ReverbControl reverbControls[] = {
     {&rev_rtn, 0, "master rev return", 13, 160, -24, 0, 0.1, 0, 0, &Prtn[0], 1},
     {&trev_rtn, 0, "master trev return", 13, 208, -24, 0, 0.1, 0, 1, &Ptrtn[0], 1},
     {&rev_size, 0, "room length (ft)", 155, 160, 25, 1000, 10, 150, 0, &Prtn[1], 1},
@@ -171,8 +172,8 @@ void buildSliders(int from, int to) {
     const Block &b = blocks[i];
     for (int c = 0; c < b.n; c++) {
       const SliderSpec &s = b.spec[c];
-      *b.slider[c] = slider(30 + 120 * b.col + 1, sliderY[b.row][c], s.label, s.min, s.max,
-                            s.step, s.init, b.cb);
+      *b.slider[c] = slider(31 + 120 * b.col, sliderY[b.row][c], s.label, s.min, s.max, s.step,
+                            s.init, b.cb);
     }
   }
 }
