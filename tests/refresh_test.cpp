@@ -1,0 +1,116 @@
+// The whole-GUI refresh: the effects and reverb windows follow the model.
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Round_Button.H>
+#include <FL/Fl_Spinner.H>
+#include <FL/Fl_Value_Slider.H>
+
+#include <string>
+
+#include "app/app.h"
+#include "effects/effects.h"
+#include "faderfile/faderfile.h"
+#include "model/model.h"
+#include "testutil.h"
+
+class RefreshTest : public ConsoleTest {};
+
+namespace {
+
+void Set(Fl_Button *b, int on) {
+  b->value(on);
+  Fire(b);
+}
+
+void Set(Fl_Value_Slider *s, double v) {
+  s->value(v);
+  Fire(s);
+}
+
+void Show(Fl_Round_Button *selector, Fl_Spinner *number, int n) {
+  number->value(n);
+  Set(selector, 1);
+}
+
+}  // namespace
+
+TEST_F(RefreshTest, StartUpShowsTheBannerAndSlotOne) {
+  EXPECT_EQ(Status(), "Corvessa 1.065");
+  EXPECT_EQ(comp3->value(), 100.0);    // the model's value, not the slider's 200
+  EXPECT_EQ(lshelf1->value(), 500.0);  // beyond the slider's 300, shown as stored
+}
+
+TEST_F(RefreshTest, RecallKeepsTheShownSubmixAndShowsItsRecalledValues) {
+  Show(SelectGroupChannel, GroupNum, 4);
+  const std::string file =
+      "Session A\n\n\n\n\n\n"
+      "band1\tG\t4\t700.0\t-2.0\t3.0\n"
+      "rev\tG\t4\t-10.0\n\n\n"
+      "rtn\t-5.0\t300.0\ntrtn\t-1.0\t200.0\t9.0\nrlp\t5000\nrhp\t300\nwidth\t20\npos\t1\t2\t3\n"
+      "\n\n\n\n\nt\t0\t0.000\t0\n\nend\n";
+  WriteFile("faders.txt", file);
+  StageReadFromFile();
+  EXPECT_EQ(Status(), "Read " + std::to_string(file.size()) + " bytes from faders.txt");
+  EXPECT_EQ(CNL, 131);
+  EXPECT_TRUE(SelectGroupChannel->value());
+  EXPECT_EQ(GroupNum->value(), 4);
+  EXPECT_TRUE(band1_0->value());
+  EXPECT_EQ(band1_1->value(), 700.0);
+  EXPECT_EQ(band1_3->value(), 3.0);
+  EXPECT_TRUE(rev_state->value());
+  EXPECT_EQ(rev_send->value(), -10.0);
+  Fl_Value_Slider *reverb[] = {rev_rtn, rev_size,  trev_rtn,      trev_size,     trev_taps,
+                               Rev_LP1, Rev_HP1,   rev_width,     rev_positionX, rev_positionY,
+                               rev_positionZ};
+  double want[] = {-5, 300, -1, 200, 9, 5000, 300, 20, 1, 2, 3};
+  for (int i = 0; i < 11; i++) EXPECT_EQ(reverb[i]->value(), want[i]) << reverb[i]->label();
+  EXPECT_TRUE(Rev_LP0->value() && Rev_HP0->value());
+}
+
+TEST_F(RefreshTest, WindowSettingsGoThroughTheFaderFileAndBack) {
+  WriteFile("faders.txt", "MixFilename\n");
+  Set(comp1, -12.3);  // channel 1
+  Set(comp0, 1);
+  Set(lshelf0, 1);  // its stored 500 Hz, beyond the slider
+  Set(trev_send, -4.5);
+  Set(trev_state, 1);
+  Show(SelectGroupChannel, GroupNum, 4);
+  Set(hpass1, 120);
+  Set(hpass0, 1);
+  Set(band1_2, 3.5);
+  Set(band1_0, 1);
+  Set(SelectMasterChannel, 1);
+  Set(fxg1, -2.5);
+  Set(fxg0, 1);
+  Set(rev_send, -6);
+  Set(rev_state, 1);
+  Set(Rev_HP1, 220);
+  Set(Rev_HP0, 1);
+  Set(trev_taps, 7);
+  Set(rev_rtn, -3.2);
+
+  StageWriteToFile();
+  const std::string want =
+      "MixFilename\n\n\n\n\n"
+      "comp\t1\t-12.3\t10.0\t100.0\t1.5\nlshelf\t1\t500.0\t0.0\t1.0\ntrev\t1\t-4.5\n\n"
+      "hp\tG\t4\t120.0\nband1\tG\t4\t500.0\t3.5\t1.0\n\n"
+      "fxg\tM\t-2.5\nrev\tM\t-6.0\n\n"
+      "rtn\t-3.2\t150.0\ntrtn\t0.0\t150.0\t7.0\nrhp\t220\nwidth\t50\npos\t37\t39\t43\n"
+      "\n\n\n\n\nt\t0\t0.000\t0\n\nend\n";
+  EXPECT_EQ(ReadFile("faders.txt"), want);
+
+  ClearInternalArrays();
+  StageReadFromFile();
+  EXPECT_EQ(CNL, 1);  // the reset chose channel 1
+  EXPECT_TRUE(comp0->value());
+  EXPECT_EQ(comp1->value(), (double)-12.3f);
+  EXPECT_EQ(trev_taps->value(), 7.0);
+  EXPECT_TRUE(Rev_HP0->value());
+  Show(SelectGroupChannel, GroupNum, 4);
+  EXPECT_EQ(hpass1->value(), 120.0);
+  EXPECT_EQ(band1_2->value(), 3.5);
+  Set(SelectMasterChannel, 1);
+  EXPECT_TRUE(fxg0->value() && rev_state->value());
+  EXPECT_FALSE(comp0->value());
+  StageWriteToFile();
+  EXPECT_EQ(ReadFile("faders.txt"), want);
+}
