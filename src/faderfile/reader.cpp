@@ -83,9 +83,9 @@ float readFloat(const char *f) { return (float)ParseNumber(f); }
 int readSlot(Fields &f, long maxNumber) {
   const char *s = f.next();
   if (!s) return -2;
-  if (!strcmp(s, "M")) return 0;
+  if (s[0] == 'M' && !s[1]) return 0;
   long n;
-  if (!strcmp(s, "G")) {
+  if (s[0] == 'G' && !s[1]) {
     if (!(s = f.next())) return -2;
     return readInt(s, &n) && n >= 1 && n <= NGROUPS ? int(127 + n) : -1;
   }
@@ -294,15 +294,22 @@ void readRecord(Scan &st, Fields &f, const Keyword &k) {
   }
 }
 
-const Keyword *findKeyword(const char *word) {
+// Whether key is the first field word of n characters.
+inline bool is(const char *key, const char *word, size_t n) {
+  size_t i = 0;
+  while (i < n && key[i] && key[i] == word[i]) i++;
+  return i == n && key[n] == 0;
+}
+
+const Keyword *findKeyword(const char *word, size_t n) {
   for (const Keyword &k : keywords)
-    if (k.key[0] == word[0] && !strcmp(k.key, word)) return &k;
+    if (is(k.key, word, n)) return &k;
   return nullptr;
 }
 
-const EffectRecord *findEffect(const char *word) {
+const EffectRecord *findEffect(const char *word, size_t n) {
   for (const EffectRecord &e : Effects)
-    if (e.key[0] == word[0] && !strcmp(e.key, word)) return &e;
+    if (is(e.key, word, n)) return &e;
   return nullptr;
 }
 
@@ -326,11 +333,12 @@ void scanText(std::string &text, bool records, bool cues) {
     char *stop = nl ? nl : end;
     p = nl ? nl + 1 : end;
     *stop = 0;
-    if (stop > line && stop[-1] == '\r') *--stop = 0;
+    while (stop > line && stop[-1] == '\r') *--stop = 0;
 
     char *tab = static_cast<char *>(memchr(line, '\t', stop - line));
     if (tab) *tab = 0;
-    bool isEnd = !strcmp(line, "end");
+    size_t n = (tab ? tab : stop) - line;
+    bool isEnd = n == 3 && !memcmp(line, "end", 3);
     if (seekName) {
       // The first line names the mix. After empty first lines the next line
       // that is not a record offers the name instead.
@@ -347,9 +355,9 @@ void scanText(std::string &text, bool records, bool cues) {
     if (isEnd) break;
 
     Fields f{tab ? tab + 1 : stop};
-    if (const Keyword *k = findKeyword(line)) {
+    if (const Keyword *k = findKeyword(line, n)) {
       if (k->kind <= CUE ? cues : records) readRecord(st, f, *k);
-    } else if (const EffectRecord *e = findEffect(line)) {
+    } else if (const EffectRecord *e = findEffect(line, n)) {
       if (records) ParamsFromBuffer(f, e->key, e->table, e->values + 1);
     }
   }

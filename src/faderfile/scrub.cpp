@@ -15,17 +15,35 @@ const char *const keywords[] = {
     "mono",   "play",    "device",  "wavdir", "mixdir", "launch", "dither"};
 static_assert(sizeof keywords / sizeof *keywords == 52, "52 keywords");
 
+const size_t NKEYS = sizeof keywords / sizeof *keywords;
+
+// The keywords by length (1..7) and first character, for a quick look-up.
+struct KeyIndex {
+  unsigned char count[8][128], index[8][128][8];
+  KeyIndex() : count(), index() {
+    for (size_t i = 0; i < NKEYS; i++) {
+      size_t n = strlen(keywords[i]);
+      unsigned char c = keywords[i][0];
+      index[n][c][count[n][c]++] = (unsigned char)i;
+    }
+  }
+};
+
 bool isKey(const char *word, size_t n) {
-  for (const char *k : keywords)
-    if (strlen(k) == n && memcmp(k, word, n) == 0) return true;
+  static const KeyIndex keys;
+  unsigned char c = word[0];
+  if (n == 0 || n > 7 || c >= 128) return false;
+  for (int j = 0; j < keys.count[n][c]; j++)
+    if (memcmp(keywords[keys.index[n][c][j]], word, n) == 0) return true;
   return false;
 }
 
 // Appends to out the lines of text that are not the program's own: lines whose
 // first field (up to the first tab) is not a keyword and that hold some text
-// besides tabs, each ended by a newline, in their old order and byte for byte.
-// A line ending in CR LF is judged as one ending in LF. The scan ends at a line
-// whose first field is "end". The first line is skipped when skipFirst is set.
+// besides tabs, each ended by a newline, in their old order. Carriage returns at
+// a line's end are dropped, so CR LF lines read and carry over like LF lines. The
+// scan ends at a line whose first field is "end". The first line is skipped when
+// skipFirst is set.
 void carryOver(const std::string &text, std::string &out, bool skipFirst) {
   size_t pos = 0, len = text.size();
   for (bool first = true; pos < len; first = false) {
@@ -33,13 +51,12 @@ void carryOver(const std::string &text, std::string &out, bool skipFirst) {
     const char *nl = static_cast<const char *>(memchr(line, '\n', len - pos));
     size_t n = nl ? size_t(nl - line) : len - pos;
     pos += n + 1;
-    size_t m = n && line[n - 1] == '\r' ? n - 1 : n;  // the line without its CR
-    const char *tab = static_cast<const char *>(memchr(line, '\t', m));
-    size_t field = tab ? size_t(tab - line) : m;
+    while (n && line[n - 1] == '\r') n--;
+    size_t field = 0;
+    while (field < n && line[field] != '\t') field++;
     if (field == 3 && memcmp(line, "end", 3) == 0) break;
     if (first && skipFirst) continue;
-    if (strspn(line, "\t") >= m) continue;  // no text besides tabs
-    if (isKey(line, field)) continue;
+    if (field ? isKey(line, field) : strspn(line, "\t") >= n) continue;  // or only tabs
     out.append(line, n);
     out += '\n';
   }

@@ -1,0 +1,183 @@
+// Recalling faders.txt: what each record sets, and what the reader refuses.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+#include "faderfile/faderfile.h"
+#include "model/model.h"
+#include "testutil.h"
+
+namespace {
+
+class FaderReaderTest : public ConsoleTest {};
+
+// Recalls text as faders.txt; returns what the reader printed.
+std::string recall(const std::string &text) {
+  WriteFile("faders.txt", text);
+  testing::internal::CaptureStdout();
+  StageReadFromFile();
+  return testing::internal::GetCapturedStdout();
+}
+
+int entry(int slot, int cue) { return slot * NCUES + cue; }
+
+}  // namespace
+
+TEST_F(FaderReaderTest, CueBlocksLoadInFileOrder) {
+  IndexActiveArray[5] = 1;
+  CopyName(CueNameBuffer[5], "keep", 64);
+  ChanActive[entry(2, 5)] = 1;
+  std::string text =
+      "My Mix\n\ncue\tIntro\nt\t0\t1.500\t0\nv\t3\t-6.00\nofs\t0.5\nv\tG\t2\t-1\nrmp\t2\n"
+      "shape\t0.5\ninc\t2.25\nvca\t1\t-3\ncue\tinc\nt\t1\t0\t250\ncue\tend\nt\t2\t0\t0\n"
+      "v\tM\t-2\nend\nv\t4\t-9\n";
+  EXPECT_EQ(recall(text), "");
+  EXPECT_EQ(Status(), "Read " + std::to_string(text.size()) + " bytes from faders.txt");
+  EXPECT_STREQ(MixName, "My Mix");
+  EXPECT_STREQ(CueNameBuffer[0], "Intro");
+  EXPECT_EQ(IndexSec[0], 1.5f);
+  EXPECT_EQ(Volume[entry(3, 0)], -6);
+  EXPECT_EQ(Offset[entry(3, 0)], 0.5f);
+  EXPECT_EQ(Volume[entry(129, 0)], -1);
+  EXPECT_EQ(Ramp[entry(129, 0)], 2);
+  EXPECT_EQ(Shape[entry(129, 0)], 0.5f);
+  EXPECT_EQ(Ramp[entry(3, 0)], 0);
+  // "inc": the next cue, 2.25 seconds after the last time.
+  EXPECT_EQ(IndexActiveArray[1], 1);
+  EXPECT_EQ(IndexSec[1], 3.75f);
+  EXPECT_EQ(ChanActive[entry(136, 1)], 1);
+  EXPECT_EQ(Volume[entry(136, 1)], -3);
+  // Names that equal keywords or "end" are names.
+  EXPECT_STREQ(CueNameBuffer[2], "inc");
+  EXPECT_EQ(IndexMsec[2], 250);
+  EXPECT_STREQ(CueNameBuffer[3], "end");
+  EXPECT_EQ(IndexMin[3], 2);
+  EXPECT_EQ(Volume[entry(0, 3)], -2);
+  EXPECT_EQ(ChanActive[entry(4, 3)], 0);
+  // A cue the file does not reach keeps what it held.
+  EXPECT_EQ(IndexActiveArray[5], 1);
+  EXPECT_STREQ(CueNameBuffer[5], "keep");
+  EXPECT_EQ(ChanActive[entry(2, 5)], 1);
+}
+
+TEST_F(FaderReaderTest, EffectsSendsAndReverbSettings) {
+  Pcomp[5 * 8] = 1, Prev[7 * 8] = 1, Pan[9] = 30;
+  Prlp[0] = 1, Prlp[1] = 5000;
+  recall(
+      "Mix\nrhp\t200\nrhp\t300\nwidth\t40\nwidth\t60\ncomp\t3\t-20\t4\t50\t1.5\n"
+      "comp\t3\t-10\t2\t10\t2\ntrev\tG\t1\t-4\npos\t1\t2\t3\np\tM\t-5\n");
+  EXPECT_EQ(Prhp[0], 1);
+  EXPECT_EQ(Prhp[1], 200);
+  EXPECT_EQ(Prev_width, 60);
+  EXPECT_EQ(Prev_position[2], 3);
+  EXPECT_EQ(Prlp[1], 5000);
+  EXPECT_EQ(Pcomp[3 * 8], 1);
+  EXPECT_EQ(Pcomp[3 * 8 + 1], -10);
+  EXPECT_EQ(Pcomp[3 * 8 + 4], 2);
+  EXPECT_EQ(Pcomp[5 * 8], 0);
+  EXPECT_EQ(Prev[7 * 8], 0);
+  EXPECT_EQ(Ptrev[128 * 8], 1);
+  EXPECT_EQ(Ptrev[128 * 8 + 1], -4);
+  EXPECT_EQ(Pan[9], 30);
+  EXPECT_EQ(Pan[0], -5);
+}
+
+TEST_F(FaderReaderTest, MixNameLine) {
+  const struct {
+    const char *text, *name;
+    float records;  // the comp flag and the high-pass it sets: records, not names
+  } cases[] = {{"abc\n", "MixFilename", 0},
+               {"abcd\r\n", "abcd", 0},
+               {"\n\nLate Name\n", "Late Name", 0},
+               {"\ncomp\t3\t1\t2\t3\t4\n", "MixFilename", 1},
+               {"comp\nrhp\t100\n", "comp", 100}};
+  for (auto &c : cases) {
+    CopyName(MixName, "MixFilename", sizeof MixName);
+    Prhp[1] = 0;
+    recall(c.text);
+    EXPECT_STREQ(MixName, c.name) << c.text;
+    EXPECT_EQ(Pcomp[3 * 8] + Prhp[1], c.records) << c.text;
+  }
+  recall(std::string(300, 'm') + "\n");
+  EXPECT_EQ(strlen(MixName), 127u);
+}
+
+TEST_F(FaderReaderTest, RoutingAndNames) {
+  std::string out = recall(
+      "Mix\n# note\tcomp\t3\t1\t2\t3\t4\nsubname\t2\tend\nsub\t2\t4\nsubname\t3\t\nsub\t3\t\n"
+      "vcaname\t1\t" + std::string(200, 'v') + "\nVCA:\t1\t1,0,128,x,,127\nsubmu\t2\nsubso\t3\n");
+  EXPECT_EQ(out,
+            "Channel assigned to VCA 0 is out of range!\nChannel assigned to VCA 0 is out of range!\n"
+            "Channel assigned to VCA 0 is out of range!\n");
+  EXPECT_EQ(Pcomp[3 * 8], 0);
+  EXPECT_STREQ(NameBuffer[129], "end");
+  EXPECT_EQ(SubOn[1], 1);
+  EXPECT_EQ(SubAsn[3 * 8 + 1], 1);
+  EXPECT_STREQ(NameBuffer[130], "");
+  EXPECT_EQ(SubOn[2], 1);
+  EXPECT_EQ(strlen(NameBuffer[136]), 127u);
+  EXPECT_EQ(VcaAsn[0 * 8], 1);
+  EXPECT_EQ(VcaAsn[126 * 8], 1);
+  EXPECT_EQ(MuteArray[129], 1);
+  EXPECT_EQ(SoloArray[130], 1);
+}
+
+TEST_F(FaderReaderTest, BadRecordsAreSkipped) {
+  Pcomp[135 * 8] = 0, Pcomp[0] = 0;
+  std::string out = recall(
+      "Mix\ncomp\t200\t1\t2\t3\t4\ncomp\tG\t9\t1\t2\t3\t4\ncomp\tx\t1\t2\t3\t4\ncomp\t4\t1\t2\n"
+      "hp\tM\t90\np\t144\t50\np\tG\t9\t50\nrev\t150\t-3\nsub\t9\t1,2\nVCA:\t0\t1\nsubmu\t9\n"
+      "v\t1\t-1\nt\t0\t0\t0\nv\t200\t-5\nofs\t0.5\nvca\t9\t-1\nt\t0\nv\tG\n");
+  const char *slot = ">>Channel number out of range or not specified!\n";
+  EXPECT_EQ(out, std::string(slot) + slot + slot + ">>Too few fields in a \"comp\" record; skipped\n" +
+                     slot + "Submix number out of range!\nVCA number out of range!\n" +
+                     "Submix number out of range!\n" + slot + slot +
+                     ">>Too few fields in a \"t\" record; skipped\n");
+  EXPECT_EQ(Pcomp[135 * 8], 0);
+  EXPECT_EQ(Pcomp[0], 0);
+  EXPECT_EQ(Pcomp[4 * 8], 0);
+  EXPECT_EQ(Php[1], 90);
+  EXPECT_EQ(Pan[0] + Pan[136] + Pan[143], 0);
+  EXPECT_EQ(SubOn[0] + SubOn[1] + VcaOn[0], 0);
+  EXPECT_EQ(IndexActiveArray[1], 0);
+  for (int s = 0; s < NSLOTS; s++) {
+    EXPECT_EQ(ChanActive[entry(s, 0)], 0) << s;
+    EXPECT_EQ(Offset[entry(s, 0)], 0) << s;
+  }
+}
+
+TEST_F(FaderReaderTest, CrLfAndCueLimits) {
+  std::string text = "Mix Name\r\nsubname\t1\tDrums\r\nsub\t1\t1,2\r\n\r\nt\t1\t2.5\t3\r\nv\t1\t-6\r\n";
+  for (int k = 1; k < 520; k++) text += "t\t" + std::to_string(k) + "\t0\t0\nv\t2\t-1\n";
+  text += "end\r\nv\t5\t-1\r\n";
+  recall(text);
+  EXPECT_STREQ(MixName, "Mix Name");
+  EXPECT_STREQ(NameBuffer[128], "Drums");
+  EXPECT_EQ(SubAsn[1 * 8], 1);
+  EXPECT_EQ(IndexMsec[0], 3);
+  EXPECT_EQ(Volume[entry(1, 0)], -6);
+  EXPECT_EQ(IndexMin[511], 511);
+  EXPECT_EQ(ChanActive[entry(2, 511)], 1);
+  EXPECT_EQ(ChanActive[entry(5, 0)], 0);
+}
+
+TEST_F(FaderReaderTest, NothingUsableChangesNothing) {
+  Pcomp[8] = 1, Prev[8] = 1;
+  testing::internal::CaptureStdout();
+  StageReadFromFile();
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+  EXPECT_EQ(ReadFile("faders.txt"), "MixFilename\n");
+  EXPECT_EQ(Status(), "Read 0 bytes from faders.txt");
+  EXPECT_EQ(recall(""), "faders.txt file is empty\n");
+  EXPECT_EQ(Status(), "Read 0 bytes from faders.txt");
+  WriteFile("faders.txt", "Huge Mix\n");
+  ASSERT_EQ(truncate("faders.txt", MaxFaderFile + 1), 0);
+  testing::internal::CaptureStdout();
+  StageReadFromFile();
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "faders.txt is larger than 67108864 bytes; not read\n");
+  EXPECT_EQ(Status(), "Read 0 bytes from faders.txt");
+  EXPECT_STREQ(MixName, "MixFilename");
+  EXPECT_EQ(Pcomp[8] + Prev[8], 2);
+}
