@@ -2,6 +2,7 @@
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Round_Button.H>
 
+#include <clocale>
 #include <cstring>
 #include <dirent.h>
 #include <set>
@@ -16,7 +17,14 @@
 
 namespace {
 
-class PrefsFileTest : public ConsoleTest {};
+class PrefsFileTest : public ConsoleTest {
+  // Head, tail and colour keep their values across a model reset.
+  void SetUp() override {
+    ConsoleTest::SetUp();
+    HeadTailArray[0] = HeadTailArray[1] = 0;
+    color = 97;
+  }
+};
 
 const char *const startUp =
     "pre\toff\nstart\t0.000\t0.000\t0\nlength\t0.000\npan\t3.0\noutbits\t24\ndither\t1\ncolor\t97\n";
@@ -181,13 +189,28 @@ TEST_F(PrefsFileTest, RecordsOnlyAtALineStart) {
   EXPECT_EQ(DitherBits, 1);
 }
 
-TEST_F(PrefsFileTest, MissingFileChangesNothing) {
+TEST_F(PrefsFileTest, MissingOrUnreadableFileChangesNothing) {
   SetStatus("kept");
   color = 12;
   ReadPreferencesFile();
   EXPECT_EQ(Status(), "kept");
   EXPECT_EQ(color, 12);
   EXPECT_FALSE(FileExists("prefs.txt"));
+
+  mkdir("prefs.txt", 0755);
+  ReadPreferencesFile();
+  EXPECT_EQ(Status(), "Could not read prefs.txt");
+  EXPECT_EQ(color, 12);
+}
+
+TEST_F(PrefsFileTest, DecimalPointWhateverTheLocale) {
+  if (!setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "no German locale";
+  PanlawStore = 4.5f;
+  std::string text = written();
+  readFrom("head\t0.25\n");
+  setlocale(LC_ALL, "C");
+  EXPECT_NE(text.find("\npan\t4.5\n"), std::string::npos);
+  EXPECT_EQ(HeadTailArray[0], 0.25f);
 }
 
 TEST_F(PrefsFileTest, LongPathsWholeBothWays) {

@@ -155,11 +155,16 @@ TEST_F(TracksTest, LongNamesStoreAndRecallWhole) {
   EXPECT_EQ(written(), first);
 }
 
-TEST_F(TracksTest, MissingFileChangesNothing) {
+TEST_F(TracksTest, MissingOrUnreadableFileChangesNothing) {
   SetStatus("kept");
   name(1, "Kick");
   ReadTracksFile();
   EXPECT_EQ(Status(), "kept");
+  EXPECT_STREQ(NameBuffer[1], "Kick");
+
+  mkdir("tracks.txt", 0755);
+  ReadTracksFile();
+  EXPECT_EQ(Status(), "Could not read tracks.txt");
   EXPECT_STREQ(NameBuffer[1], "Kick");
 }
 
