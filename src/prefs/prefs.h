@@ -77,5 +77,7 @@ bool StoreTextFile(const char *name, const std::string &text);
 // Appends a stored string; a tab, line feed or carriage return becomes a space
 // so that no value can break its record.
 void AppendText(std::string &out, const char *s);
+// A control's value truncated toward zero, saturating at the ends of int (NaN gives 0).
+int TruncateToInt(double v);
 
 #endif

@@ -30,6 +30,13 @@ bool StoreTextFile(const char *name, const std::string &text) {
   return false;
 }
 
+int TruncateToInt(double v) {
+  if (std::isnan(v)) return 0;
+  if (v <= INT_MIN) return INT_MIN;
+  if (v >= INT_MAX) return INT_MAX;
+  return (int)v;
+}
+
 void AppendText(std::string &out, const char *s) {
   for (; *s; s++) out += (*s == '\t' || *s == '\n' || *s == '\r') ? ' ' : *s;
 }
@@ -142,14 +149,6 @@ const Record records[] = {
     {"dither", WHOLE, nullptr, &DitherBits, nullptr, 1},
 };
 
-// A number truncated toward zero, saturating at the ends of int.
-int truncated(double v) {
-  if (std::isnan(v)) return 0;
-  if (v <= INT_MIN) return INT_MIN;
-  if (v >= INT_MAX) return INT_MAX;
-  return (int)v;
-}
-
 int wholeNumber(const char *s) {
   long v = ParseInt(s);
   return v < INT_MIN ? INT_MIN : v > INT_MAX ? INT_MAX : (int)v;
@@ -168,7 +167,7 @@ void apply(const Record &r, const std::vector<std::string> &fields, const std::s
       for (int i = 0; i < r.n && i < values; i++) r.numbers[i] = (float)ParseNumber(fields[i + 1].c_str());
       break;
     case TRUNCATED:
-      if (values > 0) *r.whole = truncated(ParseNumber(fields[1].c_str()));
+      if (values > 0) *r.whole = TruncateToInt(ParseNumber(fields[1].c_str()));
       break;
     case WHOLE:
       if (values > 0) *r.whole = wholeNumber(fields[1].c_str());

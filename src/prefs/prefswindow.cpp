@@ -8,9 +8,9 @@
 #include <FL/Fl_Spinner.H>
 #include <FL/Fl_Value_Input.H>
 #include <FL/filename.H>
-#include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "app/app.h"
@@ -130,11 +130,6 @@ void storeText(Fl_Input *in, char *row, int size) {
   if (strcmp(in->value(), row)) in->value(row);
 }
 
-int clampedColour(double v) {
-  if (!(v > 0)) return 0;  // NaN too
-  return v >= 255 ? 255 : (int)v;
-}
-
 std::vector<Fl_File_Chooser *> choosers;  // the directory choosers made so far
 
 // Frees the directory choosers that have been closed, except the last one opened.
@@ -208,7 +203,7 @@ void MonoToArray() {
   ClearStatus();
 }
 
-void DitherToArray() { DitherBits = (int)std::trunc(std::fmax(-1e9, std::fmin(1e9, dither->value()))); }
+void DitherToArray() { DitherBits = TruncateToInt(dither->value()); }
 
 void StorePath() { storeText(PathDisplay, Path, sizeof Path); }
 void StoreWaveDir() { storeText(WavDirDisplay, WavDirName, sizeof WavDirName); }
@@ -239,11 +234,11 @@ void Set_Directory(Fl_File_Chooser *chooser, void *target) {
   // a trailing slash (except the root).
   const char *pick = chooser->value();
   if (!pick || !*pick) pick = chooser->directory();
-  if (!pick || !*pick) return;
-  char dir[FL_PATH_MAX];
-  fl_filename_absolute(dir, sizeof dir, pick);
-  size_t len = strlen(dir);
-  while (len > 1 && dir[len - 1] == '/') dir[--len] = 0;
+  if (!pick || !*pick || n < 1 || n > 3) return;
+  char absolute[FL_PATH_MAX];
+  fl_filename_absolute(absolute, sizeof absolute, pick);
+  std::string dir = absolute;
+  while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
 
   // The engine path is a prefix of the engine's file name, so it ends in "/".
   static const struct {
@@ -253,18 +248,19 @@ void Set_Directory(Fl_File_Chooser *chooser, void *target) {
   } targets[] = {{Path, &PathDisplay, true},
                  {WavDirName, &WavDirDisplay, false},
                  {MixDirName, &MixDirDisplay, false}};
-  if (n < 1 || n > 3) return;
   const auto &t = targets[n - 1];
-  if (t.slash && dir[len - 1] != '/') dir[len++] = '/', dir[len] = 0;
-  if (len >= sizeof Path) return;  // does not fit: refused
-  CopyName(t.row, dir, sizeof Path);
+  if (t.slash && dir.back() != '/') dir += '/';
+  if (dir.size() >= sizeof Path) return;  // does not fit: refused
+  CopyName(t.row, dir.c_str(), sizeof Path);
   (*t.field)->value(t.row);
 }
 
 // ---- colour
 
 void SetColor() {
-  color = clampedColour(bgcolor->value());
+  color = TruncateToInt(bgcolor->value());
+  if (color > 255) color = 255;
+  if (color < 0) color = 0;
   bgcolor->value(color);
   Fl_Double_Window *windows[] = {FadersWindow,  PrefsWindow, SubWindow,   EffectsWindow,
                                  ControlWindow, VCAWindow,   ReverbWindow};
