@@ -164,7 +164,8 @@ void apply(const Record &r, const std::vector<std::string> &fields, const std::s
       if (rest == "off") PreviewOn = 0;
       break;
     case NUMBERS:
-      for (int i = 0; i < r.n && i < values; i++) r.numbers[i] = (float)ParseNumber(fields[i + 1].c_str());
+      for (int i = 0; i < r.n && i < values; i++)
+        r.numbers[i] = (float)ParseNumber(fields[i + 1].c_str());
       break;
     case TRUNCATED:
       if (values > 0) *r.whole = TruncateToInt(ParseNumber(fields[1].c_str()));
@@ -194,18 +195,22 @@ void ReadPreferencesFile() {
     pos = end + 1;
     if (!line.empty() && line.back() == '\r') line.pop_back();
 
+    size_t tab = line.find('\t');
+    std::string key = line.substr(0, tab);
+    if (key == "end") break;
+    const Record *r = nullptr;
+    for (const Record &k : records)
+      if (key == k.key) r = &k;
+    if (!r) continue;
+
     fields.clear();
     for (size_t f = 0;;) {
-      size_t tab = line.find('\t', f);
-      fields.push_back(line.substr(f, tab == std::string::npos ? std::string::npos : tab - f));
-      if (tab == std::string::npos) break;
-      f = tab + 1;
+      size_t next = line.find('\t', f);
+      fields.push_back(line.substr(f, next == std::string::npos ? std::string::npos : next - f));
+      if (next == std::string::npos) break;
+      f = next + 1;
     }
-    if (fields[0] == "end") break;
-    size_t tab = line.find('\t');
-    std::string rest = tab == std::string::npos ? std::string() : line.substr(tab + 1);
-    for (const Record &r : records)
-      if (fields[0] == r.key) apply(r, fields, rest);
+    apply(*r, fields, tab == std::string::npos ? std::string() : line.substr(tab + 1));
   }
   UpdatePreferences();
 }
