@@ -1,0 +1,216 @@
+// prefs.txt: the output and engine preferences, and the whole-file helpers
+// that it shares with tracks.txt.
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "app/app.h"
+#include "faderfile/faderfile.h"
+#include "model/model.h"
+#include "prefs/prefs.h"
+
+bool LoadTextFile(const char *name, std::string &text) {
+  switch (ReadWholeFile(name, text, MaxTextFile)) {
+    case FILE_OK: return true;
+    case FILE_MISSING: return false;
+    case FILE_TOO_LARGE: SetStatus("%s is too large to read", name); return false;
+    default: SetStatus("Could not read %s", name); return false;
+  }
+}
+
+bool StoreTextFile(const char *name, const std::string &text) {
+  size_t written;
+  errno = 0;
+  int result = ReplaceFile(name, text.data(), text.size(), &written);
+  if (result == WRITE_OK) return true;
+  int err = errno;
+  ReportStoreError("Could not write %s: %s", name, err ? strerror(err) : "short write");
+  return false;
+}
+
+int TruncateToInt(double v) {
+  if (std::isnan(v)) return 0;
+  if (v <= INT_MIN) return INT_MIN;
+  if (v >= INT_MAX) return INT_MAX;
+  return (int)v;
+}
+
+void AppendText(std::string &out, const char *s) {
+  for (; *s; s++) out += (*s == '\t' || *s == '\n' || *s == '\r') ? ' ' : *s;
+}
+
+// ---- writing
+
+namespace {
+
+void appendNumbers(std::string &out, const char *key, const float *v, int n, int lastDecimals) {
+  out += key;
+  for (int i = 0; i < n; i++) {
+    out += '\t';
+    AppendFixed(out, v[i], i == n - 1 ? lastDecimals : 3);
+  }
+  out += '\n';
+}
+
+void appendInt(std::string &out, const char *key, int v) {
+  out += key;
+  out += '\t';
+  AppendInt(out, v);
+  out += '\n';
+}
+
+void appendString(std::string &out, const char *key, const char *s) {
+  out += key;
+  out += '\t';
+  AppendText(out, s);
+  out += '\n';
+}
+
+bool allZero(const float *v, int n) {
+  for (int i = 0; i < n; i++)
+    if (v[i] != 0) return false;
+  return true;
+}
+
+}  // namespace
+
+void WritePreferencesFile() {
+  // Lines of the old file that are not the program's own are kept, so an old
+  // file that cannot be read whole must not be replaced.
+  std::string carried;
+  switch (ReadWholeFile("prefs.txt", carried, MaxTextFile)) {
+    case FILE_OK: ScrubPrefs(carried); break;
+    case FILE_MISSING: break;
+    case FILE_TOO_LARGE:
+      ReportStoreError("Could not store prefs.txt: the old file is too large to keep");
+      return;
+    default: ReportStoreError("Could not store prefs.txt: the old file cannot be read"); return;
+  }
+
+  std::string text = PreviewOn == 1 ? "pre\ton\n" : "pre\toff\n";
+  appendNumbers(text, "start", PreviewArray, 3, 0);
+  appendNumbers(text, "length", PreviewArray + 3, 1, 3);
+  if (!allZero(XinArray, 3)) appendNumbers(text, "xin", XinArray, 3, 3);
+  if (!allZero(XoutArray, 3)) appendNumbers(text, "xout", XoutArray, 3, 3);
+  if (HeadTailArray[0] != 0) appendNumbers(text, "head", HeadTailArray, 1, 3);
+  if (HeadTailArray[1] != 0) appendNumbers(text, "tail", HeadTailArray + 1, 1, 3);
+  if (strlen(Path) > 1) appendString(text, "path", Path);
+  if (MixDirName[0]) appendString(text, "mixdir", MixDirName);
+  if (WavDirName[0]) appendString(text, "wavdir", WavDirName);
+  if (PanlawStore > 0 && (double)PanlawStore < 6.1) appendNumbers(text, "pan", &PanlawStore, 1, 1);
+  appendInt(text, "outbits", OutbitsStore);
+  appendInt(text, "dither", DitherBits);
+  if (monoOn == 1) text += "mono\n";
+  appendInt(text, "color", color);
+  if (strlen(LaunchCommand) > 1) appendString(text, "launch", LaunchCommand);
+  text += carried;
+  text += "end\n";
+
+  if (StoreTextFile("prefs.txt", text)) SetStatus("Wrote %i bytes to prefs.txt", (int)text.size());
+}
+
+// ---- reading
+
+namespace {
+
+enum Kind { PREVIEW, NUMBERS, TRUNCATED, WHOLE, TEXT, MONO };
+
+// The records of prefs.txt and the model fields they fill.
+struct Record {
+  const char *key;
+  Kind kind;
+  float *numbers;  // NUMBERS: n values
+  int *whole;      // TRUNCATED, WHOLE
+  char *text;      // TEXT: a row of n bytes
+  int n;
+};
+
+const Record records[] = {
+    {"pre", PREVIEW, nullptr, nullptr, nullptr, 0},
+    {"start", NUMBERS, PreviewArray, nullptr, nullptr, 3},
+    {"length", NUMBERS, PreviewArray + 3, nullptr, nullptr, 1},
+    {"xin", NUMBERS, XinArray, nullptr, nullptr, 3},
+    {"xout", NUMBERS, XoutArray, nullptr, nullptr, 3},
+    {"head", NUMBERS, HeadTailArray, nullptr, nullptr, 1},
+    {"tail", NUMBERS, HeadTailArray + 1, nullptr, nullptr, 1},
+    {"path", TEXT, nullptr, nullptr, Path, sizeof Path},
+    {"wavdir", TEXT, nullptr, nullptr, WavDirName, sizeof WavDirName},
+    {"mixdir", TEXT, nullptr, nullptr, MixDirName, sizeof MixDirName},
+    {"oname", TEXT, nullptr, nullptr, MixName, sizeof MixName},
+    {"pan", NUMBERS, &PanlawStore, nullptr, nullptr, 1},
+    {"outbits", TRUNCATED, nullptr, &OutbitsStore, nullptr, 1},
+    {"device", TEXT, nullptr, nullptr, DeviceName, sizeof DeviceName},
+    {"play", WHOLE, nullptr, &PlayMode, nullptr, 1},
+    {"mono", MONO, nullptr, nullptr, nullptr, 0},
+    {"color", WHOLE, nullptr, &color, nullptr, 1},
+    {"launch", TEXT, nullptr, nullptr, LaunchCommand, sizeof LaunchCommand},
+    {"dither", WHOLE, nullptr, &DitherBits, nullptr, 1},
+};
+
+int wholeNumber(const char *s) {
+  long v = ParseInt(s);
+  return v < INT_MIN ? INT_MIN : v > INT_MAX ? INT_MAX : (int)v;
+}
+
+// Lays one record over the model. fields[0] is the keyword; rest is the text
+// after the keyword's tab. A keyword with nothing but blanks after it changes nothing.
+void apply(const Record &r, const std::vector<std::string> &fields, const std::string &rest) {
+  int values = rest.find_first_not_of(" \t") == std::string::npos ? 0 : (int)fields.size() - 1;
+  switch (r.kind) {
+    case PREVIEW:
+      if (rest == "on") PreviewOn = 1;
+      if (rest == "off") PreviewOn = 0;
+      break;
+    case NUMBERS:
+      for (int i = 0; i < r.n && i < values; i++)
+        r.numbers[i] = (float)ParseNumber(fields[i + 1].c_str());
+      break;
+    case TRUNCATED:
+      if (values > 0) *r.whole = TruncateToInt(ParseNumber(fields[1].c_str()));
+      break;
+    case WHOLE:
+      if (values > 0) *r.whole = wholeNumber(fields[1].c_str());
+      break;
+    case TEXT:
+      if (values > 0) CopyName(r.text, rest.c_str(), r.n);
+      break;
+    case MONO: monoOn = 1; break;
+  }
+}
+
+}  // namespace
+
+void ReadPreferencesFile() {
+  std::string text;
+  if (!LoadTextFile("prefs.txt", text)) return;
+  SetStatus("Read %i bytes from prefs.txt", (int)text.size());
+
+  std::vector<std::string> fields;
+  for (size_t pos = 0, len = text.size(); pos < len;) {
+    size_t nl = text.find('\n', pos);
+    size_t end = nl == std::string::npos ? len : nl;
+    std::string line = text.substr(pos, end - pos);
+    pos = end + 1;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+
+    size_t tab = line.find('\t');
+    std::string key = line.substr(0, tab);
+    if (key == "end") break;
+    const Record *r = nullptr;
+    for (const Record &k : records)
+      if (key == k.key) r = &k;
+    if (!r) continue;
+
+    fields.clear();
+    for (size_t f = 0;;) {
+      size_t next = line.find('\t', f);
+      fields.push_back(line.substr(f, next == std::string::npos ? std::string::npos : next - f));
+      if (next == std::string::npos) break;
+      f = next + 1;
+    }
+    apply(*r, fields, tab == std::string::npos ? std::string() : line.substr(tab + 1));
+  }
+  UpdatePreferences();
+}

@@ -1,0 +1,100 @@
+// tracks.txt: the regular channels' names with their solo and mute state,
+// one "number name status" line per channel, then "end".
+#include <cstring>
+
+#include "app/app.h"
+#include "faderfile/faderfile.h"
+#include "faders/faders.h"
+#include "model/model.h"
+#include "prefs/prefs.h"
+
+enum { NCHANNELS = 127 };
+
+void WriteTracksFile() {
+  // Channels up to the last one that is named and not muted.
+  int last = 1;
+  for (int c = 1; c <= NCHANNELS; c++)
+    if (MuteArray[c] == 0 && NameBuffer[c][0]) last = c;
+
+  std::string text;
+  for (int c = 1; c <= last; c++) {
+    if (!NameBuffer[c][0]) {  // an unnamed channel is written muted
+      CopyName(NameBuffer[c], "----", sizeof NameBuffer[c]);
+      MuteArray[c] = 1;
+    }
+    AppendInt(text, c);
+    text += ' ';
+    AppendText(text, NameBuffer[c]);
+    text += SoloArray[c] == 1 ? " ++\n" : MuteArray[c] == 1 ? " off\n" : " +\n";
+  }
+  text += "end\n";
+
+  if (StoreTextFile("tracks.txt", text)) SetStatus("Wrote %i bytes to tracks.txt", (int)text.size());
+}
+
+namespace {
+
+bool blank(char c) { return c == ' ' || c == '\t'; }
+
+bool isStatus(const std::string &s) { return s == "+" || s == "++" || s == "off"; }
+
+// Where the records start: after a header line that ends in "begin", if any.
+size_t recordsStart(const std::string &text) {
+  for (size_t p = text.find("begin"); p != std::string::npos; p = text.find("begin", p + 1)) {
+    size_t q = p + 5;
+    if (q < text.size() && text[q] == '\r') q++;
+    if (q == text.size()) return q;
+    if (text[q] == '\n') return q + 1;
+  }
+  return 0;
+}
+
+// Lays record line (its number already taken off) over channel c: the status
+// is the last blank-separated word, the name is the text before it, trimmed.
+// A lone word is the status when it reads like one, otherwise the name.
+void readRecord(int c, const char *s, const char *e) {
+  while (s < e && blank(*s)) s++;
+  while (e > s && blank(e[-1])) e--;
+  const char *w = e;
+  while (w > s && !blank(w[-1])) w--;
+  std::string status(w, e);
+  const char *n = w;
+  while (n > s && blank(n[-1])) n--;
+  std::string name(s, n);
+  if (name.empty() && !isStatus(status)) name.swap(status);
+
+  if (!name.empty()) CopyName(NameBuffer[c], name.c_str(), sizeof NameBuffer[c]);
+  if (status == "++")
+    SoloArray[c] = 1;
+  else if (!status.empty() && status != "+")
+    MuteArray[c] = 1;
+}
+
+}  // namespace
+
+void ReadTracksFile() {
+  std::string text;
+  if (!LoadTextFile("tracks.txt", text)) return;
+  SetStatus("Read %i bytes from tracks.txt", (int)text.size());
+
+  // Record k names channel k, whatever number it carries.
+  int k = 0;
+  for (size_t pos = recordsStart(text), len = text.size(); pos < len && k < NCHANNELS;) {
+    const char *s = text.data() + pos;
+    size_t nl = text.find('\n', pos);
+    const char *e = text.data() + (nl == std::string::npos ? len : nl);
+    pos = nl == std::string::npos ? len : nl + 1;
+    if (e > s && e[-1] == '\r') e--;
+
+    while (s < e && blank(*s)) s++;
+    if (s == e) continue;  // an empty line is no record
+    const char *w = s;
+    while (w < e && !blank(*w)) w++;
+    if (w - s == 3 && memcmp(s, "end", 3) == 0) break;
+    readRecord(++k, w, e);
+  }
+
+  UpdateNames();
+  UpdateSolos();
+  UpdateMutes();
+}

@@ -1,0 +1,136 @@
+// tracks.txt: which channels the writer lists and how, what the reader takes
+// from a file, and failed stores.
+#include <cstring>
+#include <dirent.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include "app/app.h"
+#include "model/model.h"
+#include "prefs/prefs.h"
+#include "testutil.h"
+
+namespace {
+
+class TracksTest : public ConsoleTest {};
+
+void name(int c, const char *text) { strcpy(NameBuffer[c], text); }
+
+std::string written() {
+  WriteTracksFile();
+  return ReadFile("tracks.txt");
+}
+
+void readFrom(const std::string &text) {
+  WriteFile("tracks.txt", text);
+  ReadTracksFile();
+}
+
+}  // namespace
+
+TEST_F(TracksTest, WritesUpToTheLastNamedUnmutedChannel) {
+  name(1, "Kick");
+  name(3, "Snare");
+  MuteArray[3] = 1;
+  name(4, "Vox");
+  SoloArray[4] = 1;
+  std::string want = "1 Kick +\n2 ---- off\n3 Snare off\n4 Vox ++\nend\n";
+  EXPECT_EQ(written(), want);
+  EXPECT_EQ(Status(), "Wrote 45 bytes to tracks.txt");
+  EXPECT_STREQ(NameBuffer[2], "----");  // the model itself changes
+  EXPECT_EQ(MuteArray[2], 1);
+  EXPECT_EQ(written(), want);
+
+  name(10, "Keys");  // named but muted: left out
+  MuteArray[10] = 1;
+  MuteArray[4] = 1;  // soloed and muted is "++"
+  name(6, "Bass");
+  EXPECT_EQ(written(), "1 Kick +\n2 ---- off\n3 Snare off\n4 Vox ++\n5 ---- off\n6 Bass +\nend\n");
+
+  ClearInternalArrays();
+  name(5, "Muted");
+  MuteArray[5] = 1;
+  EXPECT_EQ(written(), "1 ---- off\nend\n");
+  EXPECT_EQ(MuteArray[1], 1);
+}
+
+TEST_F(TracksTest, ReaderTakesRecordsInOrder) {
+  MuteArray[6] = 1;
+  SoloArray[7] = 1;
+  readFrom("Tracks of the mix begin\r\n5 Kick +\n 2  Lead Vox  ++\n\n3 Snare off\r\n4 Hat\n"
+           "9 +\n6 end +\n7 beginner +\nend\n8 Late +\n");
+  EXPECT_EQ(Status(), "Read 109 bytes from tracks.txt");
+  EXPECT_STREQ(NameBuffer[1], "Kick");  // record 1, whatever its number
+  EXPECT_STREQ(NameBuffer[2], "Lead Vox");
+  EXPECT_EQ(SoloArray[2] + MuteArray[2], 1);
+  EXPECT_EQ(MuteArray[3], 1);
+  EXPECT_STREQ(NameBuffer[4], "Hat");  // a lone word is a name...
+  EXPECT_EQ(MuteArray[4], 0);
+  EXPECT_STREQ(NameBuffer[5], "");  // ...unless it is a status
+  EXPECT_STREQ(NameBuffer[6], "end");
+  EXPECT_EQ(MuteArray[6], 1);  // flags are only ever set
+  EXPECT_STREQ(NameBuffer[7], "beginner");
+  EXPECT_EQ(SoloArray[7], 1);
+  EXPECT_STREQ(NameBuffer[8], "");
+
+  std::string text;  // more than 127 records
+  for (int c = 1; c <= 135; c++) text += std::to_string(c) + " T off\n";
+  readFrom(text);
+  EXPECT_STREQ(NameBuffer[128], "Submix 1");
+  EXPECT_EQ(MuteArray[128], 0);
+}
+
+TEST_F(TracksTest, LongNamesWithSpacesRoundTrip) {
+  std::string names[128];
+  for (int c = 1; c <= 127; c++) {
+    names[c] = (std::to_string(c) + "  " + std::string(127, 'a' + c % 26)).substr(0, 127);
+    name(c, names[c].c_str());
+  }
+  std::string first = written();
+  EXPECT_GT(first.size(), 16000u);
+  ClearInternalArrays();
+  ReadTracksFile();
+  for (int c = 1; c <= 127; c++) {
+    EXPECT_EQ(NameBuffer[c], names[c]);
+    EXPECT_EQ(MuteArray[c], 0);
+  }
+  EXPECT_EQ(written(), first);
+}
+
+TEST_F(TracksTest, MissingOrUnreadableFileChangesNothing) {
+  SetStatus("kept");
+  name(1, "Kick");
+  ReadTracksFile();
+  EXPECT_EQ(Status(), "kept");
+  mkdir("tracks.txt", 0755);
+  ReadTracksFile();
+  EXPECT_EQ(Status(), "Could not read tracks.txt");
+  EXPECT_STREQ(NameBuffer[1], "Kick");
+}
+
+TEST_F(TracksTest, AFailedStoreKeepsTheOldFile) {
+  mkdir("tracks.txt", 0755);
+  SaveAll();  // "Store All" keeps the failure
+  EXPECT_NE(Status().find("tracks.txt"), std::string::npos) << Status();
+  EXPECT_TRUE(FileExists("prefs.txt"));
+  rmdir("tracks.txt");
+
+  std::string old = "1 Old +\nend\n";
+  WriteFile("tracks.txt", old);
+  name(1, "Kick");
+  ClearStoreError();
+  rlimit saved, small;
+  getrlimit(RLIMIT_FSIZE, &saved);
+  small = saved;
+  small.rlim_cur = 5;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  WriteTracksFile();
+  setrlimit(RLIMIT_FSIZE, &saved);
+  EXPECT_EQ(ReadFile("tracks.txt"), old);
+  EXPECT_NE(std::string(StoreError).find("tracks.txt"), std::string::npos) << StoreError;
+  DIR *d = opendir(".");
+  int n = 0;
+  while (dirent *e = readdir(d)) n += e->d_name[0] != '.';
+  closedir(d);
+  EXPECT_EQ(n, 2);  // prefs.txt and tracks.txt, no temporary file
+}
