@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "faderfile/faderfile.h"
@@ -177,6 +178,10 @@ TEST_F(FaderReaderTest, NothingUsableChangesNothing) {
   testing::internal::CaptureStdout();
   StageReadFromFile();
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "faders.txt is larger than 67108864 bytes; not read\n");
+  EXPECT_EQ(Status(), "Read 0 bytes from faders.txt");
+  remove("faders.txt");
+  mkfifo("faders.txt", 0644);  // must not wait for a writer
+  StageReadFromFile();
   EXPECT_EQ(Status(), "Read 0 bytes from faders.txt");
   EXPECT_STREQ(MixName, "MixFilename");
   EXPECT_EQ(Pcomp[8] + Prev[8], 2);

@@ -252,3 +252,14 @@ TEST_F(FaderWriterTest, UnreadableFileIsNotReplaced) {
   stat("faders.txt", &st);
   EXPECT_EQ((size_t)st.st_size, MaxFaderFile + 1);
 }
+
+TEST_F(FaderWriterTest, StoreThroughALink) {
+  mkdir("mixes", 0755);
+  WriteFile("mixes/song.txt", "Song\n# mine\n");
+  ASSERT_EQ(symlink("mixes/song.txt", "faders.txt"), 0);
+  StageWriteToFile();
+  struct stat st;
+  lstat("faders.txt", &st);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  EXPECT_EQ(ReadFile("mixes/song.txt"), "MixFilename\n# mine\n" + std::string(StartUpFile + 12));
+}
