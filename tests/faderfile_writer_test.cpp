@@ -1,7 +1,6 @@
 // Storing faders.txt: the bytes of every record, the lines it keeps, and failures.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -105,10 +104,6 @@ int filesIn(const char *path) {
   return n;
 }
 
-double msSince(std::chrono::steady_clock::time_point t) {
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t).count();
-}
-
 }  // namespace
 
 TEST_F(FaderWriterTest, StartUpModel) {
@@ -181,19 +176,13 @@ TEST_F(FaderWriterTest, RoundTrips) {
 
   ClearInternalArrays();
   maximalModel();
-  auto t0 = std::chrono::steady_clock::now();
   StageWriteToFile();
-  double store = msSince(t0);
   first = ReadFile("faders.txt");
+  EXPECT_GT(first.size(), 3000000u);
   ClearInternalArrays();
-  t0 = std::chrono::steady_clock::now();
   StageReadFromFile();
-  double recall = msSince(t0);
-  EXPECT_EQ(MixName, std::string(127, 'n'));
   StageWriteToFile();
   EXPECT_EQ(ReadFile("faders.txt"), first);
-  EXPECT_GT(first.size(), 3000000u);
-  printf("maximal mix: %zu bytes, store %.1f ms, recall %.1f ms\n", first.size(), store, recall);
 }
 
 TEST_F(FaderWriterTest, CommaDecimalLocaleChangesNothing) {
@@ -251,4 +240,15 @@ TEST_F(FaderWriterTest, UnreadableFileIsNotReplaced) {
   struct stat st;
   stat("faders.txt", &st);
   EXPECT_EQ((size_t)st.st_size, MaxFaderFile + 1);
+}
+
+TEST_F(FaderWriterTest, StoreThroughALink) {
+  mkdir("mixes", 0755);
+  WriteFile("mixes/song.txt", "Song\n# mine\n");
+  ASSERT_EQ(symlink("mixes/song.txt", "faders.txt"), 0);
+  StageWriteToFile();
+  struct stat st;
+  lstat("faders.txt", &st);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  EXPECT_EQ(ReadFile("mixes/song.txt"), "MixFilename\n# mine\n" + std::string(StartUpFile + 12));
 }

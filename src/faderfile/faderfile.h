@@ -36,18 +36,24 @@ int ReplaceFile(const char *name, const char *data, size_t len, size_t *written)
 extern std::string reserve_fbuff;  // the fader text: the last text read or written
 
 int CheckForKey(const char *word);  // 1 when word is one of the 52 keywords
+// Reads faders.txt into reserve_fbuff; the bytes read, 0 when nothing usable was
+// read (a missing file is created holding the mix name line).
 long ReadFaderFile();
-void MakeNewFile();
+void MakeNewFile();  // faders.txt holding the mix name ("mixFilename" when it is empty)
 // Rebuild text as the carried-over lines of an old file: lines whose first field
 // is not a keyword, up to an "end" line. ScrubEffects starts the result with the
 // mix name line and drops the old first line; ScrubPrefs keeps only the lines.
 void ScrubEffects(std::string &text);
 void ScrubPrefs(std::string &text);
-void AppendBuffer(std::string &text);
-void VolumePlateToText(std::string &text);
+void AppendBuffer(std::string &text);       // routing, effects and reverb records
+void VolumePlateToText(std::string &text);  // pans, cue blocks, submix mutes and solos, "end"
+// Replaces faders.txt with text; the bytes written, 0 (and the failure reported) when
+// the old file had to be kept.
 long WriteFaderFile(const std::string &text);
-void StageWriteToFile();
-void StageReadFromFile();
+void StageWriteToFile();   // "Store Faders / Effects"
+void StageReadFromFile();  // "Recall Faders / Effects"
+// Lay a fader text over the model: the mix name and every record outside the
+// cue blocks; and the cue blocks.
 void ParseBufferMulti(const char *text);
 void ReadVolumes(const char *text);
 

@@ -11,7 +11,8 @@
 #include <unistd.h>
 
 int ReadWholeFile(const char *name, std::string &text, size_t limit) {
-  int fd = open(name, O_RDONLY | O_CLOEXEC);
+  // Never wait on a pipe or device put in the file's place.
+  int fd = open(name, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return errno == ENOENT ? FILE_MISSING : FILE_UNREADABLE;
   struct stat st;
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -42,7 +43,18 @@ int ReplaceFile(const char *name, const char *data, size_t len, size_t *written)
   (void)once;
   *written = 0;
 
-  std::string tmp = std::string(name) + ".XXXXXX";
+  // A symbolic link is followed: the file it names is the one replaced.
+  std::string target = name;
+  struct stat lst;
+  if (lstat(name, &lst) == 0 && S_ISLNK(lst.st_mode)) {
+    if (char *real = realpath(name, nullptr)) {
+      target = real;
+      free(real);
+    }
+  }
+  name = target.c_str();
+
+  std::string tmp = target + ".XXXXXX";
   int fd = mkstemp(&tmp[0]);
   if (fd < 0) return WRITE_OPEN_FAILED;
   // Keep the old file's permissions; a new file gets the usual ones.

@@ -27,15 +27,15 @@ struct Keyword {
 // Cue records first: they are by far the most common. The other effects are
 // looked up in Effects. count: values of a reverb setting; which filter for "rhp", "rlp".
 const Keyword keywords[] = {
-    {"v", VOLUME, Volume, 0},   {"ofs", OFFSET, Offset, 0},  {"rmp", RAMP, Ramp, 0},
-    {"shape", SHAPE, Shape, 0}, {"vca", VCAVOL, Volume, 0},  {"t", TIME, nullptr, 0},
+    {"v", VOLUME, nullptr, 0},   {"ofs", OFFSET, Offset, 0},  {"rmp", RAMP, Ramp, 0},
+    {"shape", SHAPE, Shape, 0}, {"vca", VCAVOL, nullptr, 0},  {"t", TIME, nullptr, 0},
     {"cue", CUE, nullptr, 0},   {"inc", INC, nullptr, 0},    {"p", PAN, Pan, 0},
     {"rev", SEND, Prev, 0},     {"trev", SEND, Ptrev, 0},    {"rtn", AMOUNT, Prtn, 2},
     {"trtn", AMOUNT, Ptrtn, 3}, {"width", AMOUNT, &Prev_width, 1},
     {"pos", AMOUNT, Prev_position, 3},                       {"rhp", FIRST, Prhp, 0},
     {"rlp", FIRST, Prlp, 1},    {"submu", SUBMU, nullptr, 0}, {"subso", SUBSO, nullptr, 0},
     {"sub", SUB, nullptr, 0},   {"subname", SUBNAME, nullptr, 0},
-    {"VCA:", VCA, nullptr, 1},  {"vcaname", VCANAME, nullptr, 1}};
+    {"VCA:", VCA, nullptr, 0},  {"vcaname", VCANAME, nullptr, 0}};
 
 // The two routing matrices: submixes and VCAs.
 struct Routing {
@@ -50,22 +50,18 @@ const Routing routings[2] = {
 
 const char SlotError[] = ">>Channel number out of range or not specified!\n";
 
-// The fields of one record. The line ends in a zero; each field taken is cut off
-// with a zero in place of the tab after it.
-struct Fields {
-  char *p;
-  // The next field, after any run of tabs; nullptr when the line has ended.
-  const char *next() {
-    while (*p == '\t') p++;
-    if (!*p) return nullptr;
-    char *f = p;
-    while (*p && *p != '\t') p++;
-    if (*p) *p++ = 0;
-    return f;
-  }
-  // The last field: the rest of the line, possibly empty.
-  const char *rest() { return p; }
-};
+// A record's fields are read through a cursor into its line, which ends in a zero;
+// each field taken is cut off with a zero in place of the tab after it.
+
+// The next field, after any run of tabs; nullptr when the line has ended.
+const char *nextField(char *&p) {
+  while (*p == '\t') p++;
+  if (!*p) return nullptr;
+  char *f = p;
+  while (*p && *p != '\t') p++;
+  if (*p) *p++ = 0;
+  return f;
+}
 
 // Reads an integer field as atoi would, but only when it starts with a number.
 bool readInt(const char *f, long *v) {
@@ -80,13 +76,13 @@ float readFloat(const char *f) { return (float)ParseNumber(f); }
 
 // Reads a slot: a channel number 0..maxNumber, "G" and a submix number 1..8, or "M".
 // Returns the slot, -1 when it is not one, -2 when the line ends too early.
-int readSlot(Fields &f, long maxNumber) {
-  const char *s = f.next();
+int readSlot(char *&f, long maxNumber) {
+  const char *s = nextField(f);
   if (!s) return -2;
   if (s[0] == 'M' && !s[1]) return 0;
   long n;
   if (s[0] == 'G' && !s[1]) {
-    if (!(s = f.next())) return -2;
+    if (!(s = nextField(f))) return -2;
     return readInt(s, &n) && n >= 1 && n <= NGROUPS ? int(127 + n) : -1;
   }
   return readInt(s, &n) && n >= 0 && n <= maxNumber ? int(n) : -1;
@@ -95,13 +91,13 @@ int readSlot(Fields &f, long maxNumber) {
 void tooFew(const char *key) { printf(">>Too few fields in a \"%s\" record; skipped\n", key); }
 
 // Takes n - 1 fields and the rest of the line as n values; false when the line is short.
-bool readValues(Fields &f, float *v, int n) {
+bool readValues(char *&f, float *v, int n) {
   for (int i = 0; i < n - 1; i++) {
-    const char *s = f.next();
+    const char *s = nextField(f);
     if (!s) return false;
     v[i] = readFloat(s);
   }
-  v[n - 1] = readFloat(f.rest());
+  v[n - 1] = readFloat(f);
   return true;
 }
 
@@ -125,7 +121,7 @@ bool checkValI(int slot) {
   return false;
 }
 
-void ParamsFromBuffer(Fields &f, const char *key, float *table, int count) {
+void ParamsFromBuffer(char *&f, const char *key, float *table, int count) {
   int slot = readSlot(f, 127);
   if (slot == -2) return tooFew(key);
   if (!checkValI(slot)) return;
@@ -136,13 +132,13 @@ void ParamsFromBuffer(Fields &f, const char *key, float *table, int count) {
   for (int c = 1; c < count; c++) row[c] = v[c - 1];
 }
 
-void Params1D(Fields &f, const char *key, float *array) {
+void Params1D(char *&f, const char *key, float *array) {
   int slot = readSlot(f, NSLOTS - 1);
   if (slot == -2) return tooFew(key);
-  if (slot >= 0) array[slot] = readFloat(f.rest());
+  if (slot >= 0) array[slot] = readFloat(f);
 }
 
-void Params2D(Fields &f, const char *key, float *table) {
+void Params2D(char *&f, const char *key, float *table) {
   int slot = readSlot(f, NSLOTS - 1);
   if (slot == -2) return tooFew(key);
   if (slot < 0) {
@@ -150,39 +146,39 @@ void Params2D(Fields &f, const char *key, float *table) {
     return;
   }
   table[slot * NGROUPS] = 1.0f;
-  table[slot * NGROUPS + 1] = readFloat(f.rest());
+  table[slot * NGROUPS + 1] = readFloat(f);
 }
 
-void ParamGetAmt(Fields &f, const char *key, float *array, int count) {
+void ParamGetAmt(char *&f, const char *key, float *array, int count) {
   float v[3];
   if (!readValues(f, v, count)) return tooFew(key);
   for (int i = 0; i < count; i++) array[i] = v[i];
 }
 
-void ParamGetTwo(Fields &f, float *pair, bool &seen) {
+void ParamGetTwo(char *&f, float *pair, bool &seen) {
   if (seen) return;
   seen = true;
   pair[0] = 1.0f;
-  pair[1] = readFloat(f.rest());
+  pair[1] = readFloat(f);
 }
 
-void ReadSubmixState(Fields &f, int *flags) {
+void ReadSubmixState(char *&f, int *flags) {
   long n;
-  if (readInt(f.rest(), &n) && n >= 1 && n <= NGROUPS)
+  if (readInt(f, &n) && n >= 1 && n <= NGROUPS)
     flags[127 + n] = 1;
   else
     fputs(routings[0].numberError, stdout);
 }
 
 // "sub" or "VCA:" (name false), "subname" or "vcaname" (name true).
-void parseRouting(Scan &st, Fields &f, const char *key, int which, bool name) {
+void parseRouting(Scan &st, char *&f, const char *key, int which, bool name) {
   const Routing &r = routings[which];
-  const char *s = f.next();
+  const char *s = nextField(f);
   if (!s) return tooFew(key);
   long n;
   bool valid = readInt(s, &n) && n >= 1 && n <= NGROUPS;
   if (name) {
-    if (valid) CopyName(NameBuffer[r.firstSlot + n - 1], f.rest(), sizeof NameBuffer[0]);
+    if (valid) CopyName(NameBuffer[r.firstSlot + n - 1], f, sizeof NameBuffer[0]);
     return;
   }
   if (!valid) {
@@ -190,15 +186,15 @@ void parseRouting(Scan &st, Fields &f, const char *key, int which, bool name) {
     return;
   }
   r.on[n - 1] = 1;
-  st.lists[which][n - 1] = f.rest();
+  st.lists[which][n - 1] = f;
   st.listed[which][n - 1] = true;
 }
 
-void ParseSubmix(Scan &st, Fields &f, const char *key, bool name) {
+void ParseSubmix(Scan &st, char *&f, const char *key, bool name) {
   parseRouting(st, f, key, 0, name);
 }
 
-void ParseVCA(Scan &st, Fields &f, const char *key, bool name) {
+void ParseVCA(Scan &st, char *&f, const char *key, bool name) {
   parseRouting(st, f, key, 1, name);
 }
 
@@ -224,23 +220,23 @@ void RouteChannel(const std::string &list, int index) { routeList(list, index, 0
 void RoutetoVCA(const std::string &list, int index) { routeList(list, index, 1); }
 
 // Cue blocks: "cue", "t", "inc", then the entries of the block.
-void readCueRecord(Scan &st, Fields &f, const Keyword &k) {
+void readCueRecord(Scan &st, char *&f, const Keyword &k) {
   switch (k.kind) {
     case CUE:
-      if (st.cue + 1 < NCUES) CopyName(CueNameBuffer[st.cue + 1], f.rest(), sizeof CueNameBuffer[0]);
+      if (st.cue + 1 < NCUES) CopyName(CueNameBuffer[st.cue + 1], f, sizeof CueNameBuffer[0]);
       return;
     case TIME: {
-      const char *m = f.next(), *s = m ? f.next() : nullptr;
+      const char *m = nextField(f), *s = m ? nextField(f) : nullptr;
       if (!s) {
         st.open = false;
         return tooFew(k.key);
       }
       st.min = readFloat(m);
       st.sec = readFloat(s);
-      st.msec = readFloat(f.rest());
+      st.msec = readFloat(f);
     } break;
     case INC:
-      st.sec += readFloat(f.rest());
+      st.sec += readFloat(f);
       break;
     case VOLUME:
     case VCAVOL: {
@@ -249,7 +245,7 @@ void readCueRecord(Scan &st, Fields &f, const Keyword &k) {
       if (k.kind == VOLUME) {
         slot = readSlot(f, NSLOTS - 1);
       } else {
-        const char *s = f.next();
+        const char *s = nextField(f);
         long n;
         slot = !s ? -2 : readInt(s, &n) && n >= 1 && n <= NGROUPS ? int(135 + n) : -1;
       }
@@ -261,11 +257,11 @@ void readCueRecord(Scan &st, Fields &f, const Keyword &k) {
       }
       st.slot = slot;
       ChanActive[slot * NCUES + st.cue] = 1;
-      Volume[slot * NCUES + st.cue] = readFloat(f.rest());
+      Volume[slot * NCUES + st.cue] = readFloat(f);
       return;
     }
     default:  // "ofs", "rmp", "shape"
-      if (st.open && st.slot >= 0) k.target[st.slot * NCUES + st.cue] = readFloat(f.rest());
+      if (st.open && st.slot >= 0) k.target[st.slot * NCUES + st.cue] = readFloat(f);
       return;
   }
   // A new block, from "t" or "inc".
@@ -278,7 +274,7 @@ void readCueRecord(Scan &st, Fields &f, const Keyword &k) {
   IndexActiveArray[st.cue] = 1;
 }
 
-void readRecord(Scan &st, Fields &f, const Keyword &k) {
+void readRecord(Scan &st, char *&f, const Keyword &k) {
   switch (k.kind) {
     case PAN: return Params1D(f, k.key, k.target);
     case SEND: return Params2D(f, k.key, k.target);
@@ -354,7 +350,7 @@ void scanText(std::string &text, bool records, bool cues) {
     }
     if (isEnd) break;
 
-    Fields f{tab ? tab + 1 : stop};
+    char *f = tab ? tab + 1 : stop;
     if (const Keyword *k = findKeyword(line, n)) {
       if (k->kind <= CUE ? cues : records) readRecord(st, f, *k);
     } else if (const EffectRecord *e = findEffect(line, n)) {

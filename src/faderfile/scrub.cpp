@@ -18,23 +18,22 @@ static_assert(sizeof keywords / sizeof *keywords == 52, "52 keywords");
 const size_t NKEYS = sizeof keywords / sizeof *keywords;
 
 // The keywords by length (1..7) and first character, for a quick look-up.
-struct KeyIndex {
-  unsigned char count[8][128], index[8][128][8];
-  KeyIndex() : count(), index() {
-    for (size_t i = 0; i < NKEYS; i++) {
-      size_t n = strlen(keywords[i]);
-      unsigned char c = keywords[i][0];
-      index[n][c][count[n][c]++] = (unsigned char)i;
-    }
-  }
-};
+unsigned char keyCount[8][128], keyIndex[8][128][8];
 
 bool isKey(const char *word, size_t n) {
-  static const KeyIndex keys;
+  static bool indexed = false;
+  if (!indexed) {
+    for (size_t i = 0; i < NKEYS; i++) {
+      size_t len = strlen(keywords[i]);
+      unsigned char c = keywords[i][0];
+      keyIndex[len][c][keyCount[len][c]++] = (unsigned char)i;
+    }
+    indexed = true;
+  }
   unsigned char c = word[0];
   if (n == 0 || n > 7 || c >= 128) return false;
-  for (int j = 0; j < keys.count[n][c]; j++)
-    if (memcmp(keywords[keys.index[n][c][j]], word, n) == 0) return true;
+  for (int j = 0; j < keyCount[n][c]; j++)
+    if (memcmp(keywords[keyIndex[n][c][j]], word, n) == 0) return true;
   return false;
 }
 
