@@ -96,14 +96,6 @@ void maximalModel() {
   Prhp[0] = Prlp[0] = 1;
 }
 
-int filesIn(const char *path) {
-  int n = 0;
-  DIR *d = opendir(path);
-  while (dirent *e = readdir(d)) n += e->d_name[0] != '.';
-  closedir(d);
-  return n;
-}
-
 }  // namespace
 
 TEST_F(FaderWriterTest, StartUpModel) {
@@ -206,7 +198,7 @@ TEST_F(FaderWriterTest, FailedStoreKeepsTheOldFile) {
   EXPECT_EQ(ReadFile("faders.txt/inside"), "mine");
   SaveAll();
   EXPECT_EQ(Status(), "faders.txt file not found!");
-  EXPECT_EQ(filesIn("."), 1);
+  EXPECT_EQ(TemporaryFiles(), 0);
   rmdir("faders.txt/inside");
   system("rm -r faders.txt");
 
@@ -228,7 +220,7 @@ TEST_F(FaderWriterTest, FailedStoreKeepsTheOldFile) {
   EXPECT_EQ(Status(), "faders.txt write error: " + message);
   EXPECT_EQ(out, "write error:  " + message + "\n");
   EXPECT_EQ(ReadFile("faders.txt"), old);
-  EXPECT_EQ(filesIn("."), 1);
+  EXPECT_EQ(TemporaryFiles(), 0);
 }
 
 TEST_F(FaderWriterTest, UnreadableFileIsNotReplaced) {

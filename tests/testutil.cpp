@@ -5,6 +5,8 @@
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Widget.H>
 #include <cstdlib>
+#include <dirent.h>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
@@ -57,3 +59,11 @@ std::string Status() {
 }
 
 void Fire(Fl_Widget *w) { w->do_callback(); }
+
+int TemporaryFiles() {
+  int n = 0;
+  DIR *d = opendir(".");
+  while (dirent *e = readdir(d)) n += strstr(e->d_name, ".txt.") != nullptr;
+  closedir(d);
+  return n;
+}

@@ -21,6 +21,8 @@ class ConsoleTest : public ::testing::Test {
 std::string ReadFile(const std::string &name);
 void WriteFile(const std::string &name, const std::string &text);
 bool FileExists(const std::string &name);
+// Temporary files a store left behind in the working directory ("faders.txt.XXXXXX").
+int TemporaryFiles();
 
 // The status line as shown.
 std::string Status();
