@@ -4,6 +4,7 @@
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
 #include <FL/Fl_Spinner.H>
+#include <FL/filename.H>
 #include <cstring>
 
 #include "app/app.h"
@@ -88,7 +89,7 @@ void Set_File(Fl_File_Chooser *chooser, void *data) {
   int s = (int)(fl_intptr_t)data;
   if (!chooser || s < 1 || s > 127) return;
   const char *path = chooser->value(1);
-  if (!path || !path[0]) return;
+  if (!path || !path[0] || fl_filename_isdir(path)) return;  // no file picked
   if (strlen(path) >= sizeof NameBuffer[s]) {
     SetStatus("Path longer than %i characters: track name unchanged",
               (int)sizeof NameBuffer[s] - 1);
