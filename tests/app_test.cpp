@@ -1,4 +1,5 @@
 // The control window and the top-level commands.
+#include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Menu_Item.H>
@@ -145,4 +146,16 @@ TEST_F(AppTest, StoreErrorKeepsTheFirstFailure) {
   ReportStoreError("second");
   EXPECT_STREQ(StoreError, "first failure");
   EXPECT_EQ(Status(), "second");
+}
+
+TEST_F(AppTest, EscapeClosesNoWindow) {
+  ShowFaders();
+  Fl_Double_Window *windows[] = {FadersWindow, ControlWindow};
+  for (Fl_Double_Window *w : windows) {
+    Fl::e_keysym = FL_Escape;
+    Fl::handle(FL_SHORTCUT, w);
+    EXPECT_TRUE(w->visible()) << w->label();
+  }
+  Fl::handle(FL_CLOSE, FadersWindow);  // the window manager's close still hides it
+  EXPECT_FALSE(FadersWindow->visible());
 }

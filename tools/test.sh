@@ -1,9 +1,19 @@
 #!/usr/bin/env bash
-# Installs what the tests need, builds, and runs every test under Xvfb.
+# Installs what the tests need, builds, and runs every test under Xvfb: once as
+# built for use, once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/install-deps.sh cmake make g++ libfltk1.3-dev googletest libgtest-dev xvfb xauth
-cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVESSA_TESTS=ON >/dev/null
-cmake --build build-test -j"$(nproc)"
-cd build-test
-xvfb-run -a -s "-noreset -screen 0 1280x1024x24" ctest --output-on-failure -j"$(nproc)"
+bash tools/install-deps.sh cmake make g++ libfltk1.3-dev googletest libgtest-dev xvfb xauth xdotool locales
+bash tools/comma-locale.sh
+
+run() {  # build folder, extra cmake options...
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -DCORVESSA_TESTS=ON "$@" >/dev/null
+  cmake --build "$dir" -j"$(nproc)"
+  (cd "$dir" && xvfb-run -a -s "-noreset -screen 0 1280x1024x24" ctest --output-on-failure -j"$(nproc)")
+}
+
+run build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ASAN_OPTIONS=halt_on_error=1:detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  run build-asan -DCMAKE_BUILD_TYPE=Debug -DCORVESSA_SANITIZE=ON

@@ -125,10 +125,19 @@ void RecallAll() {
 
 void FormEngineCommand(char *out, int size) { snprintf(out, size, "%starnell4", Path); }
 
-void Mix() {
-  SetStatus("Mixing");
-  Fl::flush();
-  if (!storeAll()) return;
+namespace {
+
+Fl_Double_Window **const allWindows[] = {&FadersWindow,  &PrefsWindow, &SubWindow,   &EffectsWindow,
+                                         &ControlWindow, &VCAWindow,   &ReverbWindow};
+
+// The pointer of every shown window while the engine runs.
+void setCursor(Fl_Cursor c) {
+  for (Fl_Double_Window **w : allWindows)
+    if (*w && (*w)->shown()) (*w)->cursor(c);
+}
+
+// Runs the engine and says how it ended.
+void runEngine() {
   char command[sizeof Path + 16];
   FormEngineCommand(command, sizeof command);
   fflush(stdout);
@@ -146,6 +155,22 @@ void Mix() {
     SetStatus("Mix failed: the engine exited with status %i", code);
   else
     SetStatus("Mix Complete");
+}
+
+// Windows close through the window manager, never on Escape.
+void closeWindow(Fl_Widget *w, void *) {
+  if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
+  w->hide();
+}
+
+}  // namespace
+
+void Mix() {
+  SetStatus("Mixing");
+  setCursor(FL_CURSOR_WAIT);
+  Fl::flush();
+  if (storeAll()) runEngine();
+  setCursor(FL_CURSOR_DEFAULT);
 }
 
 void ProgramExit() { exit(0); }
@@ -232,4 +257,5 @@ void BuildWindows() {
   make_window6();
   make_window7();
   make_window4();
+  for (Fl_Double_Window **w : allWindows) (*w)->callback(closeWindow);
 }

@@ -23,9 +23,9 @@ bool isKey(const char *word, size_t n) {
 
 // Appends to out the lines of text that are not the program's own: lines whose
 // first field (up to the first tab) is not a keyword and that hold some text
-// besides tabs, each ended by a newline, in their old order. A line ending in
-// CR LF counts as one ending in LF. The scan ends at a line whose first field
-// is "end". The first line is skipped when skipFirst is set.
+// besides tabs, each ended by a newline, in their old order and byte for byte.
+// A line ending in CR LF is judged as one ending in LF. The scan ends at a line
+// whose first field is "end". The first line is skipped when skipFirst is set.
 void carryOver(const std::string &text, std::string &out, bool skipFirst) {
   size_t pos = 0, len = text.size();
   for (bool first = true; pos < len; first = false) {
@@ -33,12 +33,12 @@ void carryOver(const std::string &text, std::string &out, bool skipFirst) {
     const char *nl = static_cast<const char *>(memchr(line, '\n', len - pos));
     size_t n = nl ? size_t(nl - line) : len - pos;
     pos += n + 1;
-    if (n && line[n - 1] == '\r') n--;
-    const char *tab = static_cast<const char *>(memchr(line, '\t', n));
-    size_t field = tab ? size_t(tab - line) : n;
+    size_t m = n && line[n - 1] == '\r' ? n - 1 : n;  // the line without its CR
+    const char *tab = static_cast<const char *>(memchr(line, '\t', m));
+    size_t field = tab ? size_t(tab - line) : m;
     if (field == 3 && memcmp(line, "end", 3) == 0) break;
     if (first && skipFirst) continue;
-    if (strspn(line, "\t") >= n) continue;  // no text besides tabs
+    if (strspn(line, "\t") >= m) continue;  // no text besides tabs
     if (isKey(line, field)) continue;
     out.append(line, n);
     out += '\n';

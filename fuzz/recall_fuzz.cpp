@@ -1,0 +1,10 @@
+// Arbitrary bytes as faders.txt, then the full recall and refresh.
+#include "faderfile/faderfile.h"
+#include "fuzzutil.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+  FuzzSetUp();
+  FuzzWriteFile("faders.txt", data, size);
+  StageReadFromFile();
+  return 0;
+}

@@ -1,0 +1,383 @@
+// The fader file reader: lays faders.txt over the model in one pass over its lines.
+// A record is a line whose first field (its text up to the first tab) is a keyword;
+// the line whose first field is "end" closes the program's part of the file.
+#include <cstdio>
+#include <cstring>
+
+#include "app/app.h"
+#include "effects/effects.h"
+#include "faderfile/faderfile.h"
+#include "faderfile/records.h"
+#include "model/model.h"
+
+namespace {
+
+enum Kind {
+  VOLUME, VCAVOL, OFFSET, RAMP, SHAPE, TIME, INC, CUE,               // cue blocks
+  PAN, SEND, AMOUNT, FIRST, SUBMU, SUBSO, SUB, SUBNAME, VCA, VCANAME  // the rest
+};
+
+struct Keyword {
+  const char *key;
+  Kind kind;
+  float *target;
+  int count;
+};
+
+// Cue records first: they are by far the most common. The other effects are
+// looked up in Effects. count: values of a reverb setting; which filter for "rhp", "rlp".
+const Keyword keywords[] = {
+    {"v", VOLUME, Volume, 0},   {"ofs", OFFSET, Offset, 0},  {"rmp", RAMP, Ramp, 0},
+    {"shape", SHAPE, Shape, 0}, {"vca", VCAVOL, Volume, 0},  {"t", TIME, nullptr, 0},
+    {"cue", CUE, nullptr, 0},   {"inc", INC, nullptr, 0},    {"p", PAN, Pan, 0},
+    {"rev", SEND, Prev, 0},     {"trev", SEND, Ptrev, 0},    {"rtn", AMOUNT, Prtn, 2},
+    {"trtn", AMOUNT, Ptrtn, 3}, {"width", AMOUNT, &Prev_width, 1},
+    {"pos", AMOUNT, Prev_position, 3},                       {"rhp", FIRST, Prhp, 0},
+    {"rlp", FIRST, Prlp, 1},    {"submu", SUBMU, nullptr, 0}, {"subso", SUBSO, nullptr, 0},
+    {"sub", SUB, nullptr, 0},   {"subname", SUBNAME, nullptr, 0},
+    {"VCA:", VCA, nullptr, 1},  {"vcaname", VCANAME, nullptr, 1}};
+
+// The two routing matrices: submixes and VCAs.
+struct Routing {
+  int *on, *asn, firstSlot;
+  const char *numberError, *channelError;
+};
+const Routing routings[2] = {
+    {SubOn, SubAsn, 128, "Submix number out of range!\n",
+     "Channel assigned to sub %i is out of range!\n"},
+    {VcaOn, VcaAsn, 136, "VCA number out of range!\n",
+     "Channel assigned to VCA %i is out of range!\n"}};
+
+const char SlotError[] = ">>Channel number out of range or not specified!\n";
+
+// The fields of one record. The line ends in a zero; each field taken is cut off
+// with a zero in place of the tab after it.
+struct Fields {
+  char *p;
+  // The next field, after any run of tabs; nullptr when the line has ended.
+  const char *next() {
+    while (*p == '\t') p++;
+    if (!*p) return nullptr;
+    char *f = p;
+    while (*p && *p != '\t') p++;
+    if (*p) *p++ = 0;
+    return f;
+  }
+  // The last field: the rest of the line, possibly empty.
+  const char *rest() { return p; }
+};
+
+// Reads an integer field as atoi would, but only when it starts with a number.
+bool readInt(const char *f, long *v) {
+  f += strspn(f, " \t");
+  const char *d = f + (*f == '-' || *f == '+');
+  if (*d < '0' || *d > '9') return false;
+  *v = ParseInt(f);
+  return true;
+}
+
+float readFloat(const char *f) { return (float)ParseNumber(f); }
+
+// Reads a slot: a channel number 0..maxNumber, "G" and a submix number 1..8, or "M".
+// Returns the slot, -1 when it is not one, -2 when the line ends too early.
+int readSlot(Fields &f, long maxNumber) {
+  const char *s = f.next();
+  if (!s) return -2;
+  if (!strcmp(s, "M")) return 0;
+  long n;
+  if (!strcmp(s, "G")) {
+    if (!(s = f.next())) return -2;
+    return readInt(s, &n) && n >= 1 && n <= NGROUPS ? int(127 + n) : -1;
+  }
+  return readInt(s, &n) && n >= 0 && n <= maxNumber ? int(n) : -1;
+}
+
+void tooFew(const char *key) { printf(">>Too few fields in a \"%s\" record; skipped\n", key); }
+
+// Takes n - 1 fields and the rest of the line as n values; false when the line is short.
+bool readValues(Fields &f, float *v, int n) {
+  for (int i = 0; i < n - 1; i++) {
+    const char *s = f.next();
+    if (!s) return false;
+    v[i] = readFloat(s);
+  }
+  v[n - 1] = readFloat(f.rest());
+  return true;
+}
+
+// The state of one scan.
+struct Scan {
+  // cue blocks
+  int cue = -1, slot = 1;
+  bool open = false;  // the current block can take entries
+  float min = 0, sec = 0, msec = 0;
+  // reverb filters: only the first record counts
+  bool seenFirst[2] = {false, false};
+  // routing lists, applied after the scan
+  std::string lists[2][NGROUPS];
+  bool listed[2][NGROUPS] = {};
+};
+
+// Holds an effect record's slot: false, with a message, when it is none.
+bool checkValI(int slot) {
+  if (slot >= 0 && slot <= 135) return true;
+  fputs(SlotError, stdout);
+  return false;
+}
+
+void ParamsFromBuffer(Fields &f, const char *key, float *table, int count) {
+  int slot = readSlot(f, 127);
+  if (slot == -2) return tooFew(key);
+  if (!checkValI(slot)) return;
+  float v[NGROUPS];
+  if (!readValues(f, v, count - 1)) return tooFew(key);
+  float *row = table + slot * NGROUPS;
+  row[0] = 1.0f;
+  for (int c = 1; c < count; c++) row[c] = v[c - 1];
+}
+
+void Params1D(Fields &f, const char *key, float *array) {
+  int slot = readSlot(f, NSLOTS - 1);
+  if (slot == -2) return tooFew(key);
+  if (slot >= 0) array[slot] = readFloat(f.rest());
+}
+
+void Params2D(Fields &f, const char *key, float *table) {
+  int slot = readSlot(f, NSLOTS - 1);
+  if (slot == -2) return tooFew(key);
+  if (slot < 0) {
+    fputs(SlotError, stdout);
+    return;
+  }
+  table[slot * NGROUPS] = 1.0f;
+  table[slot * NGROUPS + 1] = readFloat(f.rest());
+}
+
+void ParamGetAmt(Fields &f, const char *key, float *array, int count) {
+  float v[3];
+  if (!readValues(f, v, count)) return tooFew(key);
+  for (int i = 0; i < count; i++) array[i] = v[i];
+}
+
+void ParamGetTwo(Fields &f, float *pair, bool &seen) {
+  if (seen) return;
+  seen = true;
+  pair[0] = 1.0f;
+  pair[1] = readFloat(f.rest());
+}
+
+void ReadSubmixState(Fields &f, int *flags) {
+  long n;
+  if (readInt(f.rest(), &n) && n >= 1 && n <= NGROUPS)
+    flags[127 + n] = 1;
+  else
+    fputs(routings[0].numberError, stdout);
+}
+
+// "sub" or "VCA:" (name false), "subname" or "vcaname" (name true).
+void parseRouting(Scan &st, Fields &f, const char *key, int which, bool name) {
+  const Routing &r = routings[which];
+  const char *s = f.next();
+  if (!s) return tooFew(key);
+  long n;
+  bool valid = readInt(s, &n) && n >= 1 && n <= NGROUPS;
+  if (name) {
+    if (valid) CopyName(NameBuffer[r.firstSlot + n - 1], f.rest(), sizeof NameBuffer[0]);
+    return;
+  }
+  if (!valid) {
+    fputs(r.numberError, stdout);
+    return;
+  }
+  r.on[n - 1] = 1;
+  st.lists[which][n - 1] = f.rest();
+  st.listed[which][n - 1] = true;
+}
+
+void ParseSubmix(Scan &st, Fields &f, const char *key, bool name) {
+  parseRouting(st, f, key, 0, name);
+}
+
+void ParseVCA(Scan &st, Fields &f, const char *key, bool name) {
+  parseRouting(st, f, key, 1, name);
+}
+
+// Assigns the channels of a comma-separated list to group index of a matrix.
+void routeList(const std::string &list, int index, int which) {
+  const Routing &r = routings[which];
+  size_t pos = 0;
+  while (pos <= list.size()) {
+    size_t comma = list.find(',', pos);
+    if (comma == std::string::npos) comma = list.size();
+    std::string piece = list.substr(pos, comma - pos);
+    pos = comma + 1;
+    if (piece.find_first_not_of(" \t") == std::string::npos) continue;  // empty piece
+    long c;
+    if (readInt(piece.c_str(), &c) && c >= 1 && c <= 127)
+      r.asn[(c - 1) * NGROUPS + index] = 1;
+    else
+      printf(r.channelError, index);
+  }
+}
+
+void RouteChannel(const std::string &list, int index) { routeList(list, index, 0); }
+void RoutetoVCA(const std::string &list, int index) { routeList(list, index, 1); }
+
+// Cue blocks: "cue", "t", "inc", then the entries of the block.
+void readCueRecord(Scan &st, Fields &f, const Keyword &k) {
+  switch (k.kind) {
+    case CUE:
+      if (st.cue + 1 < NCUES) CopyName(CueNameBuffer[st.cue + 1], f.rest(), sizeof CueNameBuffer[0]);
+      return;
+    case TIME: {
+      const char *m = f.next(), *s = m ? f.next() : nullptr;
+      if (!s) {
+        st.open = false;
+        return tooFew(k.key);
+      }
+      st.min = readFloat(m);
+      st.sec = readFloat(s);
+      st.msec = readFloat(f.rest());
+    } break;
+    case INC:
+      st.sec += readFloat(f.rest());
+      break;
+    case VOLUME:
+    case VCAVOL: {
+      if (!st.open) return;
+      int slot;
+      if (k.kind == VOLUME) {
+        slot = readSlot(f, NSLOTS - 1);
+      } else {
+        const char *s = f.next();
+        long n;
+        slot = !s ? -2 : readInt(s, &n) && n >= 1 && n <= NGROUPS ? int(135 + n) : -1;
+      }
+      st.slot = -1;  // modifiers after a bad entry must not land on another slot
+      if (slot == -2) return tooFew(k.key);
+      if (slot == -1) {
+        fputs(SlotError, stdout);
+        return;
+      }
+      st.slot = slot;
+      ChanActive[slot * NCUES + st.cue] = 1;
+      Volume[slot * NCUES + st.cue] = readFloat(f.rest());
+      return;
+    }
+    default:  // "ofs", "rmp", "shape"
+      if (st.open && st.slot >= 0) k.target[st.slot * NCUES + st.cue] = readFloat(f.rest());
+      return;
+  }
+  // A new block, from "t" or "inc".
+  st.cue++;
+  st.open = st.cue < NCUES;
+  if (!st.open) return;
+  IndexMin[st.cue] = st.min;
+  IndexSec[st.cue] = st.sec;
+  IndexMsec[st.cue] = st.msec;
+  IndexActiveArray[st.cue] = 1;
+}
+
+void readRecord(Scan &st, Fields &f, const Keyword &k) {
+  switch (k.kind) {
+    case PAN: return Params1D(f, k.key, k.target);
+    case SEND: return Params2D(f, k.key, k.target);
+    case AMOUNT: return ParamGetAmt(f, k.key, k.target, k.count);
+    case FIRST: return ParamGetTwo(f, k.target, st.seenFirst[k.count]);
+    case SUBMU: return ReadSubmixState(f, MuteArray);
+    case SUBSO: return ReadSubmixState(f, SoloArray);
+    case SUB:
+    case SUBNAME: return ParseSubmix(st, f, k.key, k.kind == SUBNAME);
+    case VCA:
+    case VCANAME: return ParseVCA(st, f, k.key, k.kind == VCANAME);
+    default: return readCueRecord(st, f, k);
+  }
+}
+
+const Keyword *findKeyword(const char *word) {
+  for (const Keyword &k : keywords)
+    if (k.key[0] == word[0] && !strcmp(k.key, word)) return &k;
+  return nullptr;
+}
+
+const EffectRecord *findEffect(const char *word) {
+  for (const EffectRecord &e : Effects)
+    if (e.key[0] == word[0] && !strcmp(e.key, word)) return &e;
+  return nullptr;
+}
+
+// The mix name line: a name of more than three characters replaces the mix name.
+void readMixName(const char *line) {
+  if (strlen(line) > 3) CopyName(MixName, line, sizeof MixName);
+}
+
+// One pass over the lines of text, which it cuts up in place.
+void scanText(std::string &text, bool records, bool cues) {
+  Scan st;
+  if (records) {
+    // Effects and sends without a record are off.
+    for (const EffectRecord &e : Effects)
+      for (int s = 0; s < NSLOTS; s++) e.table[s * NGROUPS] = 0;
+  }
+  char *p = &text[0], *end = p + text.size();
+  bool first = true, seekName = true;
+  for (char *line = p; line < end; line = p) {
+    char *nl = static_cast<char *>(memchr(line, '\n', end - line));
+    char *stop = nl ? nl : end;
+    p = nl ? nl + 1 : end;
+    *stop = 0;
+    if (stop > line && stop[-1] == '\r') *--stop = 0;
+
+    char *tab = static_cast<char *>(memchr(line, '\t', stop - line));
+    if (tab) *tab = 0;
+    bool isEnd = !strcmp(line, "end");
+    if (seekName) {
+      // The first line names the mix. After empty first lines the next line
+      // that is not a record offers the name instead.
+      bool wasFirst = first;
+      first = false;
+      if (stop == line) continue;
+      seekName = false;
+      if (wasFirst || !(isEnd || CheckForKey(line))) {
+        if (tab) *tab = '\t';
+        if (records) readMixName(line);
+        continue;
+      }
+    }
+    if (isEnd) break;
+
+    Fields f{tab ? tab + 1 : stop};
+    if (const Keyword *k = findKeyword(line)) {
+      if (k->kind <= CUE ? cues : records) readRecord(st, f, *k);
+    } else if (const EffectRecord *e = findEffect(line)) {
+      if (records) ParamsFromBuffer(f, e->key, e->table, e->values + 1);
+    }
+  }
+  for (int which = 0; which < 2; which++)
+    for (int g = 0; g < NGROUPS; g++)
+      if (st.listed[which][g] && routings[which].on[g] == 1)
+        (which ? RoutetoVCA : RouteChannel)(st.lists[which][g], g);
+}
+
+}  // namespace
+
+void ParseBufferMulti(const char *text) {
+  std::string work(text);
+  scanText(work, true, false);
+}
+
+void ReadVolumes(const char *text) {
+  std::string work(text);
+  scanText(work, false, true);
+}
+
+void StageReadFromFile() {
+  long n = ReadFaderFile();
+  SetStatus("Read %i bytes from faders.txt", (int)n);
+  if (n > 0) {
+    std::string work(reserve_fbuff);
+    scanText(work, true, true);
+  }
+  StageVolPlateUpdate();
+  UpdateGUI();
+}

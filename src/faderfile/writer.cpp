@@ -1,0 +1,286 @@
+// The fader file writer: faders.txt from the model, keeping the lines it does not own.
+#include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
+
+#include "app/app.h"
+#include "faderfile/faderfile.h"
+#include "faderfile/records.h"
+#include "model/model.h"
+
+std::string reserve_fbuff;
+
+const EffectRecord Effects[NEFFECTS] = {
+    {"hp", Php, 1},         {"comp", Pcomp, 4},     {"rms", Prms, 4},     {"nlc", Pnlc, 3},
+    {"lim", Plim, 1},       {"band1", Pband1, 3},   {"band2", Pband2, 3}, {"hshelf", Phshelf, 3},
+    {"lshelf", Plshelf, 3}, {"rev", Prev, 1},       {"trev", Ptrev, 1},   {"fxg", Pfxg, 1}};
+const int MasterOrder[NEFFECTS] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 11, 9, 10};
+
+namespace {
+
+const char FaderFile[] = "faders.txt";
+
+// Appends a name row; a stray tab or line break in it must not break the record.
+void appendName(std::string &t, const char *row, size_t size) {
+  size_t n = strnlen(row, size), start = t.size();
+  t.append(row, n);
+  for (size_t i = start; i < t.size(); i++)
+    if (t[i] == '\t' || t[i] == '\n' || t[i] == '\r') t[i] = ' ';
+}
+
+std::string mixNameLine() {
+  std::string t;
+  appendName(t, MixName, sizeof MixName);
+  t += '\n';
+  return t;
+}
+
+// A slot as records name it: "n" for a channel, "G\tn" for a submix, "M" for the master.
+void appendSlot(std::string &t, int slot) {
+  if (slot == 0) {
+    t += 'M';
+  } else if (slot < 128) {
+    AppendInt(t, slot);
+  } else {
+    t += "G\t";
+    AppendInt(t, slot - 127);
+  }
+}
+
+// "subname" and "sub" (or "vcaname" and "VCA:") of every group in use.
+void appendRouting(std::string &t, const char *nameKey, const char *listKey, const int *on,
+                   const int *asn, int firstSlot) {
+  for (int g = 0; g < NGROUPS; g++) {
+    if (on[g] != 1) continue;
+    t += nameKey;
+    t += '\t';
+    AppendInt(t, g + 1);
+    t += '\t';
+    appendName(t, NameBuffer[firstSlot + g], sizeof NameBuffer[0]);
+    t += '\n';
+    t += listKey;
+    t += '\t';
+    AppendInt(t, g + 1);
+    t += '\t';
+    bool first = true;
+    for (int r = 0; r < NROWS; r++) {
+      if (asn[r * NGROUPS + g] != 1) continue;
+      if (!first) t += ',';
+      AppendInt(t, r + 1);
+      first = false;
+    }
+    t += '\n';
+  }
+}
+
+void appendEffects(std::string &t, int slot, const int *order) {
+  for (int i = 0; i < NEFFECTS; i++) {
+    const EffectRecord &e = Effects[order ? order[i] : i];
+    const float *row = e.table + slot * NGROUPS;
+    if (row[0] != 1.0f) continue;
+    t += e.key;
+    t += '\t';
+    appendSlot(t, slot);
+    for (int c = 1; c <= e.values; c++) {
+      t += '\t';
+      AppendFixed(t, row[c], 1);
+    }
+    t += '\n';
+  }
+}
+
+bool sendsUsed(const float *table) {
+  for (int s = 0; s < NSLOTS; s++)
+    if (table[s * NGROUPS] == 1.0f) return true;
+  return false;
+}
+
+// A record of a keyword and values with the given decimals.
+void appendValues(std::string &t, const char *key, const float *v, int n, int decimals) {
+  t += key;
+  for (int i = 0; i < n; i++) {
+    t += '\t';
+    AppendFixed(t, v[i], decimals);
+  }
+  t += '\n';
+}
+
+void appendModifier(std::string &t, const char *key, float v) {
+  t += key;
+  t += '\t';
+  AppendFixed(t, v, 3);
+  t += '\n';
+}
+
+// The entries of cue k: slots 1..127, submixes, VCAs, then the master.
+void appendEntries(std::string &t, int k) {
+  for (int i = 1; i <= NSLOTS; i++) {
+    int s = i % NSLOTS, e = s * NCUES + k;
+    if (ChanActive[e] != 1) continue;
+    if (s > 135) {
+      t += "vca\t";
+      AppendInt(t, s - 135);
+    } else {
+      t += "v\t";
+      appendSlot(t, s);
+    }
+    t += '\t';
+    AppendFixed(t, Volume[e], 2);
+    t += '\n';
+    if (Offset[e] != 0) appendModifier(t, "ofs", Offset[e]);
+    if (Ramp[e] != 0) appendModifier(t, "rmp", Ramp[e]);
+    if (Shape[e] != 1.0f) appendModifier(t, "shape", Shape[e]);
+  }
+}
+
+// Creates faders.txt holding the mix name line; false when it could not be.
+bool makeNewFile() {
+  if (!MixName[0]) CopyName(MixName, "mixFilename", sizeof MixName);
+  std::string t = mixNameLine();
+  size_t written;
+  if (ReplaceFile(FaderFile, t.data(), t.size(), &written) == WRITE_OK) return true;
+  printf("faders.txt could not be created\n");
+  return false;
+}
+
+// Reads faders.txt into reserve_fbuff. Returns the bytes read, 0 when nothing
+// usable was read; *state tells why. A missing file is created.
+long loadFaderFile(int *state) {
+  std::string text;
+  *state = ReadWholeFile(FaderFile, text, MaxFaderFile);
+  switch (*state) {
+    case FILE_MISSING:
+      if (makeNewFile()) SetStatus("Created new faders.txt file");
+      reserve_fbuff = mixNameLine();
+      return 0;
+    case FILE_TOO_LARGE:
+      printf("faders.txt is larger than %zu bytes; not read\n", MaxFaderFile);
+      return 0;
+    case FILE_UNREADABLE:
+      printf("fader file read error\n");
+      return 0;
+  }
+  if (text.empty()) {
+    printf("faders.txt file is empty\n");
+    return 0;
+  }
+  reserve_fbuff.swap(text);
+  return (long)reserve_fbuff.size();
+}
+
+}  // namespace
+
+long ReadFaderFile() {
+  int state;
+  return loadFaderFile(&state);
+}
+
+void MakeNewFile() { makeNewFile(); }
+
+void AppendBuffer(std::string &text) {
+  text += '\n';
+  appendRouting(text, "subname", "sub", SubOn, SubAsn, 128);
+  text += "\n\n";
+  appendRouting(text, "vcaname", "VCA:", VcaOn, VcaAsn, 136);
+  text += '\n';
+  for (int s = 1; s < 128; s++) appendEffects(text, s, nullptr);
+  text += '\n';
+  for (int s = 128; s < 136; s++) appendEffects(text, s, nullptr);
+  text += '\n';
+  appendEffects(text, 0, MasterOrder);
+  text += '\n';
+
+  bool rev = sendsUsed(Prev), trev = sendsUsed(Ptrev);
+  if (rev) appendValues(text, "rtn", Prtn, 2, 1);
+  if (trev) appendValues(text, "trtn", Ptrtn, 3, 1);
+  if (Prlp[0] == 1.0f) appendValues(text, "rlp", Prlp + 1, 1, 0);
+  if (Prhp[0] == 1.0f) appendValues(text, "rhp", Prhp + 1, 1, 0);
+  if ((rev || trev) && Prev_width >= 0 && Prev_width <= 100)
+    appendValues(text, "width", &Prev_width, 1, 0);
+  if (rev || trev) appendValues(text, "pos", Prev_position, 3, 0);
+  text += '\n';
+}
+
+void VolumePlateToText(std::string &text) {
+  // One line per entry and modifier: reserve for them all at once.
+  size_t lines = 0;
+  for (int e = 0; e < NSLOTS * NCUES; e++) lines += ChanActive[e] == 1;
+  text.reserve(text.size() + 4096 + lines * 64 + NCUES * (sizeof CueNameBuffer[0] + 32));
+
+  text += '\n';
+  for (int i = 1; i <= 136; i++) {
+    int s = i % 136;
+    if (Pan[s] == 0) continue;
+    text += "p\t";
+    appendSlot(text, s);
+    text += '\t';
+    AppendFixed(text, Pan[s], 0);
+    text += '\n';
+  }
+  text += '\n';
+
+  for (int k = 0; k < NCUES; k++) {
+    if (IndexActiveArray[k] != 1) continue;
+    text += '\n';
+    if (strnlen(CueNameBuffer[k], sizeof CueNameBuffer[0]) >= 2) {
+      text += "\ncue\t";
+      appendName(text, CueNameBuffer[k], sizeof CueNameBuffer[0]);
+      text += '\n';
+    }
+    text += "\nt\t";
+    AppendFixed(text, IndexMin[k], 0);
+    text += '\t';
+    AppendFixed(text, IndexSec[k], 3);
+    text += '\t';
+    AppendFixed(text, IndexMsec[k], 0);
+    text += '\n';
+    appendEntries(text, k);
+  }
+  text += '\n';
+
+  const char *keys[] = {"submu\t", "subso\t"};
+  const int *flags[] = {MuteArray, SoloArray};
+  for (int i = 0; i < 2; i++)
+    for (int n = 1; n <= NGROUPS; n++) {
+      if (flags[i][127 + n] != 1) continue;
+      text += keys[i];
+      AppendInt(text, n);
+      text += '\n';
+    }
+  text += "end\n";
+}
+
+long WriteFaderFile(const std::string &text) {
+  size_t written;
+  switch (ReplaceFile(FaderFile, text.data(), text.size(), &written)) {
+    case WRITE_OK:
+      return (long)text.size();
+    case WRITE_SHORT:
+      printf("write error:  expected %zu, returned %zu\n", text.size(), written);
+      ReportStoreError("faders.txt write error: expected %zu, returned %zu", text.size(), written);
+      return 0;
+    default:  // the file could not be created or put in place
+      ReportStoreError("faders.txt file not found!");
+      return 0;
+  }
+}
+
+void StageWriteToFile() {
+  int state;
+  long n = loadFaderFile(&state);
+  // A file that exists but could not be read whole holds lines we must not lose.
+  struct stat st;
+  if ((state == FILE_UNREADABLE || state == FILE_TOO_LARGE) && stat(FaderFile, &st) == 0 &&
+      S_ISREG(st.st_mode)) {
+    ReportStoreError("faders.txt could not be read whole, so it was not replaced");
+    return;
+  }
+  if (n > 0)
+    ScrubEffects(reserve_fbuff);
+  else
+    reserve_fbuff = mixNameLine();
+  AppendBuffer(reserve_fbuff);
+  VolumePlateToText(reserve_fbuff);
+  long written = WriteFaderFile(reserve_fbuff);
+  if (written > 0) SetStatus("Wrote %li bytes to faders.txt", written);
+}
