@@ -256,11 +256,11 @@ void buildCueControls() {
   CueName->maximum_size(sizeof CueNameBuffer[0] - 1);
   CueName->callback(Call<CueNameToArray>);
 
-  GuiMin = timeField(450, "min/meas");
-  GuiSec = timeField(502, "sec/beat");
-  GuiMsec = timeField(554, "msec/tick");
+  GuiMin = timeField(430, "min/meas");
+  GuiSec = timeField(494, "sec/beat");
+  GuiMsec = timeField(558, "msec/tick");
 
-  Fl_Menu_Button *edit = new Fl_Menu_Button(450, 112, 85, 20, "Edit Index");
+  Fl_Menu_Button *edit = new Fl_Menu_Button(494, 112, 85, 20, "Edit Index");
   edit->labelsize(12);
   edit->labelcolor(LABEL);
   edit->textsize(12);
