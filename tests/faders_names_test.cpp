@@ -4,10 +4,10 @@
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
 #include <FL/Fl_Spinner.H>
+#include <sys/stat.h>
 
 #include <cstring>
 #include <string>
-#include <sys/stat.h>
 
 #include "app/app.h"
 #include "effects/effects.h"

@@ -97,8 +97,8 @@ TEST_F(FadersStripsTest, EveryStoreClearsTheStatusLine) {
   pan3->value(101);
   Bank->value(10);  // and those of unavailable strips
   Fire(Bank);
-  Fl_Widget *stores[] = {vol2, ofs2, A2, solo2, mute2, ramp2, shape2, pan13,
-                         ramp3, shape3, pan3, vol11, ramp11, pan12};
+  Fl_Widget *stores[] = {vol2,  ofs2,  A2,     solo2, mute2, ramp2,  shape2,
+                         pan13, ramp3, shape3, pan3,  vol11, ramp11, pan12};
   for (Fl_Widget *w : stores) {
     SetStatus("Wrote 41 bytes to faders.txt");
     Fire(w);

@@ -1,6 +1,7 @@
 // The current cue: its time and active flag, and the cue list edits.
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Value_Input.H>
+
 #include <cstring>
 
 #include "app/app.h"

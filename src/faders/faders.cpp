@@ -8,6 +8,7 @@
 #include <FL/Fl_Spinner.H>
 #include <FL/Fl_Value_Input.H>
 #include <FL/Fl_Value_Output.H>
+
 #include <cfloat>
 #include <cmath>
 
@@ -20,55 +21,54 @@ Fl_Button *IndexActive, *MixButton3;
 Fl_Input *CueName, *MixNameInput;
 Fl_Value_Input *GuiMin, *GuiSec, *GuiMsec;
 
-Fl_Button *solo1, *solo2, *solo3, *solo4, *solo5, *solo6, *solo7, *solo8, *solo9, *solo10,
-    *solo11, *solo12;
-Fl_Button *mute1, *mute2, *mute3, *mute4, *mute5, *mute6, *mute7, *mute8, *mute9, *mute10,
-    *mute11, *mute12;
+Fl_Button *solo1, *solo2, *solo3, *solo4, *solo5, *solo6, *solo7, *solo8, *solo9, *solo10, *solo11,
+    *solo12;
+Fl_Button *mute1, *mute2, *mute3, *mute4, *mute5, *mute6, *mute7, *mute8, *mute9, *mute10, *mute11,
+    *mute12;
 Fl_Value_Output *DispNum1, *DispNum2, *DispNum3, *DispNum4, *DispNum5, *DispNum6, *DispNum7,
     *DispNum8, *DispNum9, *DispNum10, *DispNum11, *DispNum12;
-Fl_Input *name1, *name2, *name3, *name4, *name5, *name6, *name7, *name8, *name9, *name10,
-    *name11, *name12;
+Fl_Input *name1, *name2, *name3, *name4, *name5, *name6, *name7, *name8, *name9, *name10, *name11,
+    *name12;
 Fl_Output *name13;
-Fl_Button *browse1, *browse2, *browse3, *browse4, *browse5, *browse6, *browse7, *browse8,
-    *browse9, *browse10;
+Fl_Button *browse1, *browse2, *browse3, *browse4, *browse5, *browse6, *browse7, *browse8, *browse9,
+    *browse10;
 Fl_Button *A1, *A2, *A3, *A4, *A5, *A6, *A7, *A8, *A9, *A10, *A11, *A12, *A13;
-Fl_Spinner *vol1, *vol2, *vol3, *vol4, *vol5, *vol6, *vol7, *vol8, *vol9, *vol10, *vol11,
-    *vol12, *vol13;
+Fl_Spinner *vol1, *vol2, *vol3, *vol4, *vol5, *vol6, *vol7, *vol8, *vol9, *vol10, *vol11, *vol12,
+    *vol13;
 Fl_Value_Input *ofs1, *ofs2, *ofs3, *ofs4, *ofs5, *ofs6, *ofs7, *ofs8, *ofs9, *ofs10, *ofs11,
     *ofs12, *ofs13;
-Fl_Value_Input *ramp1, *ramp2, *ramp3, *ramp4, *ramp5, *ramp6, *ramp7, *ramp8, *ramp9,
-    *ramp10, *ramp11, *ramp12, *ramp13;
-Fl_Value_Input *shape1, *shape2, *shape3, *shape4, *shape5, *shape6, *shape7, *shape8,
-    *shape9, *shape10, *shape11, *shape12, *shape13;
-Fl_Value_Input *pan1, *pan2, *pan3, *pan4, *pan5, *pan6, *pan7, *pan8, *pan9, *pan10,
-    *pan11, *pan12, *pan13;
+Fl_Value_Input *ramp1, *ramp2, *ramp3, *ramp4, *ramp5, *ramp6, *ramp7, *ramp8, *ramp9, *ramp10,
+    *ramp11, *ramp12, *ramp13;
+Fl_Value_Input *shape1, *shape2, *shape3, *shape4, *shape5, *shape6, *shape7, *shape8, *shape9,
+    *shape10, *shape11, *shape12, *shape13;
+Fl_Value_Input *pan1, *pan2, *pan3, *pan4, *pan5, *pan6, *pan7, *pan8, *pan9, *pan10, *pan11,
+    *pan12, *pan13;
 
 const char unav[] = "(unavailable)";
 
-Fl_Button **const SoloCol[] = {0,       &solo1,  &solo2,  &solo3, &solo4, &solo5, &solo6,
-                               &solo7,  &solo8,  &solo9,  &solo10, &solo11, &solo12, 0};
-Fl_Button **const MuteCol[] = {0,       &mute1,  &mute2,  &mute3, &mute4, &mute5, &mute6,
-                               &mute7,  &mute8,  &mute9,  &mute10, &mute11, &mute12, 0};
-Fl_Value_Output **const NumCol[] = {0,         &DispNum1,  &DispNum2,  &DispNum3, &DispNum4,
-                                    &DispNum5, &DispNum6,  &DispNum7,  &DispNum8, &DispNum9,
+Fl_Button **const SoloCol[] = {0,      &solo1, &solo2, &solo3,  &solo4,  &solo5,  &solo6,
+                               &solo7, &solo8, &solo9, &solo10, &solo11, &solo12, 0};
+Fl_Button **const MuteCol[] = {0,      &mute1, &mute2, &mute3,  &mute4,  &mute5,  &mute6,
+                               &mute7, &mute8, &mute9, &mute10, &mute11, &mute12, 0};
+Fl_Value_Output **const NumCol[] = {0,          &DispNum1,  &DispNum2,  &DispNum3, &DispNum4,
+                                    &DispNum5,  &DispNum6,  &DispNum7,  &DispNum8, &DispNum9,
                                     &DispNum10, &DispNum11, &DispNum12, 0};
-Fl_Input **const NameCol[] = {0,      &name1, &name2,  &name3,  &name4,  &name5, &name6,
-                              &name7, &name8, &name9,  &name10, &name11, &name12, 0};
-Fl_Button **const BrowseCol[] = {0,        &browse1, &browse2, &browse3, &browse4,
-                                 &browse5, &browse6, &browse7, &browse8, &browse9,
-                                 &browse10, 0,       0,        0};
-Fl_Button **const ACol[] = {0,   &A1, &A2,  &A3,  &A4,  &A5,  &A6,
-                            &A7, &A8, &A9, &A10, &A11, &A12, &A13};
-Fl_Spinner **const VolCol[] = {0,     &vol1, &vol2,  &vol3,  &vol4,  &vol5,  &vol6,
+Fl_Input **const NameCol[] = {0,      &name1, &name2, &name3,  &name4,  &name5,  &name6,
+                              &name7, &name8, &name9, &name10, &name11, &name12, 0};
+Fl_Button **const BrowseCol[] = {0,         &browse1, &browse2, &browse3, &browse4,
+                                 &browse5,  &browse6, &browse7, &browse8, &browse9,
+                                 &browse10, 0,        0,        0};
+Fl_Button **const ACol[] = {0, &A1, &A2, &A3, &A4, &A5, &A6, &A7, &A8, &A9, &A10, &A11, &A12, &A13};
+Fl_Spinner **const VolCol[] = {0,     &vol1, &vol2, &vol3,  &vol4,  &vol5,  &vol6,
                                &vol7, &vol8, &vol9, &vol10, &vol11, &vol12, &vol13};
-Fl_Value_Input **const OfsCol[] = {0,     &ofs1, &ofs2,  &ofs3,  &ofs4,  &ofs5,  &ofs6,
+Fl_Value_Input **const OfsCol[] = {0,     &ofs1, &ofs2, &ofs3,  &ofs4,  &ofs5,  &ofs6,
                                    &ofs7, &ofs8, &ofs9, &ofs10, &ofs11, &ofs12, &ofs13};
-Fl_Value_Input **const RampCol[] = {0,      &ramp1, &ramp2,  &ramp3,  &ramp4,  &ramp5,  &ramp6,
+Fl_Value_Input **const RampCol[] = {0,      &ramp1, &ramp2, &ramp3,  &ramp4,  &ramp5,  &ramp6,
                                     &ramp7, &ramp8, &ramp9, &ramp10, &ramp11, &ramp12, &ramp13};
-Fl_Value_Input **const ShapeCol[] = {0,        &shape1,  &shape2,  &shape3,  &shape4,
-                                     &shape5,  &shape6,  &shape7,  &shape8,  &shape9,
+Fl_Value_Input **const ShapeCol[] = {0,        &shape1,  &shape2,  &shape3, &shape4,
+                                     &shape5,  &shape6,  &shape7,  &shape8, &shape9,
                                      &shape10, &shape11, &shape12, &shape13};
-Fl_Value_Input **const PanCol[] = {0,     &pan1, &pan2,  &pan3,  &pan4,  &pan5,  &pan6,
+Fl_Value_Input **const PanCol[] = {0,     &pan1, &pan2, &pan3,  &pan4,  &pan5,  &pan6,
                                    &pan7, &pan8, &pan9, &pan10, &pan11, &pan12, &pan13};
 
 // ---- the bank rule
@@ -104,7 +104,7 @@ bool ModelValue(double v, float &out) {
 
 // ---- per-strip forwarding callbacks
 
-#define STRIP_CALLBACKS(n)                 \
+#define STRIP_CALLBACKS(n)                \
   void cb_ramp##n() { RampToArray(n); }   \
   void cb_shape##n() { ShapeToArray(n); } \
   void cb_pan##n() { PanToArray(n); }
@@ -136,28 +136,23 @@ void cb_browse10() { ChooseFile(10); }
 
 namespace {
 
+// clang-format off
 Fl_Callback *const RampCb[] = {0,
-                               Call<cb_ramp1>,  Call<cb_ramp2>,  Call<cb_ramp3>,
-                               Call<cb_ramp4>,  Call<cb_ramp5>,  Call<cb_ramp6>,
-                               Call<cb_ramp7>,  Call<cb_ramp8>,  Call<cb_ramp9>,
-                               Call<cb_ramp10>, Call<cb_ramp11>, Call<cb_ramp12>,
-                               Call<cb_ramp13>};
+    Call<cb_ramp1>, Call<cb_ramp2>, Call<cb_ramp3>, Call<cb_ramp4>, Call<cb_ramp5>,
+    Call<cb_ramp6>, Call<cb_ramp7>, Call<cb_ramp8>, Call<cb_ramp9>, Call<cb_ramp10>,
+    Call<cb_ramp11>, Call<cb_ramp12>, Call<cb_ramp13>};
 Fl_Callback *const ShapeCb[] = {0,
-                                Call<cb_shape1>,  Call<cb_shape2>,  Call<cb_shape3>,
-                                Call<cb_shape4>,  Call<cb_shape5>,  Call<cb_shape6>,
-                                Call<cb_shape7>,  Call<cb_shape8>,  Call<cb_shape9>,
-                                Call<cb_shape10>, Call<cb_shape11>, Call<cb_shape12>,
-                                Call<cb_shape13>};
+    Call<cb_shape1>, Call<cb_shape2>, Call<cb_shape3>, Call<cb_shape4>, Call<cb_shape5>,
+    Call<cb_shape6>, Call<cb_shape7>, Call<cb_shape8>, Call<cb_shape9>, Call<cb_shape10>,
+    Call<cb_shape11>, Call<cb_shape12>, Call<cb_shape13>};
 Fl_Callback *const PanCb[] = {0,
-                              Call<cb_pan1>,  Call<cb_pan2>,  Call<cb_pan3>,  Call<cb_pan4>,
-                              Call<cb_pan5>,  Call<cb_pan6>,  Call<cb_pan7>,  Call<cb_pan8>,
-                              Call<cb_pan9>,  Call<cb_pan10>, Call<cb_pan11>, Call<cb_pan12>,
-                              Call<cb_pan13>};
+    Call<cb_pan1>, Call<cb_pan2>, Call<cb_pan3>, Call<cb_pan4>, Call<cb_pan5>,
+    Call<cb_pan6>, Call<cb_pan7>, Call<cb_pan8>, Call<cb_pan9>, Call<cb_pan10>,
+    Call<cb_pan11>, Call<cb_pan12>, Call<cb_pan13>};
 Fl_Callback *const BrowseCb[] = {0,
-                                 Call<cb_browse1>, Call<cb_browse2>, Call<cb_browse3>,
-                                 Call<cb_browse4>, Call<cb_browse5>, Call<cb_browse6>,
-                                 Call<cb_browse7>, Call<cb_browse8>, Call<cb_browse9>,
-                                 Call<cb_browse10>};
+    Call<cb_browse1>, Call<cb_browse2>, Call<cb_browse3>, Call<cb_browse4>, Call<cb_browse5>,
+    Call<cb_browse6>, Call<cb_browse7>, Call<cb_browse8>, Call<cb_browse9>, Call<cb_browse10>};
+// clang-format on
 
 }  // namespace
 
@@ -177,8 +172,19 @@ const Fl_Color LABEL = 175, FIELD = 49;
 int rowY(int strip) { return 177 + 30 * (strip - 1); }
 
 // Column x positions, left to right.
-enum { X_SOLO = 12, X_MUTE = 32, X_NUM = 54, X_NAME = 92, X_BROWSE = 214, X_AUTO = 240,
-       X_VOL = 272, X_OFS = 346, X_RAMP = 398, X_SHAPE = 450, X_PAN = 502 };
+enum {
+  X_SOLO = 12,
+  X_MUTE = 32,
+  X_NUM = 54,
+  X_NAME = 92,
+  X_BROWSE = 214,
+  X_AUTO = 240,
+  X_VOL = 272,
+  X_OFS = 346,
+  X_RAMP = 398,
+  X_SHAPE = 450,
+  X_PAN = 502
+};
 
 // A label above the control, at its left.
 void above(Fl_Widget *w, const char *label, int size, Fl_Color c = LABEL) {

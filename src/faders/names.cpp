@@ -5,6 +5,7 @@
 #include <FL/Fl_Round_Button.H>
 #include <FL/Fl_Spinner.H>
 #include <FL/filename.H>
+
 #include <cstring>
 
 #include "app/app.h"
