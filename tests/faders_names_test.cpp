@@ -85,6 +85,10 @@ TEST_F(FadersNamesTest, NamesAreStoredVerbatimExceptTabsAndLineBreaks) {
   EXPECT_EQ(strlen(NameBuffer[5]), 127u);
   EXPECT_EQ(strlen(CueNameBuffer[0]), 63u);
   EXPECT_EQ(CueNameBuffer[1][0], 0);
+  std::string umlauts =
+      std::string(62, 'x') + "\xC3\xA4\xC3\xA4";  // a cut never splits a character
+  Type(CueName, umlauts.c_str());
+  EXPECT_EQ(CueNameBuffer[0], std::string(62, 'x'));
 }
 
 TEST_F(FadersNamesTest, RenamingSubmix8UpdatesTheEffectsWindowShowingIt) {

@@ -18,9 +18,18 @@ Fl_File_Chooser *CH;
 
 namespace {
 
-// Copies a field into a name row; the field then shows what was stored.
+// Copies a field into a name row, cut to fit at a whole character; the field
+// then shows what was stored.
 void storeName(char *row, int size, Fl_Input *field) {
   CopyName(row, field->value(), size);
+  int n = strlen(row);
+  if (field->value()[n]) {
+    int lead = n;
+    while (lead > 0 && (row[lead - 1] & 0xC0) == 0x80) lead--;
+    unsigned char c = lead > 0 ? row[lead - 1] : 0;
+    int want = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+    if (lead > 0 && n - (lead - 1) < want) row[lead - 1] = 0;  // a character cut in two
+  }
   if (strcmp(field->value(), row) != 0) field->value(row);
 }
 
@@ -31,8 +40,8 @@ void refreshEffectsName() {
   int s = -1;
   if (on(SelectRegularChannel)) s = CNL;
   if (on(SelectGroupChannel) && GroupNum) {
-    int g = (int)GroupNum->value();
-    if (g >= 1 && g <= NGROUPS) s = g + 127;
+    double g = GroupNum->value();
+    if (g >= 1 && g < NGROUPS + 1) s = (int)g + 127;
   }
   if (on(SelectMasterChannel)) s = 0;
   if (NameInEffects && s >= 0 && s < NSLOTS) NameInEffects->value(NameBuffer[s]);
