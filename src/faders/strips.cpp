@@ -1,0 +1,99 @@
+// Strip values: the stores of the strip controls and the refreshes that fill them.
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Spinner.H>
+#include <FL/Fl_Value_Input.H>
+#include <FL/Fl_Value_Output.H>
+
+#include "app/app.h"
+#include "faders/strip.h"
+
+namespace {
+
+// A column's per-cue values: every available strip, from what its control shows.
+template <class W>
+void storeColumn(W **const *col, float *table) {
+  int c = CurrentCue(), b = CurrentBank();
+  for (int k = 1; k <= NSTRIPS; k++) {
+    int s = StripSlot(k, b);
+    float v;
+    if (s >= 0 && ModelValue((*col[k])->value(), v)) table[Entry(s, c)] = v;
+  }
+  ClearStatus();
+}
+
+template <class W>
+void updateColumn(W **const *col, const float *table) {
+  int c = CurrentCue(), b = CurrentBank();
+  for (int k = 1; k <= NSTRIPS; k++) {
+    int s = StripSlot(k, b);
+    if (s >= 0) (*col[k])->value(table[Entry(s, c)]);
+  }
+}
+
+// A column of toggles; per cue for the auto column, per slot for solo and mute.
+void storeFlags(Fl_Button **const *col, int last, int *table, bool perCue) {
+  int c = CurrentCue(), b = CurrentBank();
+  for (int k = 1; k <= last; k++) {
+    int s = StripSlot(k, b);
+    if (s >= 0) table[perCue ? Entry(s, c) : s] = (*col[k])->value() ? 1 : 0;
+  }
+  ClearStatus();
+}
+
+void updateFlags(Fl_Button **const *col, int last, const int *table, bool perCue) {
+  int c = CurrentCue(), b = CurrentBank();
+  for (int k = 1; k <= last; k++) {
+    int s = StripSlot(k, b);
+    if (s >= 0) (*col[k])->value(table[perCue ? Entry(s, c) : s] != 0);
+  }
+}
+
+// One strip's ramp, shape or pan, stored only when its kind accepts it.
+void storeOne(Fl_Value_Input **const *col, int strip, bool (*accept)(float), float *table,
+              bool perCue) {
+  int s = strip >= 1 && strip <= NSTRIPS ? StripSlot(strip) : -1;
+  float v;
+  if (s >= 0 && ModelValue((*col[strip])->value(), v) && accept(v))
+    table[perCue ? Entry(s, CurrentCue()) : s] = v;
+  ClearStatus();
+}
+
+bool rampOk(float v) { return v >= 0; }
+bool shapeOk(float v) { return v > 0; }
+bool panOk(float v) { return v >= -100 && v <= 100; }
+
+}  // namespace
+
+void VolumeToArray() { storeColumn(VolCol, Volume); }
+void OffsetToArray() { storeColumn(OfsCol, Offset); }
+void ChannelActiveToArray() { storeFlags(ACol, NSTRIPS, ChanActive, true); }
+void SoloToArray() { storeFlags(SoloCol, VCA_STRIP, SoloArray, false); }
+void MuteToArray() { storeFlags(MuteCol, VCA_STRIP, MuteArray, false); }
+
+void RampToArray(int strip) { storeOne(RampCol, strip, rampOk, Ramp, true); }
+void ShapeToArray(int strip) { storeOne(ShapeCol, strip, shapeOk, Shape, true); }
+void PanToArray(int strip) { storeOne(PanCol, strip, panOk, Pan, false); }
+
+void UpdateVolumes() { updateColumn(VolCol, Volume); }
+void UpdateOffset() { updateColumn(OfsCol, Offset); }
+void UpdateRamp() { updateColumn(RampCol, Ramp); }
+void UpdateShape() { updateColumn(ShapeCol, Shape); }
+void UpdateChannelActive() { updateFlags(ACol, NSTRIPS, ChanActive, true); }
+void UpdateSolos() { updateFlags(SoloCol, VCA_STRIP, SoloArray, false); }
+void UpdateMutes() { updateFlags(MuteCol, VCA_STRIP, MuteArray, false); }
+
+void UpdatePan() {
+  int b = CurrentBank();
+  for (int k = 1; k <= NSTRIPS; k++) {
+    int s = StripSlot(k, b);
+    if (s >= 0) (*PanCol[k])->value(Pan[s]);
+  }
+}
+
+// Numbers 1..10 of the bank's channels; strips 11 and 12 show the bank itself.
+void UpdateDisplayNumbers() {
+  int b = CurrentBank();
+  for (int k = 1; k <= 10; k++) (*NumCol[k])->value(StripSlot(k, b));
+  (*NumCol[SUB_STRIP])->value(b);
+  (*NumCol[VCA_STRIP])->value(b);
+}

@@ -1,0 +1,109 @@
+// Edits made on the faders window, through faders.txt and back.
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Spinner.H>
+#include <FL/Fl_Value_Input.H>
+
+#include <string>
+
+#include "app/app.h"
+#include "effects/effects.h"
+#include "faderfile/faderfile.h"
+#include "faders/faders.h"
+#include "model/model.h"
+#include "testutil.h"
+
+namespace {
+
+class FadersFilesTest : public ConsoleTest {};
+
+void Show(int bank, int timeIndex) {
+  Bank->value(bank);
+  TimeIndex->value(timeIndex);
+  Fire(Bank);
+}
+
+template <class W>
+void Set(W *w, double v) {
+  w->value(v);
+  Fire(w);
+}
+
+void Type(Fl_Input *field, const char *text) {
+  field->value(text);
+  Fire(field);
+}
+
+// A session edited on the window only. Cue blocks come back in the order they
+// were written, so the edits use cues 0 and 1.
+void Edit() {
+  Type(MixNameInput, "Session\t7");
+  SubOn[0] = 1;  // submix 1 in use, so that its name is written
+  Show(1, 1);
+  Type(name11, "Drums");
+  Set(pan11, 20);
+  Set(mute11, 1);
+  Set(pan13, 10);
+  Show(2, 2);
+  Set(IndexActive, 1);
+  Type(CueName, "Chorus");
+  GuiMin->value(1);
+  GuiSec->value(30.5);
+  Set(GuiMsec, 250);
+  Set(A3, 1);
+  Set(vol3, -6);
+  Set(ofs3, 0.25);
+  Set(ramp3, 2);
+  Set(shape3, 0.5);
+  Set(pan3, -30);
+  Set(vol4, -9);  // auto off: kept in the model, not written
+  Set(A13, 1);
+  Set(vol13, -3.5);
+  Show(2, 4);  // an inactive cue: not written
+  Set(A3, 1);
+  Set(vol3, -12);
+}
+
+const char Written[] =
+    "Session 7\n# my notes\n"
+    "\nsubname\t1\tDrums\nsub\t1\t\n\n\n\n\n\n\n\n\n"
+    "p\t13\t-30\np\tG\t1\t20\np\tM\t10\n\n"
+    "\n\nt\t0\t0.000\t0\n"
+    "\n\ncue\tChorus\n\nt\t1\t30.500\t250\n"
+    "v\t13\t-6.00\nofs\t0.250\nrmp\t2.000\nshape\t0.500\n"
+    "v\tM\t-3.50\n"
+    "\nsubmu\t1\nend\n";
+
+}  // namespace
+
+TEST_F(FadersFilesTest, EditsReachTheFaderFileAndComeBack) {
+  WriteFile("faders.txt", "old name\n# my notes\n");
+  Edit();
+  StageWriteToFile();
+  EXPECT_EQ(ReadFile("faders.txt"), Written);
+
+  ClearInternalArrays();
+  UpdateGUI();
+  StageReadFromFile();
+  EXPECT_STREQ(MixName, "Session 7");
+  EXPECT_STREQ(NameBuffer[128], "Drums");
+  EXPECT_EQ(Pan[128] + Pan[13] + Pan[0], 20 - 30 + 10);
+  EXPECT_EQ(MuteArray[128], 1);
+  EXPECT_STREQ(CueNameBuffer[1], "Chorus");
+  int e = 13 * NCUES + 1;
+  EXPECT_EQ(Offset[e] + Ramp[e] + Shape[e], 2.75);
+  EXPECT_EQ(Volume[14 * NCUES + 1], 0);
+  EXPECT_EQ(Volume[13 * NCUES + 3], 0);
+
+  Show(2, 2);  // the window shows them
+  EXPECT_TRUE(IndexActive->value());
+  EXPECT_TRUE(A3->value());
+  EXPECT_EQ(vol3->value(), -6);
+  EXPECT_EQ(pan3->value(), -30);
+  EXPECT_EQ(vol13->value(), -3.5);
+  EXPECT_EQ(GuiSec->value(), 30.5);
+  EXPECT_STREQ(MixNameInput->value(), "Session 7");
+
+  StageWriteToFile();
+  EXPECT_EQ(ReadFile("faders.txt"), Written);
+}
