@@ -1,18 +1,7 @@
 // The effects window: slot selection, the load and the effect stores.
-#include <FL/Fl_Button.H>
-#include <FL/Fl_Output.H>
-#include <FL/Fl_Round_Button.H>
-#include <FL/Fl_Spinner.H>
-#include <FL/Fl_Value_Slider.H>
-
-#include <vector>
-
-#include "app/app.h"
-#include "effects/effects.h"
-#include "model/model.h"
 #include "testutil.h"
 
-class EffectsTest : public ConsoleTest {};
+using EffectsTest = ConsoleTest;
 
 namespace {
 
@@ -34,44 +23,36 @@ std::vector<float> Copy() {
   return v;
 }
 
-void Select(Fl_Round_Button *b, int on) {
-  b->value(on);
-  Fire(b);
-}
-
 }  // namespace
 
 TEST_F(EffectsTest, SelectorsActAsOneChoiceFallingBackToChannel) {
-  RegularNum->value(7);
-  Fire(RegularNum);
-  Select(SelectRegularChannel, 0);  // clicked while on
+  Set(RegularNum, 7);
+  Set(SelectRegularChannel, 0);  // clicked while on
   EXPECT_TRUE(SelectRegularChannel->value());
   EXPECT_EQ(CNL, 7);
 
   GroupNum->value(3);
-  Select(SelectGroupChannel, 1);
+  Set(SelectGroupChannel, 1);
   EXPECT_FALSE(SelectRegularChannel->value());
   EXPECT_EQ(CNL, 130);
   EXPECT_STREQ(NameInEffects->value(), "Submix 3");
   Pcomp[130 * NGROUPS + 4] = 3.5f;
-  RegularNum->value(40);
-  Fire(RegularNum);  // reloads the same submix
+  Set(RegularNum, 40);  // reloads the same submix
   EXPECT_EQ(CNL, 130);
   EXPECT_EQ(comp4->value(), 3.5);
 
-  Select(SelectGroupChannel, 0);  // clicked while on
+  Set(SelectGroupChannel, 0);  // clicked while on
   EXPECT_TRUE(SelectRegularChannel->value());
   EXPECT_EQ(CNL, 40);
 
-  Select(SelectMasterChannel, 1);
+  Set(SelectMasterChannel, 1);
   EXPECT_FALSE(SelectRegularChannel->value() || SelectGroupChannel->value());
   EXPECT_EQ(CNL, 0);
   EXPECT_STREQ(NameInEffects->value(), "Master");
 
   // A submix number beyond the last shows the last and is set back.
-  Select(SelectGroupChannel, 1);
-  GroupNum->value(9);
-  Fire(GroupNum);
+  Set(SelectGroupChannel, 1);
+  Set(GroupNum, 9);
   EXPECT_EQ(CNL, 135);
   EXPECT_EQ(GroupNum->value(), 8);
   EXPECT_FALSE(SelectMasterChannel->value());
@@ -83,14 +64,12 @@ TEST_F(EffectsTest, OutOfRangeValueIsShownAndKeptUnclamped) {
   row[1] = 450.0f;  // above the slider's 300, as a file may hold it
   Pcomp[12 * NGROUPS] = 0.9f;  // on flags truncate: off
   Php[12 * NGROUPS] = 3e38f;   // beyond any int: on
-  RegularNum->value(12);
-  Fire(RegularNum);
+  Set(RegularNum, 12);
   EXPECT_TRUE(lshelf0->value());
   EXPECT_FALSE(comp0->value());
   EXPECT_TRUE(hpass0->value());
   EXPECT_EQ(lshelf1->value(), 450.0);
-  lshelf3->value(2.5);
-  Fire(lshelf3);
+  Set(lshelf3, 2.5);
   EXPECT_EQ(row[1], 450.0f);
   EXPECT_EQ(row[3], 2.5f);
 }
@@ -115,7 +94,7 @@ TEST_F(EffectsTest, EachBlockStoresItsWholeRowIntoItsOwnTableOnly) {
                {SelectRegularChannel, RegularNum, 110, 110}};
   for (auto &x : shown) {
     x.number->value(x.n);
-    Select(x.selector, 1);
+    Set(x.selector, 1);
     int slot = x.slot;
     ASSERT_EQ(CNL, slot);
     for (int t = 0; t < 12; t++) {
@@ -124,8 +103,7 @@ TEST_F(EffectsTest, EachBlockStoresItsWholeRowIntoItsOwnTableOnly) {
       // Switching on stores the flag with the values the sliders show.
       std::vector<float> before = Copy();
       SetStatus("Read 10 bytes from faders.txt");
-      blocks[t].toggle->value(1);
-      Fire(blocks[t].toggle);
+      Set(blocks[t].toggle, 1);
       EXPECT_EQ(Changed(before), std::vector<int>{at});
       EXPECT_EQ(tables[t][slot * NGROUPS], 1.0f);
       EXPECT_EQ(Status(), "");
@@ -143,12 +121,10 @@ TEST_F(EffectsTest, EachBlockStoresItsWholeRowIntoItsOwnTableOnly) {
 }
 
 TEST_F(EffectsTest, SliderOfAnOffBlockStoresWithTheFlagOff) {
-  comp4->value(2.3);
-  Fire(comp4);
+  Set(comp4, 2.3);
   EXPECT_EQ(Pcomp[1 * NGROUPS + 0], 0.0f);
   EXPECT_EQ(Pcomp[1 * NGROUPS + 3], 100.0f);  // as loaded, not the slider's 200
   EXPECT_EQ(Pcomp[1 * NGROUPS + 4], 2.3f);
-  lshelf2->value(-12.3);
-  Fire(lshelf2);
+  Set(lshelf2, -12.3);
   EXPECT_EQ(Plshelf[1 * NGROUPS + 2], -12.3f);
 }

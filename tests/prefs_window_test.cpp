@@ -1,28 +1,10 @@
 // The preferences window: its layout, the stores of its controls, the status
 // line, the refresh, the colour and the directory choosers.
-#include <FL/Fl_Button.H>
-#include <FL/Fl_Double_Window.H>
-#include <FL/Fl_File_Chooser.H>
-#include <FL/Fl_Input.H>
-#include <FL/Fl_Round_Button.H>
-#include <FL/Fl_Spinner.H>
-#include <FL/Fl_Value_Input.H>
-
-#include <cstring>
-#include <string>
-#include <sys/stat.h>
-
-#include "app/app.h"
-#include "effects/effects.h"
-#include "faders/faders.h"
-#include "model/model.h"
-#include "prefs/prefs.h"
-#include "routing/routing.h"
 #include "testutil.h"
 
-namespace {
+using PrefsWindowTest = ConsoleTest;
 
-class PrefsWindowTest : public ConsoleTest {};
+namespace {
 
 // Types into a value input as the user would, then leaves it.
 void type(Fl_Value_Input *v, const char *text) {
@@ -31,10 +13,7 @@ void type(Fl_Value_Input *v, const char *text) {
 }
 
 // Clicks a toggle: it changes state, then its callback runs.
-void click(Fl_Button *b) {
-  b->value(!b->value());
-  Fire(b);
-}
+void click(Fl_Button *b) { Set(b, !b->value()); }
 
 // The chooser reports a pick of dir, as it does when the user selects it.
 void pick(Fl_File_Chooser *c, const std::string &dir) {
@@ -45,12 +24,11 @@ void pick(Fl_File_Chooser *c, const std::string &dir) {
 }  // namespace
 
 TEST_F(PrefsWindowTest, FocusFollowsCreationOrder) {
-  Fl_Widget *order[] = {PreOn,      PreOff,        Preview_Min,   Preview_Length, Preview_Sec,
-                        Preview_Msec, Xin_Min,     Xin_Sec,       Xin_Msec,       Xout_Min,
-                        Xout_Sec,   Xout_Msec,     head,          tail,           MixButton,
-                        PathDisplay, outbits16button, outbits24button, panlaw,   WavDirDisplay,
-                        MixDirDisplay, monobutton, LaunchDisplay, browseD1,       browseD2,
-                        browseD3,   dither,        bgcolor};
+  Fl_Widget *order[] = {PreOn, PreOff, Preview_Min, Preview_Length, Preview_Sec, Preview_Msec,
+                        Xin_Min, Xin_Sec, Xin_Msec, Xout_Min, Xout_Sec, Xout_Msec, head, tail,
+                        MixButton, PathDisplay, outbits16button, outbits24button, panlaw,
+                        WavDirDisplay, MixDirDisplay, monobutton, LaunchDisplay, browseD1,
+                        browseD2, browseD3, dither, bgcolor};
   ASSERT_EQ(PrefsWindow->children(), 28);
   for (int i = 0; i < 28; i++) EXPECT_EQ(PrefsWindow->child(i), order[i]) << i;
 }
@@ -66,13 +44,11 @@ TEST_F(PrefsWindowTest, ControlsStoreTheirFields) {
   EXPECT_EQ(XoutArray[2], 7);
   EXPECT_EQ(HeadTailArray[1], 0.125f);
   EXPECT_EQ(PanlawStore, 4.5f);
-  dither->value(3);
-  Fire(dither);
+  Set(dither, 3);
   click(monobutton);
   EXPECT_EQ(DitherBits, 3);
   EXPECT_EQ(monoOn, 1);
-  PathDisplay->value("/opt/\tengine/");
-  Fire(PathDisplay);
+  Set(PathDisplay, "/opt/\tengine/");
   EXPECT_STREQ(Path, "/opt/ engine/");
   EXPECT_STREQ(PathDisplay->value(), "/opt/ engine/");
 }
@@ -121,12 +97,10 @@ TEST_F(PrefsWindowTest, RefreshAndColour) {
 
   Fl_Double_Window *windows[] = {FadersWindow,  PrefsWindow, SubWindow,   EffectsWindow,
                                  ControlWindow, VCAWindow,   ReverbWindow};
-  bgcolor->value(5);
-  Fire(bgcolor);
+  Set(bgcolor, 5);
   EXPECT_EQ(color, 5);
   for (Fl_Double_Window *w : windows) EXPECT_EQ(w->color(), 5u) << w->label();
-  bgcolor->value(-3);
-  Fire(bgcolor);
+  Set(bgcolor, -3);
   EXPECT_EQ(color, 0);
 }
 

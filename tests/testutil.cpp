@@ -1,20 +1,10 @@
 #include "testutil.h"
 
-#include <FL/Fl.H>
-#include <FL/Fl_Double_Window.H>
-#include <FL/Fl_Output.H>
-#include <FL/Fl_Widget.H>
 #include <cstdlib>
 #include <dirent.h>
-#include <cstring>
 #include <fstream>
 #include <sstream>
-#include <sys/stat.h>
 #include <unistd.h>
-
-#include "app/app.h"
-#include "effects/effects.h"
-#include "model/model.h"
 
 void ConsoleTest::SetUp() {
   char cwd[4096];
@@ -59,6 +49,64 @@ std::string Status() {
 }
 
 void Fire(Fl_Widget *w) { w->do_callback(); }
+void Set(Fl_Spinner *w, double v) { w->value(v), Fire(w); }
+void Set(Fl_Valuator *w, double v) { w->value(v), Fire(w); }
+void Set(Fl_Button *w, int on) { w->value(on), Fire(w); }
+void Set(Fl_Input *w, const char *text) { w->value(text), Fire(w); }
+
+void ShowBank(int bank, int timeIndex) {
+  Bank->value(bank);
+  TimeIndex->value(timeIndex);
+  Fire(Bank);
+}
+
+std::string Bytes(std::initializer_list<Table> tables) {
+  std::string s;
+  for (const Table &t : tables) s.append((const char *)t.p, t.n);
+  return s;
+}
+
+namespace {
+
+void AddShown(Fl_Widget *w, const std::string &path, std::vector<std::string> &out) {
+  if (w == TextResponse || w == TimeIndex) return;
+  std::ostringstream v;
+  if (Fl_Spinner *s = dynamic_cast<Fl_Spinner *>(w)) {
+    v << s->value();
+  } else if (Fl_Valuator *s = dynamic_cast<Fl_Valuator *>(w)) {
+    v << s->value();
+  } else if (Fl_Button *b = dynamic_cast<Fl_Button *>(w)) {
+    v << (int)b->value();
+  } else if (Fl_Input_ *in = dynamic_cast<Fl_Input_ *>(w)) {
+    v << in->value();
+  } else {
+    if (Fl_Group *g = dynamic_cast<Fl_Group *>(w))
+      for (int i = 0; i < g->children(); i++)
+        AddShown(g->child(i), path + "/" + std::to_string(i), out);
+    return;
+  }
+  out.push_back(path + "=" + v.str());
+}
+
+}  // namespace
+
+std::vector<std::string> Shown() {
+  std::vector<std::string> out;
+  for (Fl_Double_Window *w : {ControlWindow, FadersWindow, EffectsWindow, PrefsWindow, SubWindow,
+                              VCAWindow, ReverbWindow}) {
+    out.push_back(std::string(w->label()) + " colour=" + std::to_string(w->color()));
+    AddShown(w, w->label(), out);
+  }
+  return out;
+}
+
+std::string Differences(const std::vector<std::string> &a, const std::vector<std::string> &b) {
+  std::string d;
+  for (size_t i = 0; i < a.size() || i < b.size(); i++)
+    if (i >= a.size() || i >= b.size() || a[i] != b[i])
+      d += (i < a.size() ? a[i] : "-") + " / " + (i < b.size() ? b[i] : "-") + "\n";
+  return d;
+}
 
 int TemporaryFiles() {
   int n = 0;

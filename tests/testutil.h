@@ -1,11 +1,35 @@
-// Shared test fixture: the seven windows built once per process, a fresh model
-// and a fresh working directory for every test.
+// Shared test support: the seven windows built once per process, a fresh model
+// and a fresh working directory for every test, and the user's actions on widgets.
 #ifndef CORVESSA_TESTUTIL_H
 #define CORVESSA_TESTUTIL_H
 
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_File_Chooser.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Menu_Item.H>
+#include <FL/Fl_Output.H>
+#include <FL/Fl_Round_Button.H>
+#include <FL/Fl_Spinner.H>
+#include <FL/Fl_Value_Input.H>
+#include <FL/Fl_Value_Output.H>
+#include <FL/Fl_Value_Slider.H>
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <initializer_list>
 #include <string>
+#include <sys/stat.h>
+#include <vector>
+
+#include "app/app.h"
+#include "effects/effects.h"
+#include "faderfile/faderfile.h"
+#include "faders/faders.h"
+#include "model/model.h"
+#include "prefs/prefs.h"
+#include "routing/routing.h"
 
 class ConsoleTest : public ::testing::Test {
  protected:
@@ -28,7 +52,32 @@ int TemporaryFiles();
 std::string Status();
 
 // Runs a widget's callback as the toolkit would.
-class Fl_Widget;
 void Fire(Fl_Widget *w);
+// The user sets a widget's value; then its callback runs.
+void Set(Fl_Spinner *w, double v);
+void Set(Fl_Valuator *w, double v);
+void Set(Fl_Button *w, int on);
+void Set(Fl_Input *w, const char *text);
+
+// The faders window at a channel bank and a time index.
+void ShowBank(int bank, int timeIndex = 1);
+
+// The raw bytes of whole tables, to tell whether anything in them changed.
+struct Table {
+  template <class T, size_t N>
+  Table(T (&t)[N]) : p(t), n(sizeof t) {}
+  const void *p;
+  size_t n;
+};
+std::string Bytes(std::initializer_list<Table> tables);
+// n elements of a table from p on, to compare with a list.
+using Floats = std::vector<float>;
+inline Floats Row(const float *p, int n) { return Floats(p, p + n); }
+
+// What every window shows: one "window/child path=value" entry a control,
+// the status line and the time index left out.
+std::vector<std::string> Shown();
+// The entries where two such views differ, "" when none.
+std::string Differences(const std::vector<std::string> &a, const std::vector<std::string> &b);
 
 #endif
