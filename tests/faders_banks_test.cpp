@@ -1,30 +1,12 @@
 // Channel banks: which slot each strip of the faders window shows and edits.
-#include <FL/Fl_Button.H>
-#include <FL/Fl_Input.H>
-#include <FL/Fl_Output.H>
-#include <FL/Fl_Spinner.H>
-#include <FL/Fl_Value_Input.H>
-#include <FL/Fl_Value_Output.H>
-
-#include <string>
-#include <vector>
-
-#include "faders/faders.h"
-#include "model/model.h"
 #include "testutil.h"
+
+using FadersBanksTest = ConsoleTest;
 
 namespace {
 
-class FadersBanksTest : public ConsoleTest {};
-
-void Show(int bank, int timeIndex = 1) {
-  Bank->value(bank);
-  TimeIndex->value(timeIndex);
-  Fire(Bank);
-}
-
 // The twelve number displays, then the names of strips 11 and 12.
-std::string Shown() {
+std::string Numbers() {
   Fl_Value_Output *d[] = {DispNum1, DispNum2, DispNum3, DispNum4,  DispNum5,  DispNum6,
                           DispNum7, DispNum8, DispNum9, DispNum10, DispNum11, DispNum12};
   std::string s;
@@ -32,26 +14,15 @@ std::string Shown() {
   return s + name11->value() + ", " + name12->value();
 }
 
-// Every table a strip stores into.
-std::string Model() {
-  std::string m;
-  auto add = [&](const void *p, size_t n) { m.append((const char *)p, n); };
-  add(Volume, sizeof Volume), add(Offset, sizeof Offset), add(Ramp, sizeof Ramp);
-  add(Shape, sizeof Shape), add(ChanActive, sizeof ChanActive), add(Pan, sizeof Pan);
-  add(SoloArray, sizeof SoloArray), add(MuteArray, sizeof MuteArray);
-  add(NameBuffer, sizeof NameBuffer);
-  return m;
-}
-
 }  // namespace
 
 TEST_F(FadersBanksTest, BanksOneAndEight) {
-  EXPECT_EQ(Shown(), "1 2 3 4 5 6 7 8 9 10 1 1 Submix 1, VCA 1");
+  EXPECT_EQ(Numbers(), "1 2 3 4 5 6 7 8 9 10 1 1 Submix 1, VCA 1");
   EXPECT_EQ(vol1->y(), 177);
   EXPECT_EQ(pan13->y(), 177 + 12 * 30);
   Volume[71 * NCUES] = -1, Volume[135 * NCUES] = -3, Volume[143 * NCUES] = -4;
-  Show(8);
-  EXPECT_EQ(Shown(), "71 72 73 74 75 76 77 78 79 80 8 8 Submix 8, VCA 8");
+  ShowBank(8);
+  EXPECT_EQ(Numbers(), "71 72 73 74 75 76 77 78 79 80 8 8 Submix 8, VCA 8");
   EXPECT_EQ(vol1->value(), -1);
   EXPECT_EQ(vol11->value(), -3);
   EXPECT_EQ(vol12->value(), -4);
@@ -59,11 +30,11 @@ TEST_F(FadersBanksTest, BanksOneAndEight) {
 
 TEST_F(FadersBanksTest, BankTwelveHasUnavailableStripsThatStoreNothing) {
   Volume[135 * NCUES] = -3;
-  Show(8);
-  Show(12);
-  EXPECT_EQ(Shown(), "111 112 113 114 115 116 117 118 119 120 12 12 (unavailable), (unavailable)");
+  ShowBank(8);
+  ShowBank(12);
+  EXPECT_EQ(Numbers(), "111 112 113 114 115 116 117 118 119 120 12 12 (unavailable), (unavailable)");
   EXPECT_EQ(vol11->value(), -3) << "keeps what Submix 8 showed";
-  std::string before = Model();
+  const std::string before = StripTables() + Bytes({NameBuffer});
   Fl_Widget *edits[] = {vol11, ofs12, ramp11, shape12, pan11, A12, solo11, mute12, name11};
   for (Fl_Widget *w : edits) {
     if (Fl_Value_Input *v = dynamic_cast<Fl_Value_Input *>(w)) v->value(0.75);
@@ -72,14 +43,13 @@ TEST_F(FadersBanksTest, BankTwelveHasUnavailableStripsThatStoreNothing) {
     name11->value("Drums");
     Fire(w);
   }
-  EXPECT_TRUE(Model() == before);
+  EXPECT_TRUE(StripTables() + Bytes({NameBuffer}) == before);
 }
 
 TEST_F(FadersBanksTest, StripThirteenIsTheMasterInEveryBank) {
   for (int b : {1, 8, 9, 12}) {
-    Show(b, 3);
-    vol13->value(-b);
-    Fire(vol13);
+    ShowBank(b, 3);
+    Set(vol13, -b);
     EXPECT_EQ(Volume[2], -b);
     EXPECT_STREQ(name13->value(), "Master");
   }
@@ -90,7 +60,6 @@ TEST_F(FadersBanksTest, SpinnersOutsideTheirRangeStayInsideTheTables) {
   TimeIndex->value(9999);
   Bank->value(-3);
   Fire(Bank);
-  vol1->value(-9);
-  Fire(vol1);
+  Set(vol1, -9);
   EXPECT_EQ(Volume[1 * NCUES + 511], -9);
 }

@@ -1,16 +1,4 @@
 // The cue list edits of the Edit Index menu, and the current cue's time and flag.
-#include <FL/Fl_Button.H>
-#include <FL/Fl_Double_Window.H>
-#include <FL/Fl_Input.H>
-#include <FL/Fl_Menu_Item.H>
-#include <FL/Fl_Spinner.H>
-#include <FL/Fl_Value_Input.H>
-
-#include <string>
-
-#include "app/app.h"
-#include "faders/faders.h"
-#include "model/model.h"
 #include "testutil.h"
 
 namespace {
@@ -36,22 +24,11 @@ void Fill(int k, int was) {
 
 // The bytes of everything an edit may move, and of what it must not.
 std::string Moved() {
-  std::string m;
-  auto add = [&](const void *p, size_t n) { m.append((const char *)p, n); };
-  add(Volume, sizeof Volume), add(Offset, sizeof Offset), add(Ramp, sizeof Ramp);
-  add(Shape, sizeof Shape), add(ChanActive, sizeof ChanActive);
-  add(IndexActiveArray, sizeof IndexActiveArray), add(IndexMin, sizeof IndexMin);
-  add(IndexSec, sizeof IndexSec), add(IndexMsec, sizeof IndexMsec);
-  return m;
+  return Bytes({Volume, Offset, Ramp, Shape, ChanActive, IndexActiveArray, IndexMin, IndexSec,
+                IndexMsec});
 }
 
-std::string Kept() {
-  std::string m;
-  auto add = [&](const void *p, size_t n) { m.append((const char *)p, n); };
-  add(CueNameBuffer, sizeof CueNameBuffer), add(Pan, sizeof Pan);
-  add(SoloArray, sizeof SoloArray), add(MuteArray, sizeof MuteArray);
-  return m;
-}
+std::string Kept() { return Bytes({CueNameBuffer, Pan, SoloArray, MuteArray}); }
 
 class FadersCuesTest : public ConsoleTest {
  protected:
@@ -65,87 +42,67 @@ class FadersCuesTest : public ConsoleTest {
     kept = Kept();
   }
 
-  void TearDown() override {
-    EXPECT_TRUE(Kept() == kept) << "names, pan, solo and mute stay where they are";
-    ConsoleTest::TearDown();
-  }
-
-  // Runs a menu item at a time index; then cues lay out as `was` says.
+  // Runs a menu item at a time index.
   void Edit(int item, int timeIndex) {
-    TimeIndex->value(timeIndex);
-    Fire(TimeIndex);
+    Set(TimeIndex, timeIndex);
     menu_Edit[item].do_callback(FadersWindow);
   }
 
-  static void Expect(int (*was)(int k)) {
+  // The cues lay out as `was` says.
+  void Expect(int (*was)(int k)) {
     std::string now = Moved();
     for (int k = 0; k < NCUES; k++) Fill(k, was(k));
     EXPECT_TRUE(now == Moved());
+    EXPECT_TRUE(Kept() == kept) << "names, pan, solo and mute stay where they are";
   }
 };
 
 }  // namespace
 
-TEST_F(FadersCuesTest, InsertAtTimeIndex1) {
+TEST_F(FadersCuesTest, InsertRemoveAndPropagate) {
+  struct {
+    std::vector<std::pair<int, int>> edits;  // menu item, time index
+    const char *status;
+    int (*was)(int k);  // where cue k now comes from, -1 for an empty cue
+  } cases[] = {
+      {{{INSERT, 1}}, "Inserted new index 1", [](int k) { return k - 1; }},
+      {{{INSERT, 512}}, "Inserted new index 512", [](int k) { return k == 511 ? -1 : k; }},
+      {{{REMOVE, 3}}, "Removed index 3", [](int k) { return k < 2 ? k : k == 511 ? 511 : k + 1; }},
+      {{{REMOVE, 512}}, "Removed index 512", [](int k) { return k; }},
+      {{{INSERT, 5}, {REMOVE, 5}}, "Removed index 5", [](int k) { return k == 511 ? 510 : k; }},
+      {{{PROPAGATE, 5}}, "Propagated index 5 forward", [](int k) { return k == 5 ? 4 : k; }},
+      {{{PROPAGATE, 511}, {PROPAGATE, 512}}, "Propagated index 512 forward",
+       [](int k) { return k == 511 ? 510 : k; }},
+  };
+  for (auto &c : cases) {
+    SCOPED_TRACE(c.status);
+    for (int k = 0; k < NCUES; k++) Fill(k, k);
+    for (auto &e : c.edits) Edit(e.first, e.second);
+    EXPECT_EQ(Status(), c.status);
+    Expect(c.was);
+  }
+}
+
+TEST_F(FadersCuesTest, TheWindowShowsTheEditedCue) {
+  Edit(REMOVE, 3);
+  EXPECT_EQ(GuiMsec->value(), 6);
   Edit(INSERT, 1);
-  EXPECT_EQ(Status(), "Inserted new index 1");
-  EXPECT_EQ(vol1->value(), 0);  // the window shows the empty cue
+  EXPECT_EQ(vol1->value(), 0);  // the empty cue
   EXPECT_FALSE(A2->value());
   EXPECT_FALSE(IndexActive->value());
-  Expect([](int k) { return k - 1; });
-}
-
-TEST_F(FadersCuesTest, InsertAtTimeIndex512OnlyEmptiesTheLastCue) {
-  Edit(INSERT, 512);
-  EXPECT_EQ(Status(), "Inserted new index 512");
-  Expect([](int k) { return k == 511 ? -1 : k; });
-}
-
-TEST_F(FadersCuesTest, RemoveAtTimeIndex3) {
-  Edit(REMOVE, 3);
-  EXPECT_EQ(Status(), "Removed index 3");
-  EXPECT_EQ(GuiMsec->value(), 6);
-  Expect([](int k) { return k < 2 ? k : k == 511 ? 511 : k + 1; });
-}
-
-TEST_F(FadersCuesTest, RemoveAtTimeIndex512) {
-  Edit(REMOVE, 512);
-  EXPECT_EQ(Status(), "Removed index 512");
-  Expect([](int k) { return k; });
-}
-
-TEST_F(FadersCuesTest, InsertThenRemoveLeavesCues510And511Equal) {
-  Edit(INSERT, 5);
-  Edit(REMOVE, 5);
-  Expect([](int k) { return k == 511 ? 510 : k; });
-}
-
-TEST_F(FadersCuesTest, PropagateAtTimeIndex5) {
-  Edit(PROPAGATE, 5);
-  EXPECT_EQ(Status(), "Propagated index 5 forward");
-  Expect([](int k) { return k == 5 ? 4 : k; });
-}
-
-TEST_F(FadersCuesTest, PropagateAtTimeIndex511And512) {
-  Edit(PROPAGATE, 511);
-  Edit(PROPAGATE, 512);
-  EXPECT_EQ(Status(), "Propagated index 512 forward");
-  Expect([](int k) { return k == 511 ? 510 : k; });
 }
 
 TEST_F(FadersCuesTest, TimeAndActiveAreIndependent) {
   Fill(3, -1);
-  TimeIndex->value(4);
-  Fire(TimeIndex);
+  Set(TimeIndex, 4);
   GuiMin->value(1);
   GuiSec->value(30.5);
   Fire(GuiSec);
   EXPECT_EQ(IndexMin[3], 1);
   EXPECT_EQ(IndexSec[3], 30.5);
   EXPECT_EQ(IndexActiveArray[3], 0);
-  IndexActive->value(1);
   SetStatus("x");
-  Fire(IndexActive);
+  Set(IndexActive, 1);
   EXPECT_EQ(IndexActiveArray[3], 1);
   EXPECT_EQ(IndexSec[3], 30.5);
   EXPECT_EQ(Status(), "");

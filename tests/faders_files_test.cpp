@@ -1,67 +1,25 @@
 // Edits made on the faders window, through faders.txt and back.
-#include <FL/Fl_Button.H>
-#include <FL/Fl_Input.H>
-#include <FL/Fl_Spinner.H>
-#include <FL/Fl_Value_Input.H>
-
-#include <string>
-
-#include "app/app.h"
-#include "effects/effects.h"
-#include "faderfile/faderfile.h"
-#include "faders/faders.h"
-#include "model/model.h"
 #include "testutil.h"
 
+using FadersFilesTest = ConsoleTest;
+
 namespace {
-
-class FadersFilesTest : public ConsoleTest {};
-
-void Show(int bank, int timeIndex) {
-  Bank->value(bank);
-  TimeIndex->value(timeIndex);
-  Fire(Bank);
-}
-
-template <class W>
-void Set(W *w, double v) {
-  w->value(v);
-  Fire(w);
-}
-
-void Type(Fl_Input *field, const char *text) {
-  field->value(text);
-  Fire(field);
-}
 
 // A session edited on the window only. Cue blocks come back in the order they
 // were written, so the edits use cues 0 and 1.
 void Edit() {
-  Type(MixNameInput, "Session\t7");
+  Set(MixNameInput, "Session\t7");
   SubOn[0] = 1;  // submix 1 in use, so that its name is written
-  Show(1, 1);
-  Type(name11, "Drums");
-  Set(pan11, 20);
-  Set(mute11, 1);
-  Set(pan13, 10);
-  Show(2, 2);
-  Set(IndexActive, 1);
-  Type(CueName, "Chorus");
-  GuiMin->value(1);
-  GuiSec->value(30.5);
-  Set(GuiMsec, 250);
-  Set(A3, 1);
-  Set(vol3, -6);
-  Set(ofs3, 0.25);
-  Set(ramp3, 2);
-  Set(shape3, 0.5);
-  Set(pan3, -30);
+  ShowBank(1, 1);
+  Set(name11, "Drums"), Set(pan11, 20), Set(mute11, 1), Set(pan13, 10);
+  ShowBank(2, 2);
+  Set(IndexActive, 1), Set(CueName, "Chorus");
+  GuiMin->value(1), GuiSec->value(30.5), Set(GuiMsec, 250);
+  Set(A3, 1), Set(vol3, -6), Set(ofs3, 0.25), Set(ramp3, 2), Set(shape3, 0.5), Set(pan3, -30);
   Set(vol4, -9);  // auto off: kept in the model, not written
-  Set(A13, 1);
-  Set(vol13, -3.5);
-  Show(2, 4);  // an inactive cue: not written
-  Set(A3, 1);
-  Set(vol3, -12);
+  Set(A13, 1), Set(vol13, -3.5);
+  ShowBank(2, 4);  // an inactive cue: not written
+  Set(A3, 1), Set(vol3, -12);
 }
 
 const char Written[] =
@@ -95,7 +53,7 @@ TEST_F(FadersFilesTest, EditsReachTheFaderFileAndComeBack) {
   EXPECT_EQ(Volume[14 * NCUES + 1], 0);
   EXPECT_EQ(Volume[13 * NCUES + 3], 0);
 
-  Show(2, 2);  // the window shows them
+  ShowBank(2, 2);  // the window shows them
   EXPECT_TRUE(IndexActive->value());
   EXPECT_TRUE(A3->value());
   EXPECT_EQ(vol3->value(), -6);

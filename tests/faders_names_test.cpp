@@ -1,18 +1,4 @@
 // Channel, cue and mix names, and the track choosers behind the browse buttons.
-#include <FL/Fl_File_Chooser.H>
-#include <FL/Fl_Input.H>
-#include <FL/Fl_Output.H>
-#include <FL/Fl_Round_Button.H>
-#include <FL/Fl_Spinner.H>
-#include <sys/stat.h>
-
-#include <cstring>
-#include <string>
-
-#include "app/app.h"
-#include "effects/effects.h"
-#include "faders/faders.h"
-#include "model/model.h"
 #include "testutil.h"
 
 namespace {
@@ -26,95 +12,80 @@ class FadersNamesTest : public ConsoleTest {
   }
 };
 
-void Show(int bank, int timeIndex = 1) {
-  Bank->value(bank);
-  TimeIndex->value(timeIndex);
-  Fire(Bank);
-}
-
-void Type(Fl_Input *field, const char *text) {
-  field->value(text);
-  Fire(field);
-}
-
 // The user picks a file; the chooser reports it.
 void Pick(Fl_File_Chooser *fc, const std::string &path) {
   fc->value(path.c_str());
   Set_File(fc, fc->user_data());
 }
 
-std::string Names() { return std::string(&NameBuffer[0][0], sizeof NameBuffer); }
-
 }  // namespace
 
 TEST_F(FadersNamesTest, StripNamesNameTheirSlotOnly) {
-  Show(2);
-  std::string before = Names();
+  ShowBank(2);
+  std::string before = Bytes({NameBuffer});
   SetStatus("kept");
-  Type(name3, "Kick in");
+  Set(name3, "Kick in");
   EXPECT_STREQ(NameBuffer[13], "Kick in");
   memset(NameBuffer[13], 0, sizeof NameBuffer[13]);
-  EXPECT_TRUE(Names() == before);
+  EXPECT_TRUE(Bytes({NameBuffer}) == before);
   EXPECT_EQ(Status(), "kept");
 
-  Show(8);
-  Type(name11, "Drum bus");
-  Type(name12, "Vox VCA");
+  ShowBank(8);
+  Set(name11, "Drum bus");
+  Set(name12, "Vox VCA");
   EXPECT_STREQ(NameBuffer[135], "Drum bus");
   EXPECT_STREQ(NameBuffer[143], "Vox VCA");
-  Show(9);
-  before = Names();
-  Type(name11, "Nothing");
-  Type(name12, "Nothing");
-  EXPECT_TRUE(Names() == before);
+  ShowBank(9);
+  before = Bytes({NameBuffer});
+  Set(name11, "Nothing");
+  Set(name12, "Nothing");
+  EXPECT_TRUE(Bytes({NameBuffer}) == before);
 }
 
 TEST_F(FadersNamesTest, NamesAreStoredVerbatimExceptTabsAndLineBreaks) {
-  Type(name1, "100% %s %n");
+  Set(name1, "100% %s %n");
   EXPECT_STREQ(NameBuffer[1], "100% %s %n");
-  Type(name2, "Bass\tDI\nleft\r");
+  Set(name2, "Bass\tDI\nleft\r");
   EXPECT_STREQ(NameBuffer[2], "Bass DI left ");
   EXPECT_STREQ(name2->value(), "Bass DI left ") << "the field shows what was stored";
-  Type(CueName, "Verse\t%d");
+  Set(CueName, "Verse\t%d");
   EXPECT_STREQ(CueNameBuffer[0], "Verse %d");
-  Type(MixNameInput, "Final\tmix");
+  Set(MixNameInput, "Final\tmix");
   EXPECT_STREQ(MixName, "Final mix");
   std::string longText(300, 'x');
-  Type(name5, longText.c_str());
-  Type(CueName, longText.c_str());
+  Set(name5, longText.c_str());
+  Set(CueName, longText.c_str());
   EXPECT_EQ(strlen(NameBuffer[5]), 127u);
   EXPECT_EQ(strlen(CueNameBuffer[0]), 63u);
   EXPECT_EQ(CueNameBuffer[1][0], 0);
   std::string umlauts =
       std::string(62, 'x') + "\xC3\xA4\xC3\xA4";  // a cut never splits a character
-  Type(CueName, umlauts.c_str());
+  Set(CueName, umlauts.c_str());
   EXPECT_EQ(CueNameBuffer[0], std::string(62, 'x'));
 }
 
 TEST_F(FadersNamesTest, RenamingSubmix8UpdatesTheEffectsWindowShowingIt) {
-  SelectRegularChannel->value(0);
-  SelectGroupChannel->value(1);
   GroupNum->value(8);
-  CNL = 135;
-  Show(8);
-  Type(name11, "Strings");
+  Set(SelectGroupChannel, 1);
+  ShowBank(8);
+  Set(name11, "Strings");
   EXPECT_STREQ(NameInEffects->value(), "Strings");
 }
 
 TEST_F(FadersNamesTest, CueNameFollowsTheTimeIndex) {
   strcpy(CueNameBuffer[6], "Chorus");
-  Show(1, 7);
+  ShowBank(1, 7);
   EXPECT_STREQ(CueName->value(), "Chorus");
-  Type(CueName, "Chorus 2");
+  Set(CueName, "Chorus 2");
   EXPECT_STREQ(CueNameBuffer[6], "Chorus 2");
 }
 
 TEST_F(FadersNamesTest, ThePathGoesToTheChannelWhoseButtonOpenedTheChooser) {
   std::string a = Track("a.wav"), b = Track("b.wav");
-  Show(3);
+  ShowBank(3);
   Fire(browse4);
   Fl_File_Chooser *first = CH;
-  Show(5);  // the bank changes while the chooser is open
+  ShowBank(5);  // the bank changes while the chooser is open
   Fire(browse2);
   ASSERT_NE(first, CH);
   EXPECT_EQ(BrowseNumber, 2);
@@ -129,11 +100,11 @@ TEST_F(FadersNamesTest, ThePathGoesToTheChannelWhoseButtonOpenedTheChooser) {
 
 TEST_F(FadersNamesTest, AChooserWithoutAFileOrWithATooLongPathChangesNothing) {
   Fire(browse1);
-  std::string before = Names();
+  std::string before = Bytes({NameBuffer});
   Set_File(CH, CH->user_data());  // it names only its folder
   ASSERT_EQ(mkdir(std::string(120, 'd').c_str(), 0700), 0);
   Pick(CH, Track(std::string(120, 'd') + "/take.wav"));
-  EXPECT_TRUE(Names() == before);
+  EXPECT_TRUE(Bytes({NameBuffer}) == before);
   EXPECT_EQ(Status(), "Path longer than 127 characters: track name unchanged");
   CH->hide();
 }

@@ -1,65 +1,36 @@
 // Strip values: what each strip control stores, what it refuses, what it shows.
-#include <FL/Fl_Button.H>
-#include <FL/Fl_Spinner.H>
-#include <FL/Fl_Value_Input.H>
-
 #include <cmath>
-#include <string>
 
-#include "app/app.h"
-#include "faders/faders.h"
-#include "model/model.h"
 #include "testutil.h"
+
+using FadersStripsTest = ConsoleTest;
 
 namespace {
 
-class FadersStripsTest : public ConsoleTest {};
-
-void Show(int bank, int timeIndex) {
-  Bank->value(bank);
-  TimeIndex->value(timeIndex);
-  Fire(TimeIndex);
-}
-
-template <class W>
-void Set(W *w, double v) {
-  w->value(v);
-  Fire(w);
-}
-
 int At(int slot, int cue) { return slot * NCUES + cue; }
-
-std::string Model() {
-  std::string m;
-  auto add = [&](const void *p, size_t n) { m.append((const char *)p, n); };
-  add(Volume, sizeof Volume), add(Offset, sizeof Offset), add(Ramp, sizeof Ramp);
-  add(Shape, sizeof Shape), add(ChanActive, sizeof ChanActive), add(Pan, sizeof Pan);
-  add(SoloArray, sizeof SoloArray), add(MuteArray, sizeof MuteArray);
-  return m;
-}
 
 }  // namespace
 
 TEST_F(FadersStripsTest, Strip3InBank2AtTimeIndex5EditsSlot13AtCue4Only) {
-  Show(2, 5);
-  std::string before = Model();
+  ShowBank(2, 5);
+  std::string before = StripTables();
   Set(vol3, -6);
   Set(ofs3, 0.25);
   EXPECT_EQ(Volume[At(13, 4)], -6);
   EXPECT_EQ(Offset[At(13, 4)], 0.25f);
   Volume[At(13, 4)] = Offset[At(13, 4)] = 0;
-  EXPECT_TRUE(Model() == before) << "nothing else, the entry flag included";
+  EXPECT_TRUE(StripTables() == before) << "nothing else, the entry flag included";
   Set(A3, 1);
   EXPECT_EQ(ChanActive[At(13, 4)], 1);
   ChanActive[At(13, 4)] = 0;
-  EXPECT_TRUE(Model() == before) << "auto changes no value";
+  EXPECT_TRUE(StripTables() == before) << "auto changes no value";
 }
 
 TEST_F(FadersStripsTest, RampShapeAndPanRefuseWhatTheyDoNotAccept) {
   Ramp[At(4, 0)] = 2;
   Set(ramp4, -1);
   EXPECT_EQ(Ramp[At(4, 0)], 2);
-  Show(1, 2), Show(1, 1);
+  ShowBank(1, 2), ShowBank(1, 1);
   EXPECT_EQ(ramp4->value(), 2) << "a refresh shows the stored value again";
   Set(ramp4, 0);
   EXPECT_EQ(Ramp[At(4, 0)], 0);
@@ -69,15 +40,15 @@ TEST_F(FadersStripsTest, RampShapeAndPanRefuseWhatTheyDoNotAccept) {
   EXPECT_EQ(Shape[At(2, 0)], 0.5);
   for (double v : {-100.0, 100.0, 100.5, -101.0}) Set(pan1, v);
   EXPECT_EQ(Pan[1], 100);
-  std::string before = Model();
+  std::string before = StripTables();
   for (double bad : {(double)NAN, (double)INFINITY, 1e39}) {  // never numbers in the file
     Set(vol1, bad), Set(ofs2, bad), Set(ramp3, bad), Set(shape4, bad), Set(pan5, bad);
   }
-  EXPECT_TRUE(Model() == before);
+  EXPECT_TRUE(StripTables() == before);
 }
 
 TEST_F(FadersStripsTest, PanSoloAndMuteAreTheSameAtEveryCue) {
-  Show(3, 1);
+  ShowBank(3, 1);
   Set(pan1, -40);
   Set(mute12, 1);
   Set(solo11, 1);
@@ -85,7 +56,7 @@ TEST_F(FadersStripsTest, PanSoloAndMuteAreTheSameAtEveryCue) {
   EXPECT_EQ(MuteArray[138], 1);
   EXPECT_EQ(SoloArray[130], 1);
   EXPECT_EQ(MuteArray[130] + SoloArray[138], 0);
-  Show(3, 8);
+  ShowBank(3, 8);
   EXPECT_EQ(pan1->value(), -40);
   EXPECT_TRUE(mute12->value());
   EXPECT_TRUE(solo11->value());
@@ -95,8 +66,7 @@ TEST_F(FadersStripsTest, EveryStoreClearsTheStatusLine) {
   ramp3->value(-1);  // refused ones too
   shape3->value(0);
   pan3->value(101);
-  Bank->value(10);  // and those of unavailable strips
-  Fire(Bank);
+  ShowBank(10);  // and those of unavailable strips
   Fl_Widget *stores[] = {vol2,  ofs2,  A2,     solo2, mute2, ramp2,  shape2,
                          pan13, ramp3, shape3, pan3,  vol11, ramp11, pan12};
   for (Fl_Widget *w : stores) {

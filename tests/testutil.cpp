@@ -66,6 +66,10 @@ std::string Bytes(std::initializer_list<Table> tables) {
   return s;
 }
 
+std::string StripTables() {
+  return Bytes({Volume, Offset, Ramp, Shape, ChanActive, Pan, SoloArray, MuteArray});
+}
+
 namespace {
 
 void AddShown(Fl_Widget *w, const std::string &path, std::vector<std::string> &out) {

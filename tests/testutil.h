@@ -70,6 +70,8 @@ struct Table {
   size_t n;
 };
 std::string Bytes(std::initializer_list<Table> tables);
+// Every table a strip of the faders window stores into, names aside.
+std::string StripTables();
 // n elements of a table from p on, to compare with a list.
 using Floats = std::vector<float>;
 inline Floats Row(const float *p, int n) { return Floats(p, p + n); }
