@@ -1,4 +1,6 @@
 // The submix and VCA matrices.
+#include <algorithm>
+
 #include "testutil.h"
 
 using RoutingTest = ConsoleTest;
@@ -55,7 +57,7 @@ TEST_F(RoutingTest, WindowsAreBuiltInFocusOrder) {
   EXPECT_TRUE(sub_button_C5->x() == 331 && sub_button_C5->y() == 157);
 }
 
-TEST_F(RoutingTest, ToggleAssignsTheShownChannel) {
+TEST_F(RoutingTest, AClickAssignsTheShownChannelAndInUseFollowsTheWholeTable) {
   for (const Side &s : {Subs(), Vcas()}) {
     SCOPED_TRACE(s.heading);
     Set(s.bank, 3);
@@ -65,20 +67,10 @@ TEST_F(RoutingTest, ToggleAssignsTheShownChannel) {
     EXPECT_EQ(s.on[4], 1);
     EXPECT_EQ(s.ch[2]->value(), 13);
     EXPECT_EQ(Status(), "");
-    int set = 0, on = 0;
-    for (int e = 0; e < NROWS * NGROUPS; e++) set += s.asn[e];
-    for (int k = 0; k < NGROUPS; k++) on += s.on[k];
-    EXPECT_EQ(set + on, 2);
-  }
-}
-
-TEST_F(RoutingTest, InUseFlagsFollowTheWholeTable) {
-  for (const Side &s : {Subs(), Vcas()}) {
-    SCOPED_TRACE(s.heading);
-    Set(s.bank, 2);
-    Click(s, 0, 3, 1);  // channel 6, column 3
-    Click(s, 0, 3, 0);  // its only member goes: the flag goes
-    EXPECT_EQ(Asn(s, 5, 2) + s.on[2], 0);
+    const int set = std::count(s.asn, s.asn + NROWS * NGROUPS, 1);
+    EXPECT_EQ(set + std::count(s.on, s.on + NGROUPS, 1), 2);
+    Click(s, 2, 5, 0);  // its only member goes: the flag goes
+    EXPECT_EQ(Asn(s, 12, 4) + s.on[4], 0);
     s.on[6] = 1;                   // in use as a recall left it, with no member
     s.asn[100 * NGROUPS + 1] = 1;  // channel 101, outside the bank
     Click(s, 4, 1, 1);
@@ -217,7 +209,7 @@ TEST_F(RoutingTest, StoreResetRecallShowsTheRoutingAgain) {
   Set(SubBank, 1);
   Click(Subs(), 0, 7, 1);  // channel 1
   Set(SubBank, 3);
-  const std::string tables = Bytes({SubAsn, VcaAsn, SubOn, VcaOn});
+  const std::string tables = Bytes({SubAsn, VcaAsn, SubOn, VcaOn}), shown = Shown();
   StageWriteToFile();
   ClearInternalArrays();
   UpdateSubmix();
@@ -225,11 +217,6 @@ TEST_F(RoutingTest, StoreResetRecallShowsTheRoutingAgain) {
   EXPECT_EQ(sub_button_C5->value(), 0);
   StageReadFromFile();
   EXPECT_TRUE(Bytes({SubAsn, VcaAsn, SubOn, VcaOn}) == tables);
-  for (const Side &s : {Subs(), Vcas()})
-    for (int i = 0; i < 5; i++)
-      for (int n = 1; n <= 8; n++)
-        EXPECT_EQ(Toggle(s, i, n)->value(), Asn(s, 10 + i, n - 1)) << s.heading << i << n;
+  EXPECT_EQ(Shown(), shown);
   EXPECT_EQ(sub_button_C5->value(), 1);
-  EXPECT_EQ(vca_button_A8->value(), 1);
-  EXPECT_EQ(SubBank->value(), 3);
 }

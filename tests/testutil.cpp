@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <dirent.h>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <unistd.h>
 
@@ -17,6 +18,9 @@ void ConsoleTest::SetUp() {
   (void)built;
   ClearInternalArrays();
   snprintf(tbuffer, sizeof tbuffer, "%s", "Corvessa 1.065");
+  // The windows outlive a test: put back the controls that choose what they show.
+  for (Fl_Spinner *s : {RegularNum, GroupNum, Bank, TimeIndex, SubBank, VcaBank}) s->value(1);
+  SelectRegularChannel->value(1), SelectGroupChannel->value(0), SelectMasterChannel->value(0);
   UpdateGUI();
 }
 
@@ -28,19 +32,24 @@ void ConsoleTest::TearDown() {
 
 std::string ReadFile(const std::string &name) {
   std::ifstream in(name, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
+  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 void WriteFile(const std::string &name, const std::string &text) {
-  std::ofstream out(name, std::ios::binary | std::ios::trunc);
-  out << text;
+  std::ofstream(name, std::ios::binary | std::ios::trunc) << text;
 }
 
 bool FileExists(const std::string &name) {
   struct stat st;
   return stat(name.c_str(), &st) == 0;
+}
+
+int TemporaryFiles() {
+  int n = 0;
+  DIR *d = opendir(".");
+  while (dirent *e = readdir(d)) n += strstr(e->d_name, ".txt.") != nullptr;
+  closedir(d);
+  return n;
 }
 
 std::string Status() {
@@ -72,50 +81,30 @@ std::string StripTables() {
 
 namespace {
 
-void AddShown(Fl_Widget *w, const std::string &path, std::vector<std::string> &out) {
+void AddShown(Fl_Widget *w, const std::string &path, std::ostringstream &out) {
   if (w == TextResponse || w == TimeIndex) return;
-  std::ostringstream v;
+  Fl_Group *g = dynamic_cast<Fl_Group *>(w);
   if (Fl_Spinner *s = dynamic_cast<Fl_Spinner *>(w)) {
-    v << s->value();
-  } else if (Fl_Valuator *s = dynamic_cast<Fl_Valuator *>(w)) {
-    v << s->value();
+    out << path << '=' << s->value() << '\n';
+  } else if (Fl_Valuator *v = dynamic_cast<Fl_Valuator *>(w)) {
+    out << path << '=' << v->value() << '\n';
   } else if (Fl_Button *b = dynamic_cast<Fl_Button *>(w)) {
-    v << (int)b->value();
+    out << path << '=' << (int)b->value() << '\n';
   } else if (Fl_Input_ *in = dynamic_cast<Fl_Input_ *>(w)) {
-    v << in->value();
-  } else {
-    if (Fl_Group *g = dynamic_cast<Fl_Group *>(w))
-      for (int i = 0; i < g->children(); i++)
-        AddShown(g->child(i), path + "/" + std::to_string(i), out);
-    return;
+    out << path << '=' << in->value() << '\n';
+  } else if (g) {
+    for (int i = 0; i < g->children(); i++) AddShown(g->child(i), path + "/" + std::to_string(i), out);
   }
-  out.push_back(path + "=" + v.str());
 }
 
 }  // namespace
 
-std::vector<std::string> Shown() {
-  std::vector<std::string> out;
+std::string Shown() {
+  std::ostringstream out;
   for (Fl_Double_Window *w : {ControlWindow, FadersWindow, EffectsWindow, PrefsWindow, SubWindow,
                               VCAWindow, ReverbWindow}) {
-    out.push_back(std::string(w->label()) + " colour=" + std::to_string(w->color()));
+    out << w->label() << " colour=" << w->color() << '\n';
     AddShown(w, w->label(), out);
   }
-  return out;
-}
-
-std::string Differences(const std::vector<std::string> &a, const std::vector<std::string> &b) {
-  std::string d;
-  for (size_t i = 0; i < a.size() || i < b.size(); i++)
-    if (i >= a.size() || i >= b.size() || a[i] != b[i])
-      d += (i < a.size() ? a[i] : "-") + " / " + (i < b.size() ? b[i] : "-") + "\n";
-  return d;
-}
-
-int TemporaryFiles() {
-  int n = 0;
-  DIR *d = opendir(".");
-  while (dirent *e = readdir(d)) n += strstr(e->d_name, ".txt.") != nullptr;
-  closedir(d);
-  return n;
+  return out.str();
 }

@@ -76,10 +76,8 @@ std::string StripTables();
 using Floats = std::vector<float>;
 inline Floats Row(const float *p, int n) { return Floats(p, p + n); }
 
-// What every window shows: one "window/child path=value" entry a control,
-// the status line and the time index left out.
-std::vector<std::string> Shown();
-// The entries where two such views differ, "" when none.
-std::string Differences(const std::vector<std::string> &a, const std::vector<std::string> &b);
+// What every window shows, a "window/child path=value" line a control, the status
+// line and the time index left out.
+std::string Shown();
 
 #endif
