@@ -2,8 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <random>
 
@@ -49,12 +47,8 @@ TEST(AppendFixed, MatchesPrintfOnRandomFloats) {
 
 TEST(AppendInt, Extremes) {
   std::string s;
-  AppendInt(s, 0);
-  s += ' ';
-  AppendInt(s, -2147483648L);
-  s += ' ';
-  AppendInt(s, 127);
-  EXPECT_EQ(s, "0 -2147483648 127");
+  for (long v : {0L, -2147483648L, 127L}) AppendInt(s, v), s += ' ';
+  EXPECT_EQ(s, "0 -2147483648 127 ");
 }
 
 TEST(ParseNumber, MatchesStrtod) {
