@@ -31,8 +31,7 @@ TEST_F(EffectsTest, SelectorsActAsOneChoiceFallingBackToChannel) {
   EXPECT_TRUE(SelectRegularChannel->value());
   EXPECT_EQ(CNL, 7);
 
-  GroupNum->value(3);
-  Set(SelectGroupChannel, 1);
+  ShowSubmix(3);
   EXPECT_FALSE(SelectRegularChannel->value());
   EXPECT_EQ(CNL, 130);
   EXPECT_STREQ(NameInEffects->value(), "Submix 3");

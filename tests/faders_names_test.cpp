@@ -65,8 +65,7 @@ TEST_F(FadersNamesTest, NamesAreStoredVerbatimExceptTabsAndLineBreaks) {
 }
 
 TEST_F(FadersNamesTest, RenamingSubmix8UpdatesTheEffectsWindowShowingIt) {
-  GroupNum->value(8);
-  Set(SelectGroupChannel, 1);
+  ShowSubmix(8);
   ShowBank(8);
   Set(name11, "Strings");
   EXPECT_STREQ(NameInEffects->value(), "Strings");

@@ -3,15 +3,6 @@
 
 using RefreshTest = ConsoleTest;
 
-namespace {
-
-void ShowSubmix(int n) {
-  GroupNum->value(n);
-  Set(SelectGroupChannel, 1);
-}
-
-}  // namespace
-
 TEST_F(RefreshTest, RecallKeepsTheShownSubmixAndShowsItsRecalledValues) {
   ShowSubmix(4);
   const std::string file =

@@ -15,8 +15,7 @@ TEST_F(ReverbTest, TapCountStoresTheTapReverbAndTheShownSlotsSend) {
 }
 
 TEST_F(ReverbTest, HighPassStoresEveryReverbSettingButNotTheTapReverb) {
-  GroupNum->value(2);
-  Set(SelectGroupChannel, 1);
+  ShowSubmix(2);
   rev_state->value(1);  // shown, not yet stored: the reverb store takes them along
   rev_send->value(-8);
   Rev_LP0->value(1);

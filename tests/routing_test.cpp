@@ -114,14 +114,12 @@ TEST_F(RoutingTest, AChannelInManyColumnsAndBothMatrices) {
 TEST_F(RoutingTest, BankSpinnerWrapsAndClamps) {
   for (const Side &s : {Subs(), Vcas()}) {
     SCOPED_TRACE(s.heading);
-    Fl_Input *typed = (Fl_Input *)s.bank->child(0);
     Set(s.bank, 1);
     Fire(s.bank->child(2));  // down from 1
     EXPECT_EQ(s.ch[0]->value(), 116);
     Fire(s.bank->child(1));  // up from 24
     EXPECT_EQ(s.ch[4]->value(), 5);
-    typed->value("30");
-    Fire(typed);
+    Set((Fl_Input *)s.bank->child(0), "30");  // typed
     EXPECT_EQ(s.bank->value(), 24);
     EXPECT_EQ(s.ch[4]->value(), 120);
     // Set by the program rather than the user: still held to the table.
@@ -139,8 +137,7 @@ TEST_F(RoutingTest, NameBoxesShowNamesAndChangeNone) {
     CopyName(NameBuffer[13], "Kick In", sizeof NameBuffer[13]);
     Set(s.bank, 3);
     EXPECT_STREQ(s.text[2]->value(), "Kick In");
-    s.text[2]->value("Snare");
-    Fire(s.text[2]);
+    Set(s.text[2], "Snare");
     Click(s, 0, 1, 1);
     EXPECT_STREQ(NameBuffer[13], "Kick In");
     EXPECT_STREQ(s.text[2]->value(), "Kick In");

@@ -69,6 +69,11 @@ void ShowBank(int bank, int timeIndex) {
   Fire(Bank);
 }
 
+void ShowSubmix(int n) {
+  GroupNum->value(n);
+  Set(SelectGroupChannel, 1);
+}
+
 std::string Bytes(std::initializer_list<Table> tables) {
   std::string s;
   for (const Table &t : tables) s.append((const char *)t.p, t.n);

@@ -61,6 +61,8 @@ void Set(Fl_Input *w, const char *text);
 
 // The faders window at a channel bank and a time index.
 void ShowBank(int bank, int timeIndex = 1);
+// The effects window on submix n.
+void ShowSubmix(int n);
 
 // The raw bytes of whole tables, to tell whether anything in them changed.
 struct Table {
