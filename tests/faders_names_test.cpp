@@ -71,14 +71,6 @@ TEST_F(FadersNamesTest, RenamingSubmix8UpdatesTheEffectsWindowShowingIt) {
   EXPECT_STREQ(NameInEffects->value(), "Strings");
 }
 
-TEST_F(FadersNamesTest, CueNameFollowsTheTimeIndex) {
-  strcpy(CueNameBuffer[6], "Chorus");
-  ShowBank(1, 7);
-  EXPECT_STREQ(CueName->value(), "Chorus");
-  Set(CueName, "Chorus 2");
-  EXPECT_STREQ(CueNameBuffer[6], "Chorus 2");
-}
-
 TEST_F(FadersNamesTest, ThePathGoesToTheChannelWhoseButtonOpenedTheChooser) {
   std::string a = Track("a.wav"), b = Track("b.wav");
   ShowBank(3);
