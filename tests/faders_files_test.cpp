@@ -50,7 +50,7 @@ TEST_F(FadersFilesTest, EditsReachTheFaderFileAndComeBack) {
   EXPECT_EQ(ReadFile("faders.txt"), Written);
 
   ClearInternalArrays();
-  UpdateGUI();
+  Scramble();
   StageReadFromFile();
   EXPECT_EQ(Volume[13 * NCUES + 3], 0);  // the inactive cue
   EXPECT_EQ(Volume[14 * NCUES + 1], 0);  // auto off

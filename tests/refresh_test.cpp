@@ -62,6 +62,7 @@ TEST_F(RefreshTest, WindowSettingsGoThroughTheFaderFileAndBack) {
   EXPECT_EQ(ReadFile("faders.txt"), want);
 
   ClearInternalArrays();
+  Scramble();
   StageReadFromFile();
   EXPECT_EQ(CNL, 1);  // the reset chose channel 1
   EXPECT_EQ(views(), shown);

@@ -182,9 +182,7 @@ TEST_F(RoutingTest, StoredRoutingFollowsTheClicksAndComesBack) {
             FaderFile("subname\t3\tSubmix 3\nsub\t3\t6,7\nsubname\t7\tSubmix 7\nsub\t7\t1\n", ""));
 
   ClearInternalArrays();
-  UpdateSubmix();
-  UpdateVCA();
-  EXPECT_EQ(sub_button_B3->value(), 0);
+  Scramble();
   StageReadFromFile();
   EXPECT_TRUE(Bytes({SubAsn, VcaAsn, SubOn, VcaOn}) == tables);
   EXPECT_EQ(Shown(), shown);

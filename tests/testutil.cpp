@@ -86,6 +86,34 @@ std::string StripTables() {
 
 namespace {
 
+// A button that holds a state; push buttons hold none.
+Fl_Button *Toggle(Fl_Widget *w) {
+  Fl_Button *b = dynamic_cast<Fl_Button *>(w);
+  return b && b->type() != FL_NORMAL_BUTTON ? b : nullptr;
+}
+
+const Fl_Widget *const *ViewChoosers() {
+  static const Fl_Widget *w[] = {TextResponse, TimeIndex, Bank, RegularNum, GroupNum, SubBank,
+                                 VcaBank, SelectRegularChannel, SelectGroupChannel,
+                                 SelectMasterChannel, nullptr};
+  return w;
+}
+
+void ScrambleAll(Fl_Widget *w) {
+  for (const Fl_Widget *const *c = ViewChoosers(); *c; c++)
+    if (w == *c) return;
+  if (Fl_Spinner *s = dynamic_cast<Fl_Spinner *>(w))
+    s->value(s->value() + 7);
+  else if (Fl_Valuator *v = dynamic_cast<Fl_Valuator *>(w))
+    v->value(v->value() + 7);
+  else if (Fl_Button *b = Toggle(w))
+    b->value(!b->value());
+  else if (Fl_Input_ *in = dynamic_cast<Fl_Input_ *>(w))
+    in->value((std::string(in->value()) + "~").c_str());
+  else if (Fl_Group *g = dynamic_cast<Fl_Group *>(w))
+    for (int i = 0; i < g->children(); i++) ScrambleAll(g->child(i));
+}
+
 void AddShown(Fl_Widget *w, const std::string &path, std::ostringstream &out) {
   if (w == TextResponse || w == TimeIndex) return;
   Fl_Group *g = dynamic_cast<Fl_Group *>(w);
@@ -93,7 +121,7 @@ void AddShown(Fl_Widget *w, const std::string &path, std::ostringstream &out) {
     out << path << '=' << s->value() << '\n';
   } else if (Fl_Valuator *v = dynamic_cast<Fl_Valuator *>(w)) {
     out << path << '=' << v->value() << '\n';
-  } else if (Fl_Button *b = dynamic_cast<Fl_Button *>(w)) {
+  } else if (Fl_Button *b = Toggle(w)) {
     out << path << '=' << (int)b->value() << '\n';
   } else if (Fl_Input_ *in = dynamic_cast<Fl_Input_ *>(w)) {
     out << path << '=' << in->value() << '\n';
@@ -103,6 +131,12 @@ void AddShown(Fl_Widget *w, const std::string &path, std::ostringstream &out) {
 }
 
 }  // namespace
+
+void Scramble() {
+  for (Fl_Double_Window *w : {ControlWindow, FadersWindow, EffectsWindow, PrefsWindow, SubWindow,
+                              VCAWindow, ReverbWindow})
+    ScrambleAll(w), w->color(w->color() + 1);
+}
 
 std::string Shown() {
   std::ostringstream out;

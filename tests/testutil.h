@@ -81,5 +81,9 @@ inline Floats Row(const float *p, int n) { return Floats(p, p + n); }
 // What every window shows, a "window/child path=value" line a control, the status
 // line and the time index left out.
 std::string Shown();
+// Puts into every control but those that choose the view a value other than the
+// one it shows, without running callbacks: a control that a later refresh leaves
+// alone then differs in Shown().
+void Scramble();
 
 #endif

@@ -38,8 +38,7 @@ TEST_F(WholeMixTest, StoreResetRecallShowsTheMixEverywhere) {
 
   ClearInternalArrays();
   Fire(GroupNum);  // the effects window still shows submix 2
-  UpdateGUI();
-  EXPECT_NE(Shown(), shown);
+  Scramble();
   RecallAll();
   EXPECT_EQ(Status(), "Read " + std::to_string(prefs.size()) + " bytes from prefs.txt");
   Set(TimeIndex, 2);  // cues come back in file order: cue 4 was the second in use
