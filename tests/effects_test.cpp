@@ -45,7 +45,7 @@ TEST_F(EffectsTest, SelectorsActAsOneChoiceFallingBackToChannel) {
   EXPECT_EQ(CNL, 40);
 
   Set(SelectMasterChannel, 1);
-  EXPECT_FALSE(SelectRegularChannel->value() || SelectGroupChannel->value());
+  EXPECT_EQ(Values({SelectRegularChannel, SelectGroupChannel}), "0 0");
   EXPECT_EQ(CNL, 0);
   EXPECT_STREQ(NameInEffects->value(), "Master");
 
@@ -64,10 +64,7 @@ TEST_F(EffectsTest, OutOfRangeValueIsShownAndKeptUnclamped) {
   Pcomp[12 * NGROUPS] = 0.9f;  // on flags truncate: off
   Php[12 * NGROUPS] = 3e38f;   // beyond any int: on
   Set(RegularNum, 12);
-  EXPECT_TRUE(lshelf0->value());
-  EXPECT_FALSE(comp0->value());
-  EXPECT_TRUE(hpass0->value());
-  EXPECT_EQ(lshelf1->value(), 450.0);
+  EXPECT_EQ(Values({lshelf0, comp0, hpass0, lshelf1}), "1 0 1 450");
   Set(lshelf3, 2.5);
   EXPECT_EQ(row[1], 450.0f);
   EXPECT_EQ(row[3], 2.5f);

@@ -7,32 +7,27 @@ namespace {
 
 // The twelve number displays, then the names of strips 11 and 12.
 std::string Numbers() {
-  Fl_Value_Output *d[] = {DispNum1, DispNum2, DispNum3, DispNum4,  DispNum5,  DispNum6,
-                          DispNum7, DispNum8, DispNum9, DispNum10, DispNum11, DispNum12};
-  std::string s;
-  for (Fl_Value_Output *w : d) s += std::to_string((int)w->value()) + " ";
-  return s + name11->value() + ", " + name12->value();
+  return Values({DispNum1, DispNum2, DispNum3, DispNum4, DispNum5, DispNum6, DispNum7, DispNum8,
+                 DispNum9, DispNum10, DispNum11, DispNum12, name11, name12});
 }
 
 }  // namespace
 
 TEST_F(FadersBanksTest, BanksOneAndEight) {
-  EXPECT_EQ(Numbers(), "1 2 3 4 5 6 7 8 9 10 1 1 Submix 1, VCA 1");
+  EXPECT_EQ(Numbers(), "1 2 3 4 5 6 7 8 9 10 1 1 Submix 1 VCA 1");
   EXPECT_EQ(vol1->y(), 177);
   EXPECT_EQ(pan13->y(), 177 + 12 * 30);
   Volume[71 * NCUES] = -1, Volume[135 * NCUES] = -3, Volume[143 * NCUES] = -4;
   ShowBank(8);
-  EXPECT_EQ(Numbers(), "71 72 73 74 75 76 77 78 79 80 8 8 Submix 8, VCA 8");
-  EXPECT_EQ(vol1->value(), -1);
-  EXPECT_EQ(vol11->value(), -3);
-  EXPECT_EQ(vol12->value(), -4);
+  EXPECT_EQ(Numbers(), "71 72 73 74 75 76 77 78 79 80 8 8 Submix 8 VCA 8");
+  EXPECT_EQ(Values({vol1, vol11, vol12}), "-1 -3 -4");
 }
 
 TEST_F(FadersBanksTest, BankTwelveHasUnavailableStripsThatStoreNothing) {
   Volume[135 * NCUES] = -3;
   ShowBank(8);
   ShowBank(12);
-  EXPECT_EQ(Numbers(), "111 112 113 114 115 116 117 118 119 120 12 12 (unavailable), (unavailable)");
+  EXPECT_EQ(Numbers(), "111 112 113 114 115 116 117 118 119 120 12 12 (unavailable) (unavailable)");
   EXPECT_EQ(vol11->value(), -3) << "keeps what Submix 8 showed";
   const std::string before = StripTables() + Bytes({NameBuffer});
   Fl_Widget *edits[] = {vol11, ofs12, ramp11, shape12, pan11, A12, solo11, mute12, name11};

@@ -87,9 +87,7 @@ TEST_F(FadersCuesTest, TheWindowShowsTheEditedCue) {
   Edit(REMOVE, 3);
   EXPECT_EQ(GuiMsec->value(), 6);
   Edit(INSERT, 1);
-  EXPECT_EQ(vol1->value(), 0);  // the empty cue
-  EXPECT_FALSE(A2->value());
-  EXPECT_FALSE(IndexActive->value());
+  EXPECT_EQ(Values({vol1, A2, IndexActive}), "0 0 0");  // the empty cue
 }
 
 TEST_F(FadersCuesTest, TimeAndActiveAreIndependent) {

@@ -57,9 +57,7 @@ TEST_F(FadersStripsTest, PanSoloAndMuteAreTheSameAtEveryCue) {
   EXPECT_EQ(SoloArray[130], 1);
   EXPECT_EQ(MuteArray[130] + SoloArray[138], 0);
   ShowBank(3, 8);
-  EXPECT_EQ(pan1->value(), -40);
-  EXPECT_TRUE(mute12->value());
-  EXPECT_TRUE(solo11->value());
+  EXPECT_EQ(Values({pan1, mute12, solo11}), "-40 1 1");
 }
 
 TEST_F(FadersStripsTest, EveryStoreClearsTheStatusLine) {

@@ -56,13 +56,13 @@ TEST_F(PrefsWindowTest, ControlsStoreTheirFields) {
 TEST_F(PrefsWindowTest, TwoWaySwitchesFlipBoth) {
   click(PreOn);
   EXPECT_EQ(PreviewOn, 1);
-  EXPECT_FALSE(PreOff->value());
+  EXPECT_EQ(Values({PreOn, PreOff}), "1 0");
   click(PreOn);  // the member that is on
   EXPECT_EQ(PreviewOn, 0);
-  EXPECT_TRUE(PreOff->value());
+  EXPECT_EQ(Values({PreOn, PreOff}), "0 1");
   click(outbits24button);
   EXPECT_EQ(OutbitsStore, 16);
-  EXPECT_TRUE(outbits16button->value());
+  EXPECT_EQ(Values({outbits16button, outbits24button}), "1 0");
 }
 
 TEST_F(PrefsWindowTest, WhichControlsClearTheStatusLine) {
@@ -84,16 +84,14 @@ TEST_F(PrefsWindowTest, RefreshAndColour) {
   PanlawStore = 7;  // out of range: shown as it is
   color = 300;
   ShowPrefs();  // refreshes first
-  EXPECT_TRUE(PreOn->value() && !PreOff->value());
-  EXPECT_EQ(Preview_Sec->value(), 75);
-  EXPECT_STREQ(PathDisplay->value(), "/t4/");
-  EXPECT_TRUE(outbits16button->value() && !outbits24button->value());
-  EXPECT_EQ(panlaw->value(), 7);
+  EXPECT_EQ(Values({PreOn, PreOff, Preview_Sec, PathDisplay, outbits16button, outbits24button,
+                    panlaw}),
+            "1 0 75 /t4/ 1 0 7");
   EXPECT_EQ(color, 255);
   HidePrefs();
   OutbitsStore = 20;  // neither: the toggles stay as they are
   UpdatePreferences();
-  EXPECT_TRUE(outbits16button->value() && !outbits24button->value());
+  EXPECT_EQ(Values({outbits16button, outbits24button}), "1 0");
 
   Fl_Double_Window *windows[] = {FadersWindow,  PrefsWindow, SubWindow,   EffectsWindow,
                                  ControlWindow, VCAWindow,   ReverbWindow};

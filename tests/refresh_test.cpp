@@ -15,19 +15,11 @@ TEST_F(RefreshTest, RecallKeepsTheShownSubmixAndShowsItsRecalledValues) {
   StageReadFromFile();
   EXPECT_EQ(Status(), "Read " + std::to_string(file.size()) + " bytes from faders.txt");
   EXPECT_EQ(CNL, 131);
-  EXPECT_TRUE(SelectGroupChannel->value());
-  EXPECT_EQ(GroupNum->value(), 4);
-  EXPECT_TRUE(band1_0->value());
-  EXPECT_EQ(band1_1->value(), 700.0);
-  EXPECT_EQ(band1_3->value(), 3.0);
-  EXPECT_TRUE(rev_state->value());
-  EXPECT_EQ(rev_send->value(), -10.0);
-  Fl_Value_Slider *reverb[] = {rev_rtn, rev_size,  trev_rtn,      trev_size,     trev_taps,
-                               Rev_LP1, Rev_HP1,   rev_width,     rev_positionX, rev_positionY,
-                               rev_positionZ};
-  double want[] = {-5, 300, -1, 200, 9, 5000, 300, 20, 1, 2, 3};
-  for (int i = 0; i < 11; i++) EXPECT_EQ(reverb[i]->value(), want[i]) << reverb[i]->label();
-  EXPECT_TRUE(Rev_LP0->value() && Rev_HP0->value());
+  EXPECT_EQ(Values({SelectGroupChannel, GroupNum, band1_0, band1_1, band1_3, rev_state, rev_send}),
+            "1 4 1 700 3 1 -10");
+  EXPECT_EQ(Values({rev_rtn, rev_size, trev_rtn, trev_size, trev_taps, Rev_LP0, Rev_LP1, Rev_HP0,
+                    Rev_HP1, rev_width, rev_positionX, rev_positionY, rev_positionZ}),
+            "-5 300 -1 200 9 1 5000 1 300 20 1 2 3");
 }
 
 TEST_F(RefreshTest, WindowSettingsGoThroughTheFaderFileAndBack) {

@@ -40,11 +40,6 @@ TEST_F(ReverbTest, SlotChangeReloadsReturnsSizesAndTapsOnly) {
                      &Prhp[0], &Prhp[1], &Prlp[1],  &Prev_width, &Prev_position[0]};
   for (float *v : values) *v = 1;
   Set(RegularNum, 3);
-  for (Fl_Value_Slider *s : {rev_rtn, rev_size, trev_rtn, trev_size, trev_taps})
-    EXPECT_EQ(s->value(), 1.0) << s->label();
-  EXPECT_FALSE(Rev_HP0->value());
-  EXPECT_EQ(Rev_HP1->value(), 150.0);
-  EXPECT_EQ(Rev_LP1->value(), 7000.0);
-  EXPECT_EQ(rev_width->value(), 50.0);
-  EXPECT_EQ(rev_positionX->value(), 37.0);
+  EXPECT_EQ(Values({rev_rtn, rev_size, trev_rtn, trev_size, trev_taps}), "1 1 1 1 1");
+  EXPECT_EQ(Values({Rev_HP0, Rev_HP1, Rev_LP1, rev_width, rev_positionX}), "0 150 7000 50 37");
 }

@@ -114,20 +114,29 @@ void ScrambleAll(Fl_Widget *w) {
     for (int i = 0; i < g->children(); i++) ScrambleAll(g->child(i));
 }
 
+// The value a control shows, false for a widget that shows none.
+bool ValueOf(Fl_Widget *w, std::ostream &out) {
+  if (Fl_Spinner *s = dynamic_cast<Fl_Spinner *>(w))
+    out << s->value();
+  else if (Fl_Valuator *v = dynamic_cast<Fl_Valuator *>(w))
+    out << v->value();
+  else if (Fl_Button *b = Toggle(w))
+    out << (int)b->value();
+  else if (Fl_Input_ *in = dynamic_cast<Fl_Input_ *>(w))
+    out << in->value();
+  else
+    return false;
+  return true;
+}
+
 void AddShown(Fl_Widget *w, const std::string &path, std::ostringstream &out) {
   if (w == TextResponse || w == TimeIndex) return;
+  std::ostringstream v;
   Fl_Group *g = dynamic_cast<Fl_Group *>(w);
-  if (Fl_Spinner *s = dynamic_cast<Fl_Spinner *>(w)) {
-    out << path << '=' << s->value() << '\n';
-  } else if (Fl_Valuator *v = dynamic_cast<Fl_Valuator *>(w)) {
-    out << path << '=' << v->value() << '\n';
-  } else if (Fl_Button *b = Toggle(w)) {
-    out << path << '=' << (int)b->value() << '\n';
-  } else if (Fl_Input_ *in = dynamic_cast<Fl_Input_ *>(w)) {
-    out << path << '=' << in->value() << '\n';
-  } else if (g) {
+  if (ValueOf(w, v))
+    out << path << '=' << v.str() << '\n';
+  else if (g)
     for (int i = 0; i < g->children(); i++) AddShown(g->child(i), path + "/" + std::to_string(i), out);
-  }
 }
 
 }  // namespace
@@ -136,6 +145,15 @@ void Scramble() {
   for (Fl_Double_Window *w : {ControlWindow, FadersWindow, EffectsWindow, PrefsWindow, SubWindow,
                               VCAWindow, ReverbWindow})
     ScrambleAll(w), w->color(w->color() + 1);
+}
+
+std::string Values(std::initializer_list<Fl_Widget *> widgets) {
+  std::ostringstream out;
+  for (Fl_Widget *w : widgets) {
+    if (out.tellp() > 0) out << ' ';
+    if (!ValueOf(w, out)) out << '?';
+  }
+  return out.str();
 }
 
 std::string Shown() {

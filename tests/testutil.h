@@ -78,6 +78,8 @@ std::string StripTables();
 using Floats = std::vector<float>;
 inline Floats Row(const float *p, int n) { return Floats(p, p + n); }
 
+// The values some controls show, separated by spaces: "1 -6.5 Kick".
+std::string Values(std::initializer_list<Fl_Widget *> widgets);
 // What every window shows, a "window/child path=value" line a control, the status
 // line and the time index left out.
 std::string Shown();
