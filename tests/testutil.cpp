@@ -86,32 +86,14 @@ std::string StripTables() {
 
 namespace {
 
+std::vector<Fl_Double_Window *> Windows() {
+  return {ControlWindow, FadersWindow, EffectsWindow, PrefsWindow, SubWindow, VCAWindow, ReverbWindow};
+}
+
 // A button that holds a state; push buttons hold none.
 Fl_Button *Toggle(Fl_Widget *w) {
   Fl_Button *b = dynamic_cast<Fl_Button *>(w);
   return b && b->type() != FL_NORMAL_BUTTON ? b : nullptr;
-}
-
-const Fl_Widget *const *ViewChoosers() {
-  static const Fl_Widget *w[] = {TextResponse, TimeIndex, Bank, RegularNum, GroupNum, SubBank,
-                                 VcaBank, SelectRegularChannel, SelectGroupChannel,
-                                 SelectMasterChannel, nullptr};
-  return w;
-}
-
-void ScrambleAll(Fl_Widget *w) {
-  for (const Fl_Widget *const *c = ViewChoosers(); *c; c++)
-    if (w == *c) return;
-  if (Fl_Spinner *s = dynamic_cast<Fl_Spinner *>(w))
-    s->value(s->value() + 7);
-  else if (Fl_Valuator *v = dynamic_cast<Fl_Valuator *>(w))
-    v->value(v->value() + 7);
-  else if (Fl_Button *b = Toggle(w))
-    b->value(!b->value());
-  else if (Fl_Input_ *in = dynamic_cast<Fl_Input_ *>(w))
-    in->value((std::string(in->value()) + "~").c_str());
-  else if (Fl_Group *g = dynamic_cast<Fl_Group *>(w))
-    for (int i = 0; i < g->children(); i++) ScrambleAll(g->child(i));
 }
 
 // The value a control shows, false for a widget that shows none.
@@ -129,22 +111,36 @@ bool ValueOf(Fl_Widget *w, std::ostream &out) {
   return true;
 }
 
-void AddShown(Fl_Widget *w, const std::string &path, std::ostringstream &out) {
-  if (w == TextResponse || w == TimeIndex) return;
-  std::ostringstream v;
-  Fl_Group *g = dynamic_cast<Fl_Group *>(w);
-  if (ValueOf(w, v))
-    out << path << '=' << v.str() << '\n';
-  else if (g)
-    for (int i = 0; i < g->children(); i++) AddShown(g->child(i), path + "/" + std::to_string(i), out);
+// Runs f on every control inside w that shows a value, with its path of child indexes.
+template <class F>
+void Walk(Fl_Widget *w, const std::string &path, F f) {
+  std::ostringstream unused;
+  if (ValueOf(w, unused)) return f(w, path);
+  if (Fl_Group *g = dynamic_cast<Fl_Group *>(w))
+    for (int i = 0; i < g->children(); i++) Walk(g->child(i), path + "/" + std::to_string(i), f);
 }
 
 }  // namespace
 
 void Scramble() {
-  for (Fl_Double_Window *w : {ControlWindow, FadersWindow, EffectsWindow, PrefsWindow, SubWindow,
-                              VCAWindow, ReverbWindow})
-    ScrambleAll(w), w->color(w->color() + 1);
+  for (Fl_Double_Window *win : Windows()) {
+    win->color(win->color() + 1);
+    Walk(win, "", [](Fl_Widget *w, const std::string &) {
+      const Fl_Widget *views[] = {TextResponse, TimeIndex, Bank, RegularNum, GroupNum, SubBank,
+                                  VcaBank, SelectRegularChannel, SelectGroupChannel,
+                                  SelectMasterChannel};
+      for (const Fl_Widget *view : views)
+        if (w == view) return;
+      if (Fl_Spinner *s = dynamic_cast<Fl_Spinner *>(w))
+        s->value(s->value() + 7);
+      else if (Fl_Valuator *v = dynamic_cast<Fl_Valuator *>(w))
+        v->value(v->value() + 7);
+      else if (Fl_Button *b = Toggle(w))
+        b->value(!b->value());
+      else if (Fl_Input_ *in = dynamic_cast<Fl_Input_ *>(w))
+        in->value((std::string(in->value()) + "~").c_str());
+    });
+  }
 }
 
 std::string Values(std::initializer_list<Fl_Widget *> widgets) {
@@ -158,10 +154,11 @@ std::string Values(std::initializer_list<Fl_Widget *> widgets) {
 
 std::string Shown() {
   std::ostringstream out;
-  for (Fl_Double_Window *w : {ControlWindow, FadersWindow, EffectsWindow, PrefsWindow, SubWindow,
-                              VCAWindow, ReverbWindow}) {
-    out << w->label() << " colour=" << w->color() << '\n';
-    AddShown(w, w->label(), out);
+  for (Fl_Double_Window *win : Windows()) {
+    out << win->label() << " colour=" << win->color() << '\n';
+    Walk(win, win->label(), [&](Fl_Widget *w, const std::string &path) {
+      if (w != TextResponse && w != TimeIndex) out << path << '=', ValueOf(w, out), out << '\n';
+    });
   }
   return out.str();
 }
