@@ -78,7 +78,7 @@ TEST_F(RoutingTest, AClickAssignsTheShownChannelAndInUseFollowsTheWholeTable) {
   }
 }
 
-TEST_F(RoutingTest, ClicksStoreOnlyTheShownRows) {
+TEST_F(RoutingTest, ClicksStoreOnlyTheShownRowsOfABank) {
   for (const Side &s : {Subs(), Vcas()}) {
     SCOPED_TRACE(s.heading);
     const int rows[] = {0, 4, 10, 60, 119, 120, 126};  // 120..126: channels 121..127
@@ -94,26 +94,7 @@ TEST_F(RoutingTest, ClicksStoreOnlyTheShownRows) {
     EXPECT_TRUE(s.ch[0]->value() == 116 && s.ch[4]->value() == 120);
     EXPECT_EQ(Toggle(s, 4, 8)->value(), 1);
     EXPECT_EQ(Asn(s, 5, 0), 0);
-  }
-}
-
-TEST_F(RoutingTest, AChannelInManyColumnsAndBothMatrices) {
-  Set(SubBank, 2);
-  Set(VcaBank, 2);
-  for (int n : {1, 3, 8}) Click(Subs(), 1, n, 1);  // channel 7
-  for (int n : {3, 6}) Click(Vcas(), 1, n, 1);
-  const int subs[] = {1, 0, 1, 0, 0, 0, 0, 1}, vcas[] = {0, 0, 1, 0, 0, 1, 0, 0};
-  for (int k = 0; k < 8; k++) {
-    EXPECT_TRUE(SubAsn[6 * NGROUPS + k] == subs[k] && SubOn[k] == subs[k]) << k;
-    EXPECT_TRUE(VcaAsn[6 * NGROUPS + k] == vcas[k] && VcaOn[k] == vcas[k]) << k;
-    EXPECT_EQ(Toggle(Subs(), 1, k + 1)->value(), subs[k]);
-    EXPECT_EQ(Toggle(Vcas(), 1, k + 1)->value(), vcas[k]);
-  }
-}
-
-TEST_F(RoutingTest, BankSpinnerWrapsAndClamps) {
-  for (const Side &s : {Subs(), Vcas()}) {
-    SCOPED_TRACE(s.heading);
+    // The bank spinner wraps at its ends and holds typed and set values to the table.
     Set(s.bank, 1);
     Fire(s.bank->child(2));  // down from 1
     EXPECT_EQ(s.ch[0]->value(), 116);
@@ -128,6 +109,20 @@ TEST_F(RoutingTest, BankSpinnerWrapsAndClamps) {
     EXPECT_EQ(Asn(s, 119, 1), 1);
     Set(s.bank, -3);
     EXPECT_EQ(s.ch[0]->value(), 1);
+  }
+}
+
+TEST_F(RoutingTest, AChannelInManyColumnsAndBothMatrices) {
+  Set(SubBank, 2);
+  Set(VcaBank, 2);
+  for (int n : {1, 3, 8}) Click(Subs(), 1, n, 1);  // channel 7
+  for (int n : {3, 6}) Click(Vcas(), 1, n, 1);
+  const int subs[] = {1, 0, 1, 0, 0, 0, 0, 1}, vcas[] = {0, 0, 1, 0, 0, 1, 0, 0};
+  for (int k = 0; k < 8; k++) {
+    EXPECT_TRUE(SubAsn[6 * NGROUPS + k] == subs[k] && SubOn[k] == subs[k]) << k;
+    EXPECT_TRUE(VcaAsn[6 * NGROUPS + k] == vcas[k] && VcaOn[k] == vcas[k]) << k;
+    EXPECT_EQ(Toggle(Subs(), 1, k + 1)->value(), subs[k]);
+    EXPECT_EQ(Toggle(Vcas(), 1, k + 1)->value(), vcas[k]);
   }
 }
 
