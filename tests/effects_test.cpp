@@ -81,17 +81,10 @@ TEST_F(EffectsTest, EachBlockStoresItsWholeRowIntoItsOwnTableOnly) {
                 {band2_0, {band2_1, band2_2, band2_3}}, {hshelf0, {hshelf1, hshelf2, hshelf3}},
                 {rev_state, {rev_send}},               {trev_state, {trev_send}}};
   // The master, submix 2 and a channel use the same columns.
-  struct {
-    Fl_Round_Button *selector;
-    Fl_Spinner *number;
-    int n, slot;
-  } shown[] = {{SelectMasterChannel, GroupNum, 1, 0},
-               {SelectGroupChannel, GroupNum, 2, 129},
-               {SelectRegularChannel, RegularNum, 110, 110}};
-  for (auto &x : shown) {
-    x.number->value(x.n);
-    Set(x.selector, 1);
-    int slot = x.slot;
+  for (int slot : {0, 129, 110}) {
+    if (slot == 0) Set(SelectMasterChannel, 1);
+    if (slot == 129) ShowSubmix(2);
+    if (slot == 110) Set(RegularNum, 110), Set(SelectRegularChannel, 1);
     ASSERT_EQ(CNL, slot);
     for (int t = 0; t < 12; t++) {
       SCOPED_TRACE(blocks[t].toggle->label());
