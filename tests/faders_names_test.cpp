@@ -43,25 +43,25 @@ TEST_F(FadersNamesTest, StripNamesNameTheirSlotOnly) {
 }
 
 TEST_F(FadersNamesTest, NamesAreStoredVerbatimExceptTabsAndLineBreaks) {
-  Set(name1, "100% %s %n");
-  EXPECT_STREQ(NameBuffer[1], "100% %s %n");
-  Set(name2, "Bass\tDI\nleft\r");
-  EXPECT_STREQ(NameBuffer[2], "Bass DI left ");
-  EXPECT_STREQ(name2->value(), "Bass DI left ") << "the field shows what was stored";
-  Set(CueName, "Verse\t%d");
-  EXPECT_STREQ(CueNameBuffer[0], "Verse %d");
-  Set(MixNameInput, "Final\tmix");
-  EXPECT_STREQ(MixName, "Final mix");
-  std::string longText(300, 'x');
-  Set(name5, longText.c_str());
-  Set(CueName, longText.c_str());
-  EXPECT_EQ(strlen(NameBuffer[5]), 127u);
-  EXPECT_EQ(strlen(CueNameBuffer[0]), 63u);
+  const std::string x300(300, 'x'), x62(62, 'x');
+  struct {
+    Fl_Input *field;
+    std::string typed;
+    const char *stored;
+    std::string want;
+  } cases[] = {{name1, "100% %s %n", NameBuffer[1], "100% %s %n"},
+               {name2, "Bass\tDI\nleft\r", NameBuffer[2], "Bass DI left "},
+               {CueName, "Verse\t%d", CueNameBuffer[0], "Verse %d"},
+               {MixNameInput, "Final\tmix", MixName, "Final mix"},
+               {name5, x300, NameBuffer[5], std::string(127, 'x')},
+               {CueName, x300, CueNameBuffer[0], std::string(63, 'x')},
+               {CueName, x62 + "\xC3\xA4\xC3\xA4", CueNameBuffer[0], x62}};  // no half character
+  for (auto &c : cases) {
+    Set(c.field, c.typed.c_str());
+    EXPECT_EQ(c.stored, c.want);
+    EXPECT_EQ(c.field->value(), c.want) << "the field shows what was stored";
+  }
   EXPECT_EQ(CueNameBuffer[1][0], 0);
-  std::string umlauts =
-      std::string(62, 'x') + "\xC3\xA4\xC3\xA4";  // a cut never splits a character
-  Set(CueName, umlauts.c_str());
-  EXPECT_EQ(CueNameBuffer[0], std::string(62, 'x'));
 }
 
 TEST_F(FadersNamesTest, RenamingSubmix8UpdatesTheEffectsWindowShowingIt) {
