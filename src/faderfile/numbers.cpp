@@ -137,7 +137,20 @@ slow:
 }
 
 long ParseInt(const char *s) {
+  // The common short forms directly; anything longer through strtol, which
+  // saturates at LONG_MIN and LONG_MAX.
+  const char *p = s;
+  while (*p == ' ' || (*p >= '\t' && *p <= '\r')) p++;
+  bool neg = *p == '-';
+  if (*p == '-' || *p == '+') p++;
+  long n = 0;
+  int digits = 0;
+  for (; *p >= '0' && *p <= '9'; p++) {
+    if (++digits > 18) goto slow;
+    n = n * 10 + (*p - '0');
+  }
+  return neg ? -n : n;
+slow:
   errno = 0;
-  long v = strtol(s, nullptr, 10);  // saturates at LONG_MIN, LONG_MAX
-  return v;
+  return strtol(s, nullptr, 10);
 }
