@@ -2,7 +2,10 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Input_.H>
 #include <FL/Fl_Menu_Item.H>
+#include <FL/Fl_Spinner.H>
+#include <FL/Fl_Input.H>
 
 #include <cstring>
 #include <string>
@@ -158,4 +161,21 @@ TEST_F(AppTest, EscapeClosesNoWindow) {
   }
   Fl::handle(FL_CLOSE, FadersWindow);  // the window manager's close still hides it
   EXPECT_FALSE(FadersWindow->visible());
+}
+
+TEST_F(AppTest, StoresKeepTextStillBeingTyped) {
+  ShowFaders();
+  Bank->value(1);
+  name3->take_focus();
+  name3->value("Bass");  // typed, the field not yet left
+  name3->set_changed();
+  SaveAll();
+  EXPECT_STREQ(NameBuffer[3], "Bass");
+  EXPECT_EQ(ReadFile("tracks.txt"), "1 ---- off\n2 ---- off\n3 Bass +\nend\n");
+  vol3->take_focus();
+  Fl_Input_ *typed = static_cast<Fl_Input_ *>(vol3->child(0));
+  typed->value("-6");
+  typed->set_changed();
+  menu_Store[0].do_callback(ControlWindow);  // "Store Faders / Effects"
+  EXPECT_EQ(Volume[3 * NCUES], -6.0f);
 }

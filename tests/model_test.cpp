@@ -56,4 +56,8 @@ TEST(Model, CopyNameCutsAndReplacesSeparators) {
   EXPECT_STREQ(row, "a b c d");
   CopyName(row, "", sizeof row);
   EXPECT_STREQ(row, "");
+  CopyName(row, "abcdef\xc3\xa9", sizeof row);  // "é" would be cut in two
+  EXPECT_STREQ(row, "abcdef");
+  CopyName(row, "abcd\xc3\xa9xy", sizeof row);  // "é" fits whole
+  EXPECT_STREQ(row, "abcd\xc3\xa9x");
 }

@@ -4,6 +4,7 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Input_.H>
 #include <FL/Fl_Menu_Button.H>
 #include <FL/Fl_Menu_Item.H>
 #include <FL/Fl_Output.H>
@@ -31,11 +32,21 @@ Fl_Menu_Item menu_Recall[] = {
     {0, 0, 0, 0, 0, 0, 0, 0, 0}};
 
 Fl_Menu_Item menu_Store[] = {
-    {"Store Faders / Effects", 0, Call<StageWriteToFile>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
-    {"Store Track Names", 0, Call<WriteTracksFile>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
-    {"Store Preferences", 0, Call<WritePreferencesFile>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
+    {"Store Faders / Effects", 0, Call<Committed<StageWriteToFile>>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
+    {"Store Track Names", 0, Call<Committed<WriteTracksFile>>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
+    {"Store Preferences", 0, Call<Committed<WritePreferencesFile>>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
     {"Store All", FL_CTRL + 's', Call<SaveAll>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
     {0, 0, 0, 0, 0, 0, 0, 0, 0}};
+
+// ---- edits still being typed
+
+void CommitEdit() {
+  Fl_Input_ *in = dynamic_cast<Fl_Input_ *>(Fl::focus());
+  if (in && in->changed()) {
+    in->clear_changed();
+    in->do_callback();
+  }
+}
 
 // ---- status line
 
@@ -114,6 +125,7 @@ bool storeAll() {
 }  // namespace
 
 void SaveAll() {
+  CommitEdit();
   if (storeAll()) SetStatus("Save Complete");
 }
 
@@ -166,6 +178,7 @@ void closeWindow(Fl_Widget *w, void *) {
 }  // namespace
 
 void Mix() {
+  CommitEdit();
   SetStatus("Mixing");
   setCursor(FL_CURSOR_WAIT);
   Fl::flush();

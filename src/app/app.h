@@ -13,6 +13,15 @@ void Call(Fl_Widget *, void *) {
   F();
 }
 
+// Stores the text field being typed into, as if it had lost the focus, so that
+// a store run from another window or by a shortcut keeps what was typed.
+void CommitEdit();
+template <void (*F)()>
+void Committed() {
+  CommitEdit();
+  F();
+}
+
 extern Fl_Double_Window *ControlWindow;
 extern Fl_Output *TextResponse;
 extern Fl_Menu_Item menu_Recall[], menu_Store[];

@@ -53,7 +53,7 @@ struct Block {
   int n;         // parameter columns
   int row, col;  // place in the window
   Fl_Callback *cb;
-  SliderSpec spec[4];
+  SliderSpec sliders[4];
 };
 
 // In window order: dynamics row, equaliser row, bottom row, each left to right.
@@ -171,7 +171,7 @@ void buildSliders(int from, int to) {
   for (int i = from; i < to; i++) {
     const Block &b = blocks[i];
     for (int c = 0; c < b.n; c++) {
-      const SliderSpec &s = b.spec[c];
+      const SliderSpec &s = b.sliders[c];
       *b.slider[c] = slider(31 + 120 * b.col, sliderY[b.row][c], s.label, s.min, s.max, s.step,
                             s.init, b.cb);
     }

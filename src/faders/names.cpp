@@ -18,18 +18,9 @@ Fl_File_Chooser *CH;
 
 namespace {
 
-// Copies a field into a name row, cut to fit at a whole character; the field
-// then shows what was stored.
+// Copies a field into a name row; the field then shows what was stored.
 void storeName(char *row, int size, Fl_Input *field) {
   CopyName(row, field->value(), size);
-  int n = strlen(row);
-  if (field->value()[n]) {
-    int lead = n;
-    while (lead > 0 && (row[lead - 1] & 0xC0) == 0x80) lead--;
-    unsigned char c = lead > 0 ? row[lead - 1] : 0;
-    int want = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-    if (lead > 0 && n - (lead - 1) < want) row[lead - 1] = 0;  // a character cut in two
-  }
   if (strcmp(field->value(), row) != 0) field->value(row);
 }
 

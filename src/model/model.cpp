@@ -101,5 +101,13 @@ void CopyName(char *dst, const char *src, int n) {
     char c = src[i];
     dst[i] = (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
   }
+  if (src && src[i]) {
+    // Cut: drop a UTF-8 character that no longer fits whole.
+    int lead = i;
+    while (lead > 0 && (dst[lead - 1] & 0xC0) == 0x80) lead--;
+    unsigned char c = lead > 0 ? dst[lead - 1] : 0;
+    int want = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+    if (lead > 0 && i - (lead - 1) < want) i = lead - 1;
+  }
   dst[i] = 0;
 }

@@ -48,8 +48,9 @@ extern char tbuffer[256];
 // Sets every table to its default.
 void ClearInternalArrays();
 
-// Copies src into a name row of size n, cut to fit; tabs, line feeds and
-// carriage returns become spaces so that a name can never break a record.
+// Copies src into a name row of size n, cut to fit at a whole UTF-8 character;
+// tabs, line feeds and carriage returns become spaces so that a name can never
+// break a record.
 void CopyName(char *dst, const char *src, int n);
 
 #endif

@@ -61,6 +61,15 @@ key() {
   sleep 0.2
 }
 
+# Types text into the field at x y of window $1 (replacing what it holds) and presses Enter.
+type_into() {
+  click "$1" "$2" "$3"
+  xdotool key ctrl+a
+  xdotool type -- "$4"
+  xdotool key Return
+  sleep 0.2
+}
+
 # The other windows: title, size, Show button and Hide button in the control
 # window (their centres), and the letter of their shortcuts.
 windows=(
@@ -117,6 +126,39 @@ mix)
   waitfor 100 grep -q "tracks.txt:" stdout.txt || fail "the engine did not run"
   grep -q "^faders.txt: .*1 cues in use" stdout.txt || fail "the engine did not read faders.txt"
   for f in faders.txt prefs.txt tracks.txt; do [ -f "$f" ] || fail "no $f"; done
+  ;;
+faders)
+  # Time index 5, bank 2, auto on strip 3, -6 dB typed into strip 3, the cue made active.
+  start
+  key "$control" ctrl+f
+  waitfor 50 mapped Faders || fail "no faders window"
+  faders=$(window Faders)
+  type_into "$faders" 30 92 5      # time index
+  type_into "$faders" 25 138 2     # channel bank
+  click "$faders" 248 245          # auto, strip 3
+  type_into "$faders" 290 247 -6   # volume, strip 3
+  click "$faders" 120 90           # Active
+  key "$control" ctrl+s
+  waitfor 50 test -f tracks.txt || fail "Ctrl+S stored no tracks.txt"
+  [ -f prefs.txt ] || fail "no prefs.txt"
+  grep -Pzq '\n\nt\t0\t0\.000\t0\nv\t13\t-6\.00\n' faders.txt || fail "no volume record: $(cat faders.txt)"
+  ;;
+recall)
+  # Files edited by hand are recalled and stored again with the edits.
+  printf 'Hand Mix\n\nt\t0\t0.000\t0\nv\t13\t-9.50\nend\n' >"$work/faders.txt"
+  printf '1 Bass +\nend\n' >"$work/tracks.txt"
+  start
+  click "$control" 336 90   # the Recall menu button
+  click "$control" 300 173  # "Recall All"
+  sed -i 's/-9.50/-7.25/; 1a # a note by hand' faders.txt
+  click "$control" 336 90
+  click "$control" 300 173
+  key "$control" ctrl+s
+  waitfor 50 test -f prefs.txt || fail "Ctrl+S stored nothing"
+  sleep 0.3
+  head -n 2 faders.txt | tail -n 1 | grep -qx '# a note by hand' || fail "the note was not kept"
+  grep -q "$(printf '^v\t13\t-7.25$')" faders.txt || fail "the changed volume was not recalled"
+  grep -qx '1 Bass +' tracks.txt || fail "the track name was not recalled"
   ;;
 quit)
   for how in key button; do
