@@ -1,5 +1,6 @@
 #include "mixes.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "model/model.h"
@@ -29,8 +30,11 @@ void BuildTypicalMix() {
         if (k % 3 == 0) Ramp[s * NCUES + k] = 0.5f;
       }
   }
-  for (int s = 0; s < 136; s += 3)
-    for (float *t : effectTables) t[s * NGROUPS] = 1;
+  for (int s = 0; s < 136; s++)
+    for (float *t : effectTables) {
+      if (s % 3 == 0) t[s * NGROUPS] = 1;
+      for (int c = 1; c < NGROUPS; c++) t[s * NGROUPS + c] += 0.5f * (s % 7);
+    }
   for (int r = 0; r < 64; r++) {
     SubAsn[r * NGROUPS + r % 4] = 1;
     VcaAsn[r * NGROUPS + r % 2] = 1;
@@ -57,11 +61,13 @@ void BuildMaximalMix() {
     Volume[i] = -0.01f * (i % 14400);
     Offset[i] = 0.001f * (i % 997 + 1);
     Ramp[i] = 0.002f * (i % 991 + 1);
-    Shape[i] = 0.5f + 0.001f * (i % 983);
+    Shape[i] = 0.25f + 0.0005f * (i % 983);  // never 1.0, so always written
   }
   for (int s = 0; s < 136; s++)
     for (float *t : effectTables) t[s * NGROUPS] = 1;
   for (int i = 0; i < (NROWS - 1) * NGROUPS; i++) SubAsn[i] = VcaAsn[i] = 1;  // row 127 has no channel
   for (int n = 0; n < NGROUPS; n++) SubOn[n] = VcaOn[n] = 1;
-  for (int s = 0; s < NSLOTS; s++) Pan[s] = s % 200 - 99;
+  for (int s = 0; s < NSLOTS; s++) Pan[s] = s % 2 ? s % 100 + 1 : -(s % 100 + 1);  // never 0
+  for (int s = 128; s < 136; s++) MuteArray[s] = SoloArray[s] = 1;
+  Prlp[0] = Prhp[0] = 1;
 }

@@ -86,6 +86,12 @@ TEST(ParseInt, SaturatesInsteadOfOverflowing) {
   EXPECT_EQ(ParseInt("12\tx"), 12);
   EXPECT_EQ(ParseInt("-1"), -1);
   EXPECT_EQ(ParseInt("G"), 0);
+  EXPECT_EQ(ParseInt(" \v+7"), 7);  // leading space and sign as atoi takes them
+  EXPECT_EQ(ParseInt("\r\n-0012x"), -12);
+  EXPECT_EQ(ParseInt("-"), 0);
+  EXPECT_EQ(ParseInt("+ 5"), 0);
+  EXPECT_EQ(ParseInt("123456789012345678"), 123456789012345678L);
+  EXPECT_EQ(ParseInt("-1234567890123456789"), -1234567890123456789L);
   EXPECT_GT(ParseInt("2147483648"), 2147483647L);
   EXPECT_GT(ParseInt("99999999999999999999999"), 0);
 }

@@ -102,6 +102,25 @@ TEST_F(PrefsWindowTest, RefreshAndColour) {
   EXPECT_EQ(color, 0);
 }
 
+// A refresh that changes nothing on screen must not redraw the shown windows:
+// every recall and cue change refreshes, and a whole-window redraw costs more
+// than the refresh itself. A new colour still redraws them.
+TEST_F(PrefsWindowTest, RefreshRedrawsOnlyWhatChanged) {
+  ShowFaders();
+  for (int i = 0; i < 300 && (FadersWindow->damage() || ControlWindow->damage()); i++)
+    Fl::wait(0.01);  // mapped and drawn
+  ASSERT_EQ(FadersWindow->damage() | ControlWindow->damage(), 0);
+  UpdateGUI();
+  EXPECT_EQ(FadersWindow->damage(), 0);
+  EXPECT_EQ(ControlWindow->damage(), 0);
+  color = 5;
+  UpdateGUI();
+  EXPECT_NE(FadersWindow->damage(), 0);
+  EXPECT_NE(ControlWindow->damage(), 0);
+  Fl::flush();
+  HideFaders();
+}
+
 TEST_F(PrefsWindowTest, DirectoryChoosers) {
   mkdir("engine", 0755);
   Fire(browseD1);

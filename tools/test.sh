@@ -3,7 +3,8 @@
 # built for use, once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/install-deps.sh cmake make g++ libfltk1.3-dev googletest libgtest-dev xvfb xauth xdotool locales
+bash tools/install-deps.sh cmake make g++ libfltk1.3-dev libx11-dev googletest libgtest-dev \
+  libbenchmark-dev xvfb xauth xdotool locales
 bash tools/comma-locale.sh
 
 run() {  # build folder, extra cmake options...
@@ -14,6 +15,7 @@ run() {  # build folder, extra cmake options...
   (cd "$dir" && xvfb-run -a -s "-noreset -screen 0 1280x1024x24" ctest --output-on-failure -j"$(nproc)")
 }
 
-run build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The benchmarks are built here too, so that they keep compiling; tools/bench.sh runs them.
+run build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVESSA_BENCH=ON
 ASAN_OPTIONS=halt_on_error=1:detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   run build-asan -DCMAKE_BUILD_TYPE=Debug -DCORVESSA_SANITIZE=ON

@@ -54,12 +54,18 @@ void AppendInt(std::string &out, long n) {
 
 void AppendFixed(std::string &out, double v, int decimals) {
   if (!std::isfinite(v) || decimals < 0 || decimals > 6) return appendPrintf(out, v, decimals);
-  // v = m * 2^e exactly, m a 53-bit integer; round m * 10^d / 2^-e half to even.
-  int e;
-  double frac = std::frexp(std::fabs(v), &e);
-  uint64_t m = (uint64_t)std::ldexp(frac, 53);
-  e -= 53;
-  if (m == 0) e = 0;
+  // v = m * 2^e exactly, m an integer below 2^53, taken from the bits of v;
+  // round m * 10^d / 2^-e half to even.
+  uint64_t bits;
+  memcpy(&bits, &v, sizeof bits);
+  int biased = int(bits >> 52) & 0x7ff, e;
+  uint64_t m = bits & ((uint64_t(1) << 52) - 1);
+  if (biased) {
+    m |= uint64_t(1) << 52;
+    e = biased - 1075;
+  } else {
+    e = m ? -1074 : 0;  // subnormal, or zero
+  }
   uint64_t q;
   if (__builtin_mul_overflow(m, pow10u[decimals], &q)) return appendPrintf(out, v, decimals);
   uint64_t ip;
@@ -76,12 +82,20 @@ void AppendFixed(std::string &out, double v, int decimals) {
       if (r > half || (r == half && (ip & 1))) ip++;
     }
   }
-  if (std::signbit(v)) out += '-';
-  appendDigits(out, ip / pow10u[decimals], 1);
+  // The digits, from the last one back, then one append.
+  char buf[32];  // sign, 20 digits, point, 6 decimals
+  char *end = buf + sizeof buf, *p = end;
+  uint64_t whole = ip / pow10u[decimals], frac = ip - whole * pow10u[decimals];
   if (decimals) {
-    out += '.';
-    appendDigits(out, ip % pow10u[decimals], decimals);
+    for (int i = 0; i < decimals; i++, frac /= 10) *--p = char('0' + frac % 10);
+    *--p = '.';
   }
+  do {
+    *--p = char('0' + whole % 10);
+    whole /= 10;
+  } while (whole);
+  if (bits >> 63) *--p = '-';
+  out.append(p, end - p);
 }
 
 double ParseNumber(const char *s, const char **end) {
@@ -123,7 +137,20 @@ slow:
 }
 
 long ParseInt(const char *s) {
+  // The common short forms directly; anything longer through strtol, which
+  // saturates at LONG_MIN and LONG_MAX.
+  const char *p = s;
+  while (*p == ' ' || (*p >= '\t' && *p <= '\r')) p++;
+  bool neg = *p == '-';
+  if (*p == '-' || *p == '+') p++;
+  long n = 0;
+  int digits = 0;
+  for (; *p >= '0' && *p <= '9'; p++) {
+    if (++digits > 18) goto slow;
+    n = n * 10 + (*p - '0');
+  }
+  return neg ? -n : n;
+slow:
   errno = 0;
-  long v = strtol(s, nullptr, 10);  // saturates at LONG_MIN, LONG_MAX
-  return v;
+  return strtol(s, nullptr, 10);
 }

@@ -264,10 +264,13 @@ void SetColor() {
   bgcolor->value(color);
   Fl_Double_Window *windows[] = {FadersWindow,  PrefsWindow, SubWindow,   EffectsWindow,
                                  ControlWindow, VCAWindow,   ReverbWindow};
+  // Only a window whose colour changes is redrawn: every refresh comes through
+  // here, and redrawing all seven windows each time costs more than the refresh.
   for (Fl_Double_Window *w : windows)
-    if (w) w->color(color);
-  for (Fl_Double_Window *w : windows)
-    if (w) w->redraw();
+    if (w && w->color() != (Fl_Color)color) {
+      w->color(color);
+      w->redraw();
+    }
 }
 
 void cb_bgcolor() {
