@@ -2,12 +2,13 @@
 // should be, an old file that cannot be read. Whichever file it hits, the old
 // file stays byte for byte, no temporary file is left, the status line names the
 // failure, and neither "Store All" nor "Mix" claims success or runs the engine.
-#include <cstring>
 #include <linux/capability.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+
+#include <cstring>
 
 #include "app/app.h"
 #include "faderfile/faderfile.h"
@@ -51,14 +52,20 @@ struct File {
 };
 
 const File Files[] = {
-    {"faders.txt", StageWriteToFile, "Old Mix\n# keep me\nv\t3\t-6.00\nend\n",
+    {"faders.txt",
+     StageWriteToFile,
+     "Old Mix\n# keep me\nv\t3\t-6.00\nend\n",
      {"faders.txt write error: expected ", "faders.txt file not found!",
       "faders.txt could not be read whole, so it was not replaced"}},
-    {"prefs.txt", WritePreferencesFile, "# keep me\npre\ton\nend\n",
+    {"prefs.txt",
+     WritePreferencesFile,
+     "# keep me\npre\ton\nend\n",
      {"Could not write prefs.txt: File too large",
       "Could not store prefs.txt: the old file cannot be read",
       "Could not store prefs.txt: the old file cannot be read"}},
-    {"tracks.txt", WriteTracksFile, "1 Old +\nend\n",
+    {"tracks.txt",
+     WriteTracksFile,
+     "1 Old +\nend\n",
      {"Could not write tracks.txt: File too large", "Could not write tracks.txt: Is a directory",
       nullptr}},  // the tracks file keeps nothing of the old one, so need not read it
 };

@@ -1,10 +1,11 @@
 // Hostile files: whatever faders.txt, prefs.txt and tracks.txt hold, a recall
 // neither crashes nor writes outside the tables, and the next store keeps the
 // lines of the user's own.
-#include <cstring>
-#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cstring>
+#include <functional>
 
 #include "app/app.h"
 #include "faderfile/faderfile.h"
@@ -18,14 +19,14 @@ class HostileTest : public ConsoleTest {};
 
 using namespace std::string_literals;
 
-// Every keyword of the three files, and "end" only where it is data.
+// Every keyword of the fader and preferences files.
 const char *const Keys[] = {
-    "hp",   "comp", "rms",     "nlc",     "lim",  "fxg",    "band1",  "band2",   "hshelf", "lshelf",
-    "rev",  "trev", "rtn",     "trtn",    "rhp",  "rlp",    "width",  "pos",     "shape",  "t",
-    "p",    "inc",  "ofs",     "rmp",     "v",    "sub",    "vca",    "VCA:",    "subname", "vcaname",
-    "pre",  "start", "length", "xin",     "xout", "head",   "tail",   "oname",   "cue",    "path",
-    "color", "submu", "subso", "pan",     "outbits", "mono", "play",  "device",  "wavdir", "mixdir",
-    "launch", "dither"};
+    "hp",     "comp",    "rms",     "nlc",    "lim",    "fxg",    "band1", "band2", "hshelf",
+    "lshelf", "rev",     "trev",    "rtn",    "trtn",   "rhp",    "rlp",   "width", "pos",
+    "shape",  "t",       "p",       "inc",    "ofs",    "rmp",    "v",     "sub",   "vca",
+    "VCA:",   "subname", "vcaname", "pre",    "start",  "length", "xin",   "xout",  "head",
+    "tail",   "oname",   "cue",     "path",   "color",  "submu",  "subso", "pan",   "outbits",
+    "mono",   "play",    "device",  "wavdir", "mixdir", "launch", "dither"};
 
 std::string missingFields() {
   std::string s;
@@ -36,19 +37,21 @@ std::string missingFields() {
 std::string numbers() {
   std::string s = "t\t0\t0\t0\n";
   for (const char *n : {"nan", "inf", "-inf", "1e40", "-0", "-1e40", "0x1p99"})
-    for (const char *k : {"v\t1\t", "v\tM\t", "ofs\t", "rmp\t", "shape\t", "p\t2\t", "width\t", "inc\t",
-                          "comp\t3\t", "rev\t4\t", "rtn\t", "t\t", "start\t", "pan\t", "color\t",
-                          "outbits\t", "dither\t", "play\t", "xin\t", "head\t"})
+    for (const char *k :
+         {"v\t1\t",  "v\tM\t",    "ofs\t",    "rmp\t",  "shape\t", "p\t2\t",  "width\t",
+          "inc\t",   "comp\t3\t", "rev\t4\t", "rtn\t",  "t\t",     "start\t", "pan\t",
+          "color\t", "outbits\t", "dither\t", "play\t", "xin\t",   "head\t"})
       s += k + (n + "\t"s) + n + "\t" + n + "\t" + n + "\n";
   return s;
 }
 
 std::string slots() {
   std::string s = "t\t0\t0\t0\n";
-  for (const char *n : {"0", "-1", "136", "144", "2147483648", "-2147483649", "99999999999999999999"})
-    for (const char *k : {"comp\t", "comp\tG\t", "p\t", "p\tG\t", "rev\t", "trev\tG\t", "v\t", "v\tG\t",
-                          "vca\t", "submu\t", "subso\t", "sub\t", "subname\t", "VCA:\t", "vcaname\t",
-                          "sub\t1\t1,", "VCA:\t8\t"})
+  for (const char *n :
+       {"0", "-1", "136", "144", "2147483648", "-2147483649", "99999999999999999999"})
+    for (const char *k : {"comp\t", "comp\tG\t", "p\t", "p\tG\t", "rev\t", "trev\tG\t", "v\t",
+                          "v\tG\t", "vca\t", "submu\t", "subso\t", "sub\t", "subname\t", "VCA:\t",
+                          "vcaname\t", "sub\t1\t1,", "VCA:\t8\t"})
       s += k + (n + "\t1\t1\t1\t1\n"s);
   for (const char *n : {"0", "-1", "136", "2147483648"}) s += n + " Name +\n"s;
   return s;
@@ -69,7 +72,8 @@ struct Case {
 
 // The model holds only what it can: flags 0 or 1, texts ended inside their rows.
 void expectSaneModel() {
-  for (int i = 0; i < NSLOTS * NCUES; i++) ASSERT_TRUE(ChanActive[i] == 0 || ChanActive[i] == 1) << i;
+  for (int i = 0; i < NSLOTS * NCUES; i++)
+    ASSERT_TRUE(ChanActive[i] == 0 || ChanActive[i] == 1) << i;
   for (int k = 0; k < NCUES; k++) {
     ASSERT_TRUE(IndexActiveArray[k] == 0 || IndexActiveArray[k] == 1) << k;
     ASSERT_LT(strnlen(CueNameBuffer[k], 64), 64u);
@@ -96,13 +100,18 @@ TEST_F(HostileTest, NoInputCrashesOrLosesTheUsersLines) {
          EXPECT_EQ(Pcomp[5 * 8], 0.0f);
          EXPECT_EQ(monoOn, 0);
          SaveAll();
-         EXPECT_NE(ReadFile("faders.txt").find("\ncomp\0x\t5\t1\t2\t3\t4\nmono\0\n\0\n"s), std::string::npos);
-         EXPECT_NE(ReadFile("prefs.txt").find("\ncomp\0x\t5\t1\t2\t3\t4\nmono\0\n\0\n"s), std::string::npos);
+         EXPECT_NE(ReadFile("faders.txt").find("\ncomp\0x\t5\t1\t2\t3\t4\nmono\0\n\0\n"s),
+                   std::string::npos);
+         EXPECT_NE(ReadFile("prefs.txt").find("\ncomp\0x\t5\t1\t2\t3\t4\nmono\0\n\0\n"s),
+                   std::string::npos);
        }},
-      {"invalid UTF-8", "\xff\xfe\xc3(\nsubname\t1\t\xc3\ncue\t\xe2\x82\nt\t0\t0\t0\noname\t\xc0\xaf\n1 \xed\xa0\x80 +\n",
+      {"invalid UTF-8",
+       "\xff\xfe\xc3(\nsubname\t1\t\xc3\ncue\t\xe2\x82\nt\t0\t0\t0\noname\t\xc0\xaf\n1 "
+       "\xed\xa0\x80 +\n",
        [] { EXPECT_STREQ(NameBuffer[128], "\xc3"); }},
       {"a 10 MiB line", std::string(10 << 20, 'x') + "\n", nullptr},
-      {"a million empty lines", std::string(1 << 20, '\n') + "p\t1\t7\n", [] { EXPECT_EQ(Pan[1], 7.0f); }},
+      {"a million empty lines", std::string(1 << 20, '\n') + "p\t1\t7\n",
+       [] { EXPECT_EQ(Pan[1], 7.0f); }},
       {"records with missing fields", missingFields(), nullptr},
       {"numbers nan, inf, 1e40, -0", numbers(), nullptr},
       {"slot numbers out of range", slots(), nullptr},

@@ -4,6 +4,7 @@
 //   locale_run        the start-up of the program itself, which sets no locale
 //   locale_run env    the whole environment's locale taken first, as a library may
 #include <FL/Fl.H>
+
 #include <clocale>
 #include <cstdio>
 #include <cstring>

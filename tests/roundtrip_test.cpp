@@ -59,9 +59,10 @@ float away(float lo, float hi) { return chance(50) ? any(lo, hi) : -any(lo, hi);
 // Names of words that look like records, formats and statuses, never with blanks at
 // their ends (the tracks file trims them); sometimes as long as the row allows.
 std::string randomName(size_t max) {
-  static const char *const words[] = {"end", "inc", "comp", "v", "t", "cue", "begin", "++", "off",
-                                      "+",   "%s",  "%i",   "100%", "Kick", "Vox L", "\xc3\xa9t\xc3\xa9",
-                                      "G",   "M",   "sub",  "----"};
+  static const char *const words[] = {
+      "end", "inc", "comp", "v",   "t",    "cue",  "begin", "++",
+      "off", "+",   "%s",   "%i",  "100%", "Kick", "Vox L", "\xc3\xa9t\xc3\xa9",
+      "G",   "M",   "sub",  "----"};
   std::string s;
   for (int n = 1 + pick(4); n > 0; n--) s += std::string(s.empty() ? "" : " ") + words[pick(20)];
   if (chance(5)) s = std::string(max, 'a' + pick(26));
@@ -80,7 +81,8 @@ void randomModel() {
     SubOn[g] = chance(50), VcaOn[g] = chance(50);
     setName(NameBuffer[128 + g], 128, chance(10) ? "" : randomName(127));
     setName(NameBuffer[136 + g], 128, randomName(127));
-    for (int r = 0; r < 127; r++) SubAsn[r * NGROUPS + g] = chance(10), VcaAsn[r * NGROUPS + g] = chance(10);
+    for (int r = 0; r < 127; r++)
+      SubAsn[r * NGROUPS + g] = chance(10), VcaAsn[r * NGROUPS + g] = chance(10);
     MuteArray[128 + g] = chance(20), SoloArray[128 + g] = chance(20);
   }
   for (int s = 0; s <= 135; s++) {
@@ -91,7 +93,8 @@ void randomModel() {
     }
     Pan[s] = chance(20) ? away(1, 100) : 0;
   }
-  for (float *v : {Prtn, Prtn + 1, Ptrtn, Ptrtn + 1, Ptrtn + 2, Prhp + 1, Prlp + 1}) *v = any(-50, 20000);
+  for (float *v : {Prtn, Prtn + 1, Ptrtn, Ptrtn + 1, Ptrtn + 2, Prhp + 1, Prlp + 1})
+    *v = any(-50, 20000);
   Prhp[0] = chance(50), Prlp[0] = chance(50);
   // A width above 100 or a pan law out of its range is not written, so the
   // recall leaves the default, which is: such values are not for this test.
@@ -147,8 +150,8 @@ struct Checker {
   void eq(const T &got, const T &want, const char *what, int i = 0, int j = 0) {
     if (got == want) return;
     if (++failures <= 10)
-      report += std::string(what) + "[" + std::to_string(i) + "][" + std::to_string(j) + "]: " +
-                std::to_string(got) + " instead of " + std::to_string(want) + "\n";
+      report += std::string(what) + "[" + std::to_string(i) + "][" + std::to_string(j) +
+                "]: " + std::to_string(got) + " instead of " + std::to_string(want) + "\n";
   }
   void str(const char *got, const char *want, const char *what, int i = 0) {
     eq(std::string(got) == want ? 1 : 0, 1, what, i);
@@ -179,17 +182,21 @@ void checkValues(const Model &was, const Model &reset, Checker &c) {
       c.eq(n[0], w[0] == 1.0f ? 1.0f : 0.0f, Effects[e].key, s);
       if (w[0] != 1.0f) continue;
       used |= Effects[e].table == Prev || Effects[e].table == Ptrev;
-      for (int col = 1; col <= Effects[e].values; col++) c.eq(n[col], at(w[col], 1), Effects[e].key, s, col);
+      for (int col = 1; col <= Effects[e].values; col++)
+        c.eq(n[col], at(w[col], 1), Effects[e].key, s, col);
     }
-  for (int s = 0; s <= 135; s++) c.eq(now.pan[s], was.pan[s] != 0 ? at(was.pan[s], 0) : 0.0f, "pan", s);
+  for (int s = 0; s <= 135; s++)
+    c.eq(now.pan[s], was.pan[s] != 0 ? at(was.pan[s], 0) : 0.0f, "pan", s);
   bool rev = false, trev = false;
   for (int s = 0; s <= 135; s++) rev |= was.fx[9][s * 8] == 1.0f, trev |= was.fx[10][s * 8] == 1.0f;
   for (int i = 0; i < 2; i++) c.eq(now.rtn[i], rev ? at(was.rtn[i], 1) : reset.rtn[i], "rtn", i);
-  for (int i = 0; i < 3; i++) c.eq(now.trtn[i], trev ? at(was.trtn[i], 1) : reset.trtn[i], "trtn", i);
+  for (int i = 0; i < 3; i++)
+    c.eq(now.trtn[i], trev ? at(was.trtn[i], 1) : reset.trtn[i], "trtn", i);
   for (int i = 0; i < 3; i++) c.eq(now.pos[i], used ? at(was.pos[i], 0) : reset.pos[i], "pos", i);
   bool width = used && was.width >= 0 && was.width <= 100;
   c.eq(now.width, width ? at(was.width, 0) : reset.width, "width");
-  const float *filtW[] = {was.rhp, was.rlp}, *filtN[] = {now.rhp, now.rlp}, *filtR[] = {reset.rhp, reset.rlp};
+  const float *filtW[] = {was.rhp, was.rlp}, *filtN[] = {now.rhp, now.rlp},
+              *filtR[] = {reset.rhp, reset.rlp};
   for (int f = 0; f < 2; f++) {
     bool on = filtW[f][0] == 1.0f;
     c.eq(filtN[f][0], on ? 1.0f : filtR[f][0], "filter", f);
@@ -228,7 +235,8 @@ void checkValues(const Model &was, const Model &reset, Checker &c) {
   }
 
   c.eq(now.preview, was.preview, "preview");
-  for (int j = 0; j < 4; j++) c.eq(now.previewAt[j], at(was.previewAt[j], j == 2 ? 0 : 3), "preview at", j);
+  for (int j = 0; j < 4; j++)
+    c.eq(now.previewAt[j], at(was.previewAt[j], j == 2 ? 0 : 3), "preview at", j);
   const float *xW[] = {was.xin, was.xout}, *xN[] = {now.xin, now.xout};
   for (int x = 0; x < 2; x++) {
     bool zero = !xW[x][0] && !xW[x][1] && !xW[x][2];
@@ -282,7 +290,9 @@ TEST_P(RoundTripTest, RandomModelsComeBackWhole) {
     SaveAll();
     for (int f = 0; f < 3; f++) {
       std::string again = ReadFile(Files[f]);
-      size_t at = std::mismatch(again.begin(), again.end(), first[f].begin(), first[f].end()).first - again.begin();
+      size_t at =
+          std::mismatch(again.begin(), again.end(), first[f].begin(), first[f].end()).first -
+          again.begin();
       size_t line = again.rfind('\n', at) + 1;
       ASSERT_EQ(again, first[f]) << Files[f] << " differs from its line " << again.substr(line, 60);
     }
