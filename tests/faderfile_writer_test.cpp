@@ -189,51 +189,6 @@ TEST_F(FaderWriterTest, CommaDecimalLocaleChangesNothing) {
   setlocale(LC_ALL, "C");
 }
 
-TEST_F(FaderWriterTest, FailedStoreKeepsTheOldFile) {
-  // A directory in place of the file.
-  mkdir("faders.txt", 0755);
-  WriteFile("faders.txt/inside", "mine");
-  StageWriteToFile();
-  EXPECT_EQ(Status(), "faders.txt file not found!");
-  EXPECT_EQ(ReadFile("faders.txt/inside"), "mine");
-  SaveAll();
-  EXPECT_EQ(Status(), "faders.txt file not found!");
-  EXPECT_EQ(TemporaryFiles(), 0);
-  rmdir("faders.txt/inside");
-  system("rm -r faders.txt");
-
-  // A write that comes up short.
-  const std::string old = "Old Mix\n# keep me\nend\n";
-  WriteFile("faders.txt", old);
-  everyRecordModel();
-  rlimit was;
-  getrlimit(RLIMIT_FSIZE, &was);
-  rlimit small = was;
-  small.rlim_cur = 100;
-  setrlimit(RLIMIT_FSIZE, &small);
-  testing::internal::CaptureStdout();
-  StageWriteToFile();
-  std::string out = testing::internal::GetCapturedStdout();
-  setrlimit(RLIMIT_FSIZE, &was);
-  size_t len = strlen(EveryRecordFile) + strlen("# keep me\n");
-  std::string message = "expected " + std::to_string(len) + ", returned 100";
-  EXPECT_EQ(Status(), "faders.txt write error: " + message);
-  EXPECT_EQ(out, "write error:  " + message + "\n");
-  EXPECT_EQ(ReadFile("faders.txt"), old);
-  EXPECT_EQ(TemporaryFiles(), 0);
-}
-
-TEST_F(FaderWriterTest, UnreadableFileIsNotReplaced) {
-  std::string big = "Big Mix\n# notes\n";
-  WriteFile("faders.txt", big);
-  truncate("faders.txt", MaxFaderFile + 1);
-  StageWriteToFile();
-  EXPECT_EQ(Status(), "faders.txt could not be read whole, so it was not replaced");
-  struct stat st;
-  stat("faders.txt", &st);
-  EXPECT_EQ((size_t)st.st_size, MaxFaderFile + 1);
-}
-
 TEST_F(FaderWriterTest, StoreThroughALink) {
   mkdir("mixes", 0755);
   WriteFile("mixes/song.txt", "Song\n# mine\n");

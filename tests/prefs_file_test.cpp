@@ -108,29 +108,3 @@ TEST_F(PrefsFileTest, MissingOrUnreadableFileChangesNothing) {
   EXPECT_EQ(Status(), "Could not read prefs.txt");
 }
 
-TEST_F(PrefsFileTest, AFailedStoreKeepsTheOldFile) {
-  mkdir("prefs.txt", 0755);
-  WriteFile("prefs.txt/mine", "mine");
-  SaveAll();  // "Store All" keeps the failure
-  EXPECT_NE(Status().find("prefs.txt"), std::string::npos) << Status();
-  EXPECT_EQ(ReadFile("prefs.txt/mine"), "mine");
-  EXPECT_EQ(ReadFile("tracks.txt"), "1 ---- off\nend\n");  // the other stores still ran
-  EXPECT_EQ(TemporaryFiles(), 0);
-  ASSERT_EQ(system("rm -r prefs.txt tracks.txt"), 0);
-
-  // A short write: the file-size limit stops the new text half way.
-  std::string old = "mine\tkeep\n" + startUp + "end\n";
-  WriteFile("prefs.txt", old);
-  PreviewOn = 1;
-  ClearStoreError();
-  rlimit saved, small;
-  getrlimit(RLIMIT_FSIZE, &saved);
-  small = saved;
-  small.rlim_cur = 20;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  WritePreferencesFile();
-  setrlimit(RLIMIT_FSIZE, &saved);
-  EXPECT_EQ(ReadFile("prefs.txt"), old);
-  EXPECT_EQ(TemporaryFiles(), 0);
-  EXPECT_NE(std::string(StoreError).find("prefs.txt"), std::string::npos) << StoreError;
-}

@@ -108,25 +108,3 @@ TEST_F(TracksTest, MissingOrUnreadableFileChangesNothing) {
   EXPECT_STREQ(NameBuffer[1], "Kick");
 }
 
-TEST_F(TracksTest, AFailedStoreKeepsTheOldFile) {
-  mkdir("tracks.txt", 0755);
-  SaveAll();  // "Store All" keeps the failure
-  EXPECT_NE(Status().find("tracks.txt"), std::string::npos) << Status();
-  EXPECT_TRUE(FileExists("prefs.txt"));
-  rmdir("tracks.txt");
-
-  std::string old = "1 Old +\nend\n";
-  WriteFile("tracks.txt", old);
-  name(1, "Kick");
-  ClearStoreError();
-  rlimit saved, small;
-  getrlimit(RLIMIT_FSIZE, &saved);
-  small = saved;
-  small.rlim_cur = 5;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  WriteTracksFile();
-  setrlimit(RLIMIT_FSIZE, &saved);
-  EXPECT_EQ(ReadFile("tracks.txt"), old);
-  EXPECT_NE(std::string(StoreError).find("tracks.txt"), std::string::npos) << StoreError;
-  EXPECT_EQ(TemporaryFiles(), 0);
-}

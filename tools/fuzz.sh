@@ -4,6 +4,7 @@
 #   bash tools/fuzz.sh 3600     an hour a target
 set -euo pipefail
 cd "$(dirname "$0")/.."
+root=$PWD  # the targets work in a folder of their own, so every path they get is absolute
 seconds=${1:-30}
 bash tools/install-deps.sh cmake make clang libclang-rt-14-dev libfltk1.3-dev xvfb xauth
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -12,14 +13,15 @@ cmake --build build-fuzz -j"$(nproc)"
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 declare -A seeds=([recall]=recall [roundtrip]=recall [prefs]=prefs [tracks]=tracks [scrub]="recall prefs")
 for target in recall roundtrip prefs tracks scrub; do
-  corpus=build-fuzz/corpus/$target
-  log=build-fuzz/$target.log
+  corpus=$root/build-fuzz/corpus/$target
+  log=$root/build-fuzz/$target.log
   mkdir -p "$corpus"
   dirs=()
-  for d in ${seeds[$target]}; do dirs+=("fuzz/seeds/$d"); done
+  for d in ${seeds[$target]}; do dirs+=("$root/fuzz/seeds/$d"); done
   echo "== $target"
-  if ! xvfb-run -a -s "-noreset" "build-fuzz/${target}_fuzz" "$corpus" "${dirs[@]}" \
-      -max_total_time="$seconds" -max_len=65536 -timeout=20 -print_final_stats=1 >"$log" 2>&1; then
+  if ! xvfb-run -a -s "-noreset" "$root/build-fuzz/${target}_fuzz" "$corpus" "${dirs[@]}" \
+      -max_total_time="$seconds" -max_len=65536 -timeout=20 -print_final_stats=1 -close_fd_mask=1 \
+      -artifact_prefix="$root/build-fuzz/$target-" >"$log" 2>&1; then
     tail -n 60 "$log"
     exit 1
   fi

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the tests need, builds, and runs every test under Xvfb: once as
-# built for use, once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+# built for use, once more under AddressSanitizer and UndefinedBehaviorSanitizer;
+# then runs each fuzz target for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh cmake make g++ libfltk1.3-dev libx11-dev googletest libgtest-dev \
@@ -19,3 +20,5 @@ run() {  # build folder, extra cmake options...
 run build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVESSA_BENCH=ON
 ASAN_OPTIONS=halt_on_error=1:detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   run build-asan -DCMAKE_BUILD_TYPE=Debug -DCORVESSA_SANITIZE=ON
+# The fuzz targets, about 30 seconds each.
+bash tools/fuzz.sh 30

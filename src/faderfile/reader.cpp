@@ -50,16 +50,19 @@ const Routing routings[2] = {
 
 const char SlotError[] = ">>Channel number out of range or not specified!\n";
 
-// A record's fields are read through a cursor into its line, which ends in a zero;
-// each field taken is cut off with a zero in place of the tab after it.
+// A record's fields are read through a cursor into its line, which ends at
+// lineEnd; each field taken is cut off with a zero in place of the tab after it.
+// A NUL byte in a line is an ordinary character: it ends no field and no line
+// (a number ends at it as at any other character that is not part of it).
+const char *lineEnd;
 
 // The next field, after any run of tabs; nullptr when the line has ended.
 const char *nextField(char *&p) {
-  while (*p == '\t') p++;
-  if (!*p) return nullptr;
+  while (p < lineEnd && *p == '\t') p++;
+  if (p >= lineEnd) return nullptr;
   char *f = p;
-  while (*p && *p != '\t') p++;
-  if (*p) *p++ = 0;
+  while (p < lineEnd && *p != '\t') p++;
+  if (p < lineEnd) *p++ = 0;
   return f;
 }
 
@@ -186,7 +189,7 @@ void parseRouting(Scan &st, char *&f, const char *key, int which, bool name) {
     return;
   }
   r.on[n - 1] = 1;
-  st.lists[which][n - 1] = f;
+  st.lists[which][n - 1].assign(f, lineEnd - f);
   st.listed[which][n - 1] = true;
 }
 
@@ -331,6 +334,7 @@ void scanText(std::string &text, bool records, bool cues) {
     *stop = 0;
     while (stop > line && stop[-1] == '\r') *--stop = 0;
 
+    lineEnd = stop;
     char *tab = static_cast<char *>(memchr(line, '\t', stop - line));
     if (tab) *tab = 0;
     size_t n = (tab ? tab : stop) - line;
@@ -342,7 +346,8 @@ void scanText(std::string &text, bool records, bool cues) {
       first = false;
       if (stop == line) continue;
       seekName = false;
-      if (wasFirst || !(isEnd || CheckForKey(line))) {
+      bool key = !memchr(line, 0, n) && CheckForKey(line);  // a field with a NUL is no keyword
+      if (wasFirst || !(isEnd || key)) {
         if (tab) *tab = '\t';
         if (records) readMixName(line);
         continue;

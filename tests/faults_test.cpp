@@ -1,0 +1,146 @@
+// Stores that fail: a write that comes up short, a directory where the file
+// should be, an old file that cannot be read. Whichever file it hits, the old
+// file stays byte for byte, no temporary file is left, the status line names the
+// failure, and neither "Store All" nor "Mix" claims success or runs the engine.
+#include <linux/capability.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "app/app.h"
+#include "faderfile/faderfile.h"
+#include "model/model.h"
+#include "prefs/prefs.h"
+#include "testutil.h"
+
+namespace {
+
+class FaultsTest : public ConsoleTest {};
+
+// Root reads any file whatever its mode; while off, it reads as anyone else.
+void readAnything(bool on) {
+  __user_cap_header_struct head = {_LINUX_CAPABILITY_VERSION_3, 0};
+  __user_cap_data_struct data[2];
+  ASSERT_EQ(syscall(SYS_capget, &head, data), 0);
+  for (unsigned cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH}) {
+    if (on)
+      data[0].effective |= data[0].permitted & (1u << cap);
+    else
+      data[0].effective &= ~(1u << cap);
+  }
+  ASSERT_EQ(syscall(SYS_capset, &head, data), 0);
+}
+
+void fileSizeLimit(rlim_t bytes) {
+  rlimit r;
+  getrlimit(RLIMIT_FSIZE, &r);
+  r.rlim_cur = bytes;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &r), 0);
+}
+
+enum Fault { SHORT_WRITE, DIRECTORY, UNREADABLE };
+const char *const FaultNames[] = {"short write", "directory in its place", "unreadable old file"};
+
+struct File {
+  const char *name;
+  void (*store)();
+  const char *old;
+  const char *status[3];  // what the status line says, by fault
+};
+
+const File Files[] = {
+    {"faders.txt",
+     StageWriteToFile,
+     "Old Mix\n# keep me\nv\t3\t-6.00\nend\n",
+     {"faders.txt write error: expected ", "faders.txt file not found!",
+      "faders.txt could not be read whole, so it was not replaced"}},
+    {"prefs.txt",
+     WritePreferencesFile,
+     "# keep me\npre\ton\nend\n",
+     {"Could not write prefs.txt: File too large",
+      "Could not store prefs.txt: the old file cannot be read",
+      "Could not store prefs.txt: the old file cannot be read"}},
+    {"tracks.txt",
+     WriteTracksFile,
+     "1 Old +\nend\n",
+     {"Could not write tracks.txt: File too large", "Could not write tracks.txt: Is a directory",
+      nullptr}},  // the tracks file keeps nothing of the old one, so need not read it
+};
+
+// The old file, or for a directory the file inside it, as it must stay.
+std::string kept(const File &f, Fault fault) {
+  return ReadFile(fault == DIRECTORY ? std::string(f.name) + "/mine" : f.name);
+}
+
+TEST_F(FaultsTest, AFailedStoreKeepsTheOldFileAndClaimsNothing) {
+  mkdir("bin", 0755);
+  WriteFile("bin/tarnell4", "#!/bin/sh\ntouch ran.txt\n");
+  chmod("bin/tarnell4", 0755);
+  snprintf(Path, sizeof Path, "%s/bin/", dir.c_str());
+  int injected = 0;
+  for (const File &f : Files)
+    for (Fault fault : {SHORT_WRITE, DIRECTORY, UNREADABLE}) {
+      if (!f.status[fault]) continue;
+      SCOPED_TRACE(std::string(f.name) + ": " + FaultNames[fault]);
+      ASSERT_EQ(system("rm -rf *.txt"), 0);
+      for (const File &g : Files) WriteFile(g.name, g.old);
+      if (fault == DIRECTORY) {
+        unlink(f.name);
+        mkdir(f.name, 0755);
+        WriteFile(std::string(f.name) + "/mine", f.old);
+      }
+      if (fault == UNREADABLE) chmod(f.name, 0);
+      std::string before[3];
+      for (int i = 0; i < 3; i++) before[i] = kept(Files[i], &Files[i] == &f ? fault : SHORT_WRITE);
+
+      // The fault is on for the file's own store, "Store All" and "Mix".
+      if (fault == SHORT_WRITE) fileSizeLimit(5);
+      if (fault == UNREADABLE) readAnything(false);
+      ClearStoreError();
+      f.store();
+      std::string own = Status();
+      SaveAll();
+      std::string all = Status();
+      Mix();
+      std::string mix = Status();
+      if (fault == SHORT_WRITE) fileSizeLimit(RLIM_INFINITY);
+      if (fault == UNREADABLE) readAnything(true);
+      injected++;
+
+      EXPECT_EQ(own.compare(0, strlen(f.status[fault]), f.status[fault]), 0) << own;
+      EXPECT_NE(all, "Save Complete");
+      EXPECT_NE(all.find(".txt"), std::string::npos) << all;
+      EXPECT_EQ(mix, all);
+      EXPECT_FALSE(FileExists("ran.txt"));
+      EXPECT_EQ(kept(f, fault), before[&f - Files]);
+      if (fault == SHORT_WRITE) {  // every store failed
+        for (int i = 0; i < 3; i++) EXPECT_EQ(ReadFile(Files[i].name), before[i]) << Files[i].name;
+      }
+      EXPECT_EQ(TemporaryFiles(), 0);
+      chmod(f.name, 0644);
+    }
+  EXPECT_EQ(injected, 8);
+
+  // With the faults gone, everything works again.
+  ASSERT_EQ(system("rm -rf *.txt"), 0);
+  Mix();
+  EXPECT_EQ(Status(), "Mix Complete");
+  EXPECT_TRUE(FileExists("ran.txt"));
+}
+
+TEST_F(FaultsTest, ShortWriteIsReportedOnStandardOutputToo) {
+  WriteFile("faders.txt", "Old Mix\n");
+  memset(MixName, 'm', 120);  // 150 bytes to write
+  fileSizeLimit(100);
+  testing::internal::CaptureStdout();
+  StageWriteToFile();
+  std::string out = testing::internal::GetCapturedStdout();
+  fileSizeLimit(RLIM_INFINITY);
+  EXPECT_EQ(out, "write error:  expected 150, returned 100\n");
+  EXPECT_EQ(Status(), "faders.txt write error: expected 150, returned 100");
+}
+
+}  // namespace
