@@ -1,7 +1,7 @@
 // Stores that fail: a write that comes up short, a directory where the file
-// should be, an old file that cannot be read. Whichever file it hits, the old
-// file stays byte for byte, no temporary file is left, the status line names the
-// failure, and neither "Store All" nor "Mix" claims success or runs the engine.
+// should be, an old file that cannot be read or is cut while it is read. Whichever file it hits,
+// the old file stays byte for byte, no temporary file is left, the status line names the failure,
+// and neither "Store All" nor "Mix" claims success or runs the engine.
 #include <linux/capability.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -41,14 +41,32 @@ void fileSizeLimit(rlim_t bytes) {
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &r), 0);
 }
 
-enum Fault { SHORT_WRITE, DIRECTORY, UNREADABLE };
-const char *const FaultNames[] = {"short write", "directory in its place", "unreadable old file"};
+// A read that comes up short, as when another program cuts the file while it is
+// read: reads return at most 10 bytes, and the one after a cut read finds the end.
+bool cutReads = false;
+
+}  // namespace
+
+extern "C" ssize_t __real_read(int fd, void *buf, size_t n);
+extern "C" ssize_t __wrap_read(int fd, void *buf, size_t n) {
+  static bool cut = false;
+  if (!cutReads) return __real_read(fd, buf, n);
+  if (cut) return cut = false, 0;
+  cut = n > 10;
+  return __real_read(fd, buf, cut ? 10 : n);
+}
+
+namespace {
+
+enum Fault { SHORT_WRITE, DIRECTORY, UNREADABLE, CUT_READ };
+const char *const FaultNames[] = {"short write", "directory in its place", "unreadable old file",
+                                  "old file cut while read"};
 
 struct File {
   const char *name;
   void (*store)();
   const char *old;
-  const char *status[3];  // what the status line says, by fault
+  const char *status[4];  // what the status line says, by fault
 };
 
 const File Files[] = {
@@ -56,18 +74,20 @@ const File Files[] = {
      StageWriteToFile,
      "Old Mix\n# keep me\nv\t3\t-6.00\nend\n",
      {"faders.txt write error: expected ", "faders.txt file not found!",
+      "faders.txt could not be read whole, so it was not replaced",
       "faders.txt could not be read whole, so it was not replaced"}},
     {"prefs.txt",
      WritePreferencesFile,
      "# keep me\npre\ton\nend\n",
      {"Could not write prefs.txt: File too large",
       "Could not store prefs.txt: the old file cannot be read",
+      "Could not store prefs.txt: the old file cannot be read",
       "Could not store prefs.txt: the old file cannot be read"}},
     {"tracks.txt",
      WriteTracksFile,
      "1 Old +\nend\n",
      {"Could not write tracks.txt: File too large", "Could not write tracks.txt: Is a directory",
-      nullptr}},  // the tracks file keeps nothing of the old one, so need not read it
+      nullptr, nullptr}},  // the tracks file keeps nothing of the old one, so need not read it
 };
 
 // The old file, or for a directory the file inside it, as it must stay.
@@ -82,7 +102,7 @@ TEST_F(FaultsTest, AFailedStoreKeepsTheOldFileAndClaimsNothing) {
   snprintf(Path, sizeof Path, "%s/bin/", dir.c_str());
   int injected = 0;
   for (const File &f : Files)
-    for (Fault fault : {SHORT_WRITE, DIRECTORY, UNREADABLE}) {
+    for (Fault fault : {SHORT_WRITE, DIRECTORY, UNREADABLE, CUT_READ}) {
       if (!f.status[fault]) continue;
       SCOPED_TRACE(std::string(f.name) + ": " + FaultNames[fault]);
       ASSERT_EQ(system("rm -rf *.txt"), 0);
@@ -99,6 +119,7 @@ TEST_F(FaultsTest, AFailedStoreKeepsTheOldFileAndClaimsNothing) {
       // The fault is on for the file's own store, "Store All" and "Mix".
       if (fault == SHORT_WRITE) fileSizeLimit(5);
       if (fault == UNREADABLE) readAnything(false);
+      cutReads = fault == CUT_READ;
       ClearStoreError();
       f.store();
       std::string own = Status();
@@ -108,6 +129,7 @@ TEST_F(FaultsTest, AFailedStoreKeepsTheOldFileAndClaimsNothing) {
       std::string mix = Status();
       if (fault == SHORT_WRITE) fileSizeLimit(RLIM_INFINITY);
       if (fault == UNREADABLE) readAnything(true);
+      cutReads = false;
       injected++;
 
       EXPECT_EQ(own.compare(0, strlen(f.status[fault]), f.status[fault]), 0) << own;
@@ -122,7 +144,7 @@ TEST_F(FaultsTest, AFailedStoreKeepsTheOldFileAndClaimsNothing) {
       EXPECT_EQ(TemporaryFiles(), 0);
       chmod(f.name, 0644);
     }
-  EXPECT_EQ(injected, 8);
+  EXPECT_EQ(injected, 10);
 
   // With the faults gone, everything works again.
   ASSERT_EQ(system("rm -rf *.txt"), 0);
