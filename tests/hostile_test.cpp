@@ -19,19 +19,10 @@ class HostileTest : public ConsoleTest {};
 
 using namespace std::string_literals;
 
-// Every keyword of the fader and preferences files.
-const char *const Keys[] = {
-    "hp",     "comp",    "rms",     "nlc",    "lim",    "fxg",    "band1", "band2", "hshelf",
-    "lshelf", "rev",     "trev",    "rtn",    "trtn",   "rhp",    "rlp",   "width", "pos",
-    "shape",  "t",       "p",       "inc",    "ofs",    "rmp",    "v",     "sub",   "vca",
-    "VCA:",   "subname", "vcaname", "pre",    "start",  "length", "xin",   "xout",  "head",
-    "tail",   "oname",   "cue",     "path",   "color",  "submu",  "subso", "pan",   "outbits",
-    "mono",   "play",    "device",  "wavdir", "mixdir", "launch", "dither"};
-
 std::string missingFields() {
   std::string s;
-  for (const char *k : Keys) s += k + "\n"s + k + "\t1\n" + k + "\tG\n" + k + "\tM\t\n";
-  return s + "1\n2 \n3 Name\n" + Keys[0];  // and a keyword as the text's last bytes
+  for (const char *k : FileKeywords) s += k + "\n"s + k + "\t1\n" + k + "\tG\n" + k + "\tM\t\n";
+  return s + "1\n2 \n3 Name\n" + FileKeywords[0];  // and a keyword as the text's last bytes
 }
 
 std::string numbers() {

@@ -35,7 +35,9 @@ int ReplaceFile(const char *name, const char *data, size_t len, size_t *written)
 
 extern std::string reserve_fbuff;  // the fader text: the last text read or written
 
-int CheckForKey(const char *word);  // 1 when word is one of the 52 keywords
+enum { NKEYWORDS = 52 };
+extern const char *const FileKeywords[NKEYWORDS];  // of the fader and preferences files
+int CheckForKey(const char *word);                 // 1 when word is one of them
 // Reads faders.txt into reserve_fbuff; the bytes read, 0 when nothing usable was
 // read (a missing file is created holding the mix name line).
 long ReadFaderFile();

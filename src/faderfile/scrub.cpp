@@ -4,18 +4,15 @@
 #include "faderfile/faderfile.h"
 #include "model/model.h"
 
-namespace {
-
-const char *const keywords[] = {
+const char *const FileKeywords[NKEYWORDS] = {
     "hp",     "comp",    "rms",     "nlc",   "lim",    "fxg",     "band1",  "band2",  "hshelf",
     "lshelf", "rev",     "trev",    "rtn",   "trtn",   "rhp",     "rlp",    "width",  "pos",
     "shape",  "t",       "p",       "inc",   "ofs",    "rmp",     "v",      "sub",    "vca",
     "VCA:",   "subname", "vcaname", "pre",   "start",  "length",  "xin",    "xout",   "head",
     "tail",   "oname",   "cue",     "path",  "color",  "submu",   "subso",  "pan",    "outbits",
     "mono",   "play",    "device",  "wavdir", "mixdir", "launch", "dither"};
-static_assert(sizeof keywords / sizeof *keywords == 52, "52 keywords");
 
-const size_t NKEYS = sizeof keywords / sizeof *keywords;
+namespace {
 
 // The keywords by length (1..7) and first character, for a quick look-up.
 unsigned char keyCount[8][128], keyIndex[8][128][8];
@@ -23,9 +20,9 @@ unsigned char keyCount[8][128], keyIndex[8][128][8];
 bool isKey(const char *word, size_t n) {
   static bool indexed = false;
   if (!indexed) {
-    for (size_t i = 0; i < NKEYS; i++) {
-      size_t len = strlen(keywords[i]);
-      unsigned char c = keywords[i][0];
+    for (size_t i = 0; i < NKEYWORDS; i++) {
+      size_t len = strlen(FileKeywords[i]);
+      unsigned char c = FileKeywords[i][0];
       keyIndex[len][c][keyCount[len][c]++] = (unsigned char)i;
     }
     indexed = true;
@@ -33,7 +30,7 @@ bool isKey(const char *word, size_t n) {
   unsigned char c = word[0];
   if (n == 0 || n > 7 || c >= 128) return false;
   for (int j = 0; j < keyCount[n][c]; j++)
-    if (memcmp(keywords[keyIndex[n][c][j]], word, n) == 0) return true;
+    if (memcmp(FileKeywords[keyIndex[n][c][j]], word, n) == 0) return true;
   return false;
 }
 

@@ -193,7 +193,7 @@ void ReadPreferencesFile() {
     size_t end = nl == std::string::npos ? len : nl;
     std::string line = text.substr(pos, end - pos);
     pos = end + 1;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    while (!line.empty() && line.back() == '\r') line.pop_back();
 
     size_t tab = line.find('\t');
     std::string key = line.substr(0, tab);

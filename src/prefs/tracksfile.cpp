@@ -84,7 +84,7 @@ void ReadTracksFile() {
     size_t nl = text.find('\n', pos);
     const char *e = text.data() + (nl == std::string::npos ? len : nl);
     pos = nl == std::string::npos ? len : nl + 1;
-    if (e > s && e[-1] == '\r') e--;
+    while (e > s && e[-1] == '\r') e--;
 
     while (s < e && blank(*s)) s++;
     if (s == e) continue;  // an empty line is no record
