@@ -1,10 +1,5 @@
 // The keyword table and the lines a store carries over from the old file.
-#include <gtest/gtest.h>
-
-#include <cstring>
-
-#include "faderfile/faderfile.h"
-#include "model/model.h"
+#include "testutil.h"
 
 TEST(CheckForKey, ExactWordsOnly) {
   for (const char *k : {"hp", "comp", "t", "p", "v", "VCA:", "subname", "vcaname", "oname",

@@ -4,16 +4,9 @@
 // and neither "Store All" nor "Mix" claims success or runs the engine.
 #include <linux/capability.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
-#include <cstring>
-
-#include "app/app.h"
-#include "faderfile/faderfile.h"
-#include "model/model.h"
-#include "prefs/prefs.h"
 #include "testutil.h"
 
 namespace {

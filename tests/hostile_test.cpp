@@ -1,16 +1,10 @@
 // Hostile files: whatever faders.txt, prefs.txt and tracks.txt hold, a recall
 // neither crashes nor writes outside the tables, and the next store keeps the
 // lines of the user's own.
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstring>
 #include <functional>
 
-#include "app/app.h"
-#include "faderfile/faderfile.h"
-#include "model/model.h"
-#include "prefs/prefs.h"
 #include "testutil.h"
 
 namespace {

@@ -1,11 +1,8 @@
 // Number text must match the C library in the C locale, bit for bit.
-#include <gtest/gtest.h>
-
 #include <cmath>
-#include <cstring>
 #include <random>
 
-#include "faderfile/faderfile.h"
+#include "testutil.h"
 
 namespace {
 
@@ -31,7 +28,8 @@ TEST(AppendFixed, MatchesPrintfOnEdgeValues) {
     for (int d = 0; d <= 3; d++) EXPECT_EQ(fixed(v, d), printed(v, d)) << v << " " << d;
 }
 
-TEST(AppendFixed, MatchesPrintfOnRandomFloats) {
+// Random floats printed as the files print them, and read back as strtod reads them.
+TEST(AppendFixed, MatchesPrintfOnRandomFloatsAndParseNumberReadsThemBack) {
   std::mt19937 rng(7);
   std::uniform_int_distribution<uint32_t> bits;
   std::uniform_real_distribution<float> small(-20000, 20000);
@@ -41,7 +39,13 @@ TEST(AppendFixed, MatchesPrintfOnRandomFloats) {
     memcpy(&f, &b, sizeof f);
     if (i % 2) f = small(rng);
     if (i % 3 == 0) f = std::round(f * 1000) / 1000;
-    for (int d = 0; d <= 3; d++) ASSERT_EQ(fixed(f, d), printed(f, d)) << f << " " << d;
+    for (int d = 0; d <= 3; d++) {
+      std::string s = printed(f, d);
+      ASSERT_EQ(fixed(f, d), s) << f << " " << d;
+      if (i % 2) {  // finite
+        ASSERT_EQ((float)ParseNumber(s.c_str()), (float)strtod(s.c_str(), nullptr)) << s;
+      }
+    }
   }
 }
 
@@ -67,18 +71,6 @@ TEST(ParseNumber, MatchesStrtod) {
     else
       EXPECT_EQ(memcmp(&want, &got, sizeof got), 0) << t << " " << want << " " << got;
     EXPECT_EQ(got_end, end) << t;
-  }
-}
-
-TEST(ParseNumber, RoundTripsEveryPrintedFloat) {
-  std::mt19937 rng(11);
-  std::uniform_real_distribution<float> dist(-100000, 100000);
-  for (int i = 0; i < 100000; i++) {
-    float f = dist(rng);
-    for (int d = 0; d <= 3; d++) {
-      std::string s = printed(f, d);
-      ASSERT_EQ((float)ParseNumber(s.c_str()), (float)strtod(s.c_str(), nullptr)) << s;
-    }
   }
 }
 

@@ -77,6 +77,7 @@ std::string StripTables();
 // n elements of a table from p on, to compare with a list.
 using Floats = std::vector<float>;
 inline Floats Row(const float *p, int n) { return Floats(p, p + n); }
+using Ints = std::vector<int>;
 
 // The values some controls show, separated by spaces: "1 -6.5 Kick".
 std::string Values(std::initializer_list<Fl_Widget *> widgets);
