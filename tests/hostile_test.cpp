@@ -57,20 +57,13 @@ struct Case {
 
 // The model holds only what it can: flags 0 or 1, texts ended inside their rows.
 void expectSaneModel() {
-  for (int i = 0; i < NSLOTS * NCUES; i++)
-    ASSERT_TRUE(ChanActive[i] == 0 || ChanActive[i] == 1) << i;
-  for (int k = 0; k < NCUES; k++) {
-    ASSERT_TRUE(IndexActiveArray[k] == 0 || IndexActiveArray[k] == 1) << k;
-    ASSERT_LT(strnlen(CueNameBuffer[k], 64), 64u);
-  }
-  for (int s = 0; s < NSLOTS; s++) {
-    ASSERT_LT(strnlen(NameBuffer[s], 128), 128u);
-    ASSERT_TRUE(MuteArray[s] == 0 || MuteArray[s] == 1) << s;
-    ASSERT_TRUE(SoloArray[s] == 0 || SoloArray[s] == 1) << s;
-  }
-  for (int i = 0; i < NROWS * NGROUPS; i++) ASSERT_TRUE(SubAsn[i] <= 1 && VcaAsn[i] <= 1) << i;
-  for (const char *t : {MixName, Path, WavDirName, MixDirName, LaunchCommand})
-    ASSERT_LT(strnlen(t, 128), 256u);
+  for (const Table &t : {Table(ChanActive), Table(IndexActiveArray), Table(MuteArray),
+                         Table(SoloArray), Table(SubAsn), Table(VcaAsn)})
+    for (size_t i = 0; i < t.n / sizeof(int); i++) ASSERT_EQ(((const int *)t.p)[i] & ~1, 0) << i;
+  for (const char *t : CueNameBuffer) ASSERT_LT(strnlen(t, 64), 64u);
+  for (const char *t : NameBuffer) ASSERT_LT(strnlen(t, 128), 128u);
+  for (const char *t : {Path, WavDirName, MixDirName, LaunchCommand}) ASSERT_LT(strnlen(t, 256), 256u);
+  ASSERT_LT(strnlen(MixName, 128), 128u);
   ASSERT_LT(strnlen(DeviceName, 32), 32u);
   ASSERT_LE(color, 255);
 }
