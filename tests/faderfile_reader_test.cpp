@@ -10,9 +10,7 @@ class FaderReaderTest : public ConsoleTest {};
 // Recalls text as faders.txt; returns what the reader printed.
 std::string recall(const std::string &text) {
   WriteFile("faders.txt", text);
-  testing::internal::CaptureStdout();
-  StageReadFromFile();
-  return testing::internal::GetCapturedStdout();
+  return Printed(StageReadFromFile);
 }
 
 int entry(int slot, int cue) { return slot * NCUES + cue; }
@@ -133,18 +131,14 @@ TEST_F(FaderReaderTest, CrLfAndCueLimits) {
 
 TEST_F(FaderReaderTest, NothingUsableChangesNothing) {
   Pcomp[8] = 1, Prev[8] = 1;
-  testing::internal::CaptureStdout();
-  StageReadFromFile();
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+  EXPECT_EQ(Printed(StageReadFromFile), "");
   EXPECT_EQ(ReadFile("faders.txt"), "MixFilename\n");
   EXPECT_EQ(Status(), "Read 0 bytes from faders.txt");
   EXPECT_EQ(recall(""), "faders.txt file is empty\n");
   EXPECT_EQ(Status(), "Read 0 bytes from faders.txt");
   WriteFile("faders.txt", "Huge Mix\n");
   ASSERT_EQ(truncate("faders.txt", MaxFaderFile + 1), 0);
-  testing::internal::CaptureStdout();
-  StageReadFromFile();
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "faders.txt is larger than 67108864 bytes; not read\n");
+  EXPECT_EQ(Printed(StageReadFromFile), "faders.txt is larger than 67108864 bytes; not read\n");
   EXPECT_EQ(Status(), "Read 0 bytes from faders.txt");
   remove("faders.txt");
   mkfifo("faders.txt", 0644);  // must not wait for a writer

@@ -150,9 +150,7 @@ TEST_F(FaultsTest, ShortWriteIsReportedOnStandardOutputToo) {
   WriteFile("faders.txt", "Old Mix\n");
   memset(MixName, 'm', 120);  // 150 bytes to write
   fileSizeLimit(100);
-  testing::internal::CaptureStdout();
-  StageWriteToFile();
-  std::string out = testing::internal::GetCapturedStdout();
+  std::string out = Printed(StageWriteToFile);
   fileSizeLimit(RLIM_INFINITY);
   EXPECT_EQ(out, "write error:  expected 150, returned 100\n");
   EXPECT_EQ(Status(), "faders.txt write error: expected 150, returned 100");

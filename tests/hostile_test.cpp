@@ -107,9 +107,7 @@ TEST_F(HostileTest, NoInputCrashesOrLosesTheUsersLines) {
     WriteFile("faders.txt", "Hostile\n# mine\n" + c.text);
     WriteFile("prefs.txt", "# mine\n" + c.text);
     WriteFile("tracks.txt", c.text);
-    testing::internal::CaptureStdout();
-    RecallAll();
-    testing::internal::GetCapturedStdout();
+    Printed(RecallAll);
     expectSaneModel();
     if (c.check) c.check();
     SaveAll();

@@ -52,6 +52,12 @@ int TemporaryFiles() {
   return n;
 }
 
+std::string Printed(void (*f)()) {
+  testing::internal::CaptureStdout();
+  f();
+  return testing::internal::GetCapturedStdout();
+}
+
 std::string Status() {
   const char *v = TextResponse ? TextResponse->value() : nullptr;
   return v ? v : "";

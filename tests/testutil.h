@@ -48,6 +48,9 @@ bool FileExists(const std::string &name);
 // Temporary files a store left behind in the working directory ("faders.txt.XXXXXX").
 int TemporaryFiles();
 
+// What f printed on standard output.
+std::string Printed(void (*f)());
+
 // The status line as shown.
 std::string Status();
 
