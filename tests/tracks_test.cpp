@@ -54,7 +54,7 @@ TEST_F(TracksTest, ReaderTakesRecordsInOrder) {
   EXPECT_EQ(Status(), "Read 109 bytes from tracks.txt");
   EXPECT_STREQ(NameBuffer[1], "Kick");  // record 1, whatever its number
   EXPECT_STREQ(NameBuffer[2], "Lead Vox");
-  EXPECT_EQ(SoloArray[2] + MuteArray[2], 1);
+  EXPECT_EQ(Ints({SoloArray[2], MuteArray[2]}), Ints({1, 0}));  // "++" solos and mutes nothing
   EXPECT_EQ(MuteArray[3], 1);
   EXPECT_STREQ(NameBuffer[4], "Hat");  // a lone word is a name...
   EXPECT_EQ(MuteArray[4], 0);
