@@ -135,13 +135,12 @@ TEST_F(FaderWriterTest, EveryRecordInItsPlace) {
 }
 
 TEST_F(FaderWriterTest, ForeignLinesCarriedOver) {
-  WriteFile("faders.txt",
-            "My Mix\r\ncomp\t3\t1\t2\t3\t4\n# my notes\tcomp\n\t\t\n\nv\t1\t0\n" +
-                std::string(5000, 'x') + "\nend\nafter end\n");
+  WriteFile("faders.txt", "My Mix\r\ncomp\t3\t1\t2\t3\t4\n# my notes\tcomp\r\n\t\t\n\n\r\nendless\tcomp\n"
+                          "\tv\t1\n  \nrev\nv\t1\t0\n" + std::string(5000, 'x') + "\nend\tx\nafter end\n");
   StageWriteToFile();
   std::string once = ReadFile("faders.txt");
-  EXPECT_EQ(once, "MixFilename\n# my notes\tcomp\n" + std::string(5000, 'x') + "\n" +
-                      std::string(StartUpFile + 12));
+  EXPECT_EQ(once, "MixFilename\n# my notes\tcomp\nendless\tcomp\n\tv\t1\n  \n" + std::string(5000, 'x') +
+                      "\n" + std::string(StartUpFile + 12));
   StageWriteToFile();
   EXPECT_EQ(ReadFile("faders.txt"), once);
 }

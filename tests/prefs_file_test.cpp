@@ -1,4 +1,5 @@
-// prefs.txt: the writer's bytes, the lines it keeps, the reader, and failed stores.
+// prefs.txt: the writer's bytes, the lines it keeps, the reader; and both readers of
+// the settings files on a missing or unreadable file.
 #include "testutil.h"
 
 namespace {
@@ -88,12 +89,18 @@ TEST_F(PrefsFileTest, ReaderTakesRecordsAtLineStarts) {
   EXPECT_EQ(DitherBits, 1);
 }
 
-TEST_F(PrefsFileTest, MissingOrUnreadableFileChangesNothing) {
-  SetStatus("kept");
-  ReadPreferencesFile();
-  EXPECT_EQ(Status(), "kept");
-  mkdir("prefs.txt", 0755);
-  ReadPreferencesFile();
-  EXPECT_EQ(Status(), "Could not read prefs.txt");
+TEST_F(PrefsFileTest, MissingOrUnreadableFilesChangeNothing) {
+  const struct { const char *name; void (*read)(); } files[] = {
+      {"prefs.txt", ReadPreferencesFile}, {"tracks.txt", ReadTracksFile}};
+  strcpy(NameBuffer[1], "Kick");
+  for (auto &f : files) {
+    SetStatus("kept");
+    f.read();
+    EXPECT_EQ(Status(), "kept");
+    mkdir(f.name, 0755);
+    f.read();
+    EXPECT_EQ(Status(), std::string("Could not read ") + f.name);
+  }
+  EXPECT_STREQ(NameBuffer[1], "Kick");
 }
 

@@ -1,5 +1,5 @@
-// tracks.txt: which channels the writer lists and how, what the reader takes
-// from a file, and failed stores.
+// tracks.txt: which channels the writer lists and how, and what the reader takes
+// from a file (a missing or unreadable one: with prefs.txt).
 #include "testutil.h"
 
 namespace {
@@ -81,16 +81,5 @@ TEST_F(TracksTest, LongNamesWithSpacesRoundTrip) {
   ClearInternalArrays();
   ReadTracksFile();
   EXPECT_EQ(written(), first);
-}
-
-TEST_F(TracksTest, MissingOrUnreadableFileChangesNothing) {
-  SetStatus("kept");
-  name(1, "Kick");
-  ReadTracksFile();
-  EXPECT_EQ(Status(), "kept");
-  mkdir("tracks.txt", 0755);
-  ReadTracksFile();
-  EXPECT_EQ(Status(), "Could not read tracks.txt");
-  EXPECT_STREQ(NameBuffer[1], "Kick");
 }
 
