@@ -17,6 +17,7 @@ void ConsoleTest::SetUp() {
   static bool built = (BuildWindows(), true);
   (void)built;
   ClearInternalArrays();
+  HeadTailArray[0] = HeadTailArray[1] = 0, color = 97;  // as at start-up: a reset leaves them
   snprintf(tbuffer, sizeof tbuffer, "%s", "Corvessa 1.065");
   // The windows outlive a test: put back the controls that choose what they show.
   for (Fl_Spinner *s : {RegularNum, GroupNum, Bank, TimeIndex, SubBank, VcaBank}) s->value(1);
