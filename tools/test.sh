@@ -13,7 +13,8 @@ run() {  # build folder, extra cmake options...
   shift
   cmake -S . -B "$dir" -DCORVESSA_TESTS=ON "$@" >/dev/null
   cmake --build "$dir" -j"$(nproc)"
-  (cd "$dir" && xvfb-run -a -s "-noreset -screen 0 1280x1024x24" ctest --output-on-failure -j"$(nproc)")
+  (cd "$dir" && xvfb-run -a -s "-noreset -screen 0 1280x1024x24" ctest --output-on-failure -j"$(nproc)") |
+    tee "$dir/ctest.log"
 }
 
 # The benchmarks are built here too, so that they keep compiling; tools/bench.sh runs them.
@@ -22,3 +23,7 @@ ASAN_OPTIONS=halt_on_error=1:detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_
   run build-asan -DCMAKE_BUILD_TYPE=Debug -DCORVESSA_SANITIZE=ON
 # The fuzz targets, about 30 seconds each.
 bash tools/fuzz.sh 30
+
+# Both test runs passed whole (a failure stops this script earlier).
+awk '/tests passed, 0 tests failed out of/ { n += $NF } END { print n " passed, 0 failed" }' \
+  build-test/ctest.log build-asan/ctest.log
