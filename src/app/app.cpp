@@ -204,6 +204,16 @@ void StageVolPlateUpdate() {
   UpdateShape();
 }
 
+Fl_Button *MixButtonAt(int x, int y, int w, int h) {
+  Fl_Button *b = new Fl_Button(x, y, w, h, "Mix");
+  b->box(FL_ROUND_UP_BOX);
+  b->down_box(FL_ROUND_UP_BOX);
+  b->shortcut(FL_CTRL + 'm');
+  b->labelsize(12);
+  b->callback(Call<Mix>);
+  return b;
+}
+
 // ---- the control window
 
 namespace {

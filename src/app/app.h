@@ -2,6 +2,7 @@
 #ifndef CORVESSA_APP_H
 #define CORVESSA_APP_H
 
+class Fl_Button;
 class Fl_Widget;
 class Fl_Double_Window;
 class Fl_Output;
@@ -40,6 +41,9 @@ void ShowVCAs();
 void HideVCAs();
 void ShowReverb();
 void HideReverb();
+
+// The round "Mix" button (Ctrl+M) that the faders, effects and preferences windows carry.
+Fl_Button *MixButtonAt(int x, int y, int w, int h);
 
 void SaveAll();
 void RecallAll();

@@ -329,12 +329,7 @@ Fl_Double_Window *make_window1() {
   RegularNum = spinner(22, "Channel", 110);
   GroupNum = spinner(58, "Submix", 8);
   buildSliders(COMP, HPASS);
-  Fl_Button *mix = new Fl_Button(271, 58, 80, 24, "Mix");
-  mix->box(FL_ROUND_UP_BOX);
-  mix->down_box(FL_ROUND_UP_BOX);
-  mix->shortcut(FL_CTRL + 'm');
-  mix->labelsize(12);
-  mix->callback(Call<Mix>);
+  MixButtonAt(271, 58, 80, 24);
   NameInEffects = new Fl_Output(271, 22, 150, 18);
   NameInEffects->textsize(12);
   buildSliders(HPASS, REV);

@@ -242,12 +242,7 @@ void buildCueControls() {
   MixNameInput->maximum_size(sizeof MixName - 1);
   MixNameInput->callback(Call<StoreMixName>);
 
-  MixButton3 = new Fl_Button(508, 14, 100, 28, "Mix");
-  MixButton3->box(FL_ROUND_UP_BOX);
-  MixButton3->down_box(FL_ROUND_UP_BOX);
-  MixButton3->shortcut(FL_CTRL + 'm');
-  MixButton3->labelsize(12);
-  MixButton3->callback(Call<Mix>);
+  MixButton3 = MixButtonAt(508, 14, 100, 28);
 
   TimeIndex = spinner(12, 80, 50, "time index", NCUES);
 

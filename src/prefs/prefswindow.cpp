@@ -154,12 +154,7 @@ Fl_Double_Window *make_window3() {
   PreOff->value(1);
   for (const TimeField &f : timeFields)
     f.input = valueInput(f.x, f.y, f.w, f.h, f.label, 9999, f.step, f.cb);
-  MixButton = new Fl_Button(16, 316, 100, 28, "Mix");
-  MixButton->box(FL_ROUND_UP_BOX);
-  MixButton->down_box(FL_ROUND_UP_BOX);
-  MixButton->shortcut(FL_CTRL + 'm');
-  MixButton->labelsize(12);
-  MixButton->callback(Call<Mix>);
+  MixButton = MixButtonAt(16, 316, 100, 28);
   PathDisplay = textField(17, 140, 193, "Path to Tarnell4", Call<StorePath>);
   outbits16button = roundButton(280, 195, "16 bit output", Call<Outbits16ToArray>);
   outbits16button->color(7);
