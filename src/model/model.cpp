@@ -19,7 +19,7 @@ char NameBuffer[NSLOTS][128], CueNameBuffer[NCUES][64], MixName[128];
 char Path[256], WavDirName[256], MixDirName[256], LaunchCommand[256], DeviceName[32];
 int PlayMode, OutbitsStore, DitherBits, monoOn, PreviewOn, color = 97, CNL;
 float PanlawStore, PreviewArray[4], XinArray[3], XoutArray[3], HeadTailArray[2];
-char tbuffer[256] = "Corvessa 1.065";
+char tbuffer[256] = CORVESSA_VERSION;
 
 namespace {
 
