@@ -51,6 +51,11 @@ void Mix();
 void ProgramExit();
 void StageVolPlateUpdate();
 
+// The command line, "corvessa [FOLDER]", "--help" or "--version": goes into
+// FOLDER and returns -1 to start, or prints what it has to say and returns the
+// exit status (0 for help and version, 2 for a bad argument or folder).
+int ReadCommandLine(int argc, char **argv);
+
 // Builds all seven windows in start-up order; only the control window is shown.
 void BuildWindows();
 
