@@ -1,14 +1,13 @@
+// The control window, the top-level commands and start-up.
 #include "app/app.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
-#include <FL/Fl_Input_.H>
 #include <FL/Fl_Menu_Button.H>
 #include <FL/Fl_Menu_Item.H>
 #include <FL/Fl_Output.H>
-#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <sys/wait.h>
@@ -21,8 +20,6 @@
 #include "routing/routing.h"
 
 Fl_Double_Window *ControlWindow;
-Fl_Output *TextResponse;
-char StoreError[256];
 
 Fl_Menu_Item menu_Recall[] = {
     {"Recall Faders / Effects", 0, Call<StageReadFromFile>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
@@ -37,45 +34,6 @@ Fl_Menu_Item menu_Store[] = {
     {"Store Preferences", 0, Call<Committed<WritePreferencesFile>>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
     {"Store All", FL_CTRL + 's', Call<SaveAll>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
     {0, 0, 0, 0, 0, 0, 0, 0, 0}};
-
-// ---- edits still being typed
-
-void CommitEdit() {
-  Fl_Input_ *in = dynamic_cast<Fl_Input_ *>(Fl::focus());
-  if (in && in->changed()) {
-    in->clear_changed();
-    in->do_callback();
-  }
-}
-
-// ---- status line
-
-void ShowStatus() {
-  if (TextResponse) TextResponse->value(tbuffer);
-}
-
-void ClearStatus() {
-  if (TextResponse) TextResponse->value("");
-}
-
-void SetStatus(const char *fmt, ...) {
-  va_list ap;
-  va_start(ap, fmt);
-  vsnprintf(tbuffer, sizeof tbuffer, fmt, ap);
-  va_end(ap);
-  ShowStatus();
-}
-
-void ClearStoreError() { StoreError[0] = 0; }
-
-void ReportStoreError(const char *fmt, ...) {
-  va_list ap;
-  va_start(ap, fmt);
-  vsnprintf(tbuffer, sizeof tbuffer, fmt, ap);
-  va_end(ap);
-  if (!StoreError[0]) snprintf(StoreError, sizeof StoreError, "%s", tbuffer);
-  ShowStatus();
-}
 
 // ---- show and hide
 

@@ -3,9 +3,9 @@
 #include <cstring>
 #include <sys/stat.h>
 
-#include "app/app.h"
 #include "faderfile/faderfile.h"
 #include "model/model.h"
+#include "status/status.h"
 
 std::string reserve_fbuff;
 

@@ -8,10 +8,10 @@
 
 #include <cstring>
 
-#include "app/app.h"
 #include "effects/effects.h"
 #include "faders/strip.h"
 #include "routing/routing.h"
+#include "status/status.h"
 
 int BrowseNumber;
 Fl_File_Chooser *CH;

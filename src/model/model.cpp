@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "textfile/textfile.h"
+
 float Volume[NSLOTS * NCUES], Offset[NSLOTS * NCUES], Ramp[NSLOTS * NCUES], Shape[NSLOTS * NCUES];
 int ChanActive[NSLOTS * NCUES];
 float IndexMin[NCUES], IndexSec[NCUES], IndexMsec[NCUES];
@@ -188,10 +190,7 @@ void ClearInternalArrays() {
 
 void CopyName(char *dst, const char *src, int n) {
   int i = 0;
-  for (; src && src[i] && i < n - 1; i++) {
-    char c = src[i];
-    dst[i] = (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
-  }
+  for (; src && src[i] && i < n - 1; i++) dst[i] = NameChar(src[i]);
   if (src && src[i]) {
     // Cut: drop a UTF-8 character that no longer fits whole.
     int lead = i;
