@@ -31,7 +31,4 @@ long WriteFaderFile(const std::string &text);
 void StageWriteToFile();   // "Store Faders / Effects"
 void StageReadFromFile();  // "Recall Faders / Effects"
 
-// MaxFileSize under its older name.
-const size_t MaxFaderFile = MaxFileSize;
-
 #endif

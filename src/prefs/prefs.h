@@ -64,7 +64,4 @@ void ReadPreferencesFile();
 void WriteTracksFile();
 void ReadTracksFile();
 
-// MaxFileSize under its older name.
-const size_t MaxTextFile = MaxFileSize;
-
 #endif
