@@ -2,16 +2,14 @@
 #include <FL/Fl_File_Chooser.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Output.H>
-#include <FL/Fl_Round_Button.H>
-#include <FL/Fl_Spinner.H>
 #include <FL/filename.H>
 
 #include <cstring>
 
-#include "app/app.h"
 #include "effects/effects.h"
 #include "faders/strip.h"
 #include "routing/routing.h"
+#include "status/status.h"
 
 int BrowseNumber;
 Fl_File_Chooser *CH;
@@ -24,20 +22,6 @@ void storeName(char *row, int size, Fl_Input *field) {
   if (strcmp(field->value(), row) != 0) field->value(row);
 }
 
-bool on(Fl_Round_Button *b) { return b && b->value(); }
-
-// The effects window's name field follows the channel it shows.
-void refreshEffectsName() {
-  int s = -1;
-  if (on(SelectRegularChannel)) s = CNL;
-  if (on(SelectGroupChannel) && GroupNum) {
-    double g = GroupNum->value();
-    if (g >= 1 && g < NGROUPS + 1) s = (int)g + 127;
-  }
-  if (on(SelectMasterChannel)) s = 0;
-  if (NameInEffects && s >= 0 && s < NSLOTS) NameInEffects->value(NameBuffer[s]);
-}
-
 }  // namespace
 
 void StoreNames() {
@@ -46,7 +30,7 @@ void StoreNames() {
     int s = StripSlot(k, b);
     if (s >= 0) storeName(NameBuffer[s], sizeof NameBuffer[s], *NameCol[k]);
   }
-  refreshEffectsName();
+  UpdateEffectsName();
   UpdateSubmix();
   UpdateVCA();
 }
@@ -57,7 +41,7 @@ void UpdateNames() {
     int s = StripSlot(k, b);
     (*NameCol[k])->value(s >= 0 ? NameBuffer[s] : unav);
   }
-  name13->value(NameBuffer[0]);
+  name13->value(NameBuffer[MASTER]);
   UpdateDisplayNumbers();
   if (NameInEffects && CNL >= 0 && CNL < NSLOTS) NameInEffects->value(NameBuffer[CNL]);
   UpdateSubmix();
@@ -88,7 +72,7 @@ void ChooseFile(int strip) {
 // The chooser that reports names the file; its own slot receives the path.
 void Set_File(Fl_File_Chooser *chooser, void *data) {
   int s = (int)(fl_intptr_t)data;
-  if (!chooser || s < 1 || s > 127) return;
+  if (!chooser || s < 1 || s > NCHANNELS) return;
   const char *path = chooser->value(1);
   if (!path || !path[0] || fl_filename_isdir(path)) return;  // no file picked
   if (strlen(path) >= sizeof NameBuffer[s]) {

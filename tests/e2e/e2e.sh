@@ -7,6 +7,9 @@
 # Every wait is bounded; the program is ended by its own process id.
 set -u
 corvessa=$1 engine=$2 scenario=$3
+for tool in xvfb-run xdotool; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
 if [ -z "${E2E_INNER:-}" ]; then
   E2E_INNER=1 exec xvfb-run -a -s "-noreset -screen 0 1280x1024x24" bash "$0" "$@"
 fi
