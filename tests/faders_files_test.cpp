@@ -44,6 +44,7 @@ std::string Views() {
 
 TEST_F(FadersFilesTest, EditsReachTheFaderFileAndComeBack) {
   WriteFile("faders.txt", "old name\n# my notes\n");
+  Known("faders.txt");
   Edit();
   const std::string shown = Views();
   StageWriteToFile();

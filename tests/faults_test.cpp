@@ -66,7 +66,7 @@ const File Files[] = {
     {"faders.txt",
      StageWriteToFile,
      "Old Mix\n# keep me\nv\t3\t-6.00\nend\n",
-     {"faders.txt write error: expected ", "faders.txt file not found!",
+     {"faders.txt write error: expected ", "faders.txt is a folder",
       "faders.txt could not be read whole, so it was not replaced",
       "faders.txt could not be read whole, so it was not replaced"}},
     {"prefs.txt",
@@ -79,7 +79,7 @@ const File Files[] = {
     {"tracks.txt",
      WriteTracksFile,
      "1 Old +\nend\n",
-     {"Could not write tracks.txt: File too large", "Could not write tracks.txt: Is a directory",
+     {"Could not write tracks.txt: File too large", "tracks.txt is a folder",
       nullptr, nullptr}},  // the tracks file keeps nothing of the old one, so need not read it
 };
 
@@ -99,7 +99,7 @@ TEST_F(FaultsTest, AFailedStoreKeepsTheOldFileAndClaimsNothing) {
       if (!f.status[fault]) continue;
       SCOPED_TRACE(std::string(f.name) + ": " + FaultNames[fault]);
       ASSERT_EQ(system("rm -rf *.txt"), 0);
-      for (const File &g : Files) WriteFile(g.name, g.old);
+      for (const File &g : Files) WriteFile(g.name, g.old), Known(g.name);
       if (fault == DIRECTORY) {
         unlink(f.name);
         mkdir(f.name, 0755);
@@ -148,6 +148,7 @@ TEST_F(FaultsTest, AFailedStoreKeepsTheOldFileAndClaimsNothing) {
 
 TEST_F(FaultsTest, ShortWriteIsReportedOnStandardOutputToo) {
   WriteFile("faders.txt", "Old Mix\n");
+  Known("faders.txt");
   memset(MixName, 'm', 120);  // 150 bytes to write
   fileSizeLimit(100);
   std::string out = Printed(StageWriteToFile);

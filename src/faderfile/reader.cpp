@@ -78,7 +78,9 @@ bool readInt(const char *f, long *v) {
   return true;
 }
 
-float readFloat(const char *f) { return (float)ParseNumber(f); }
+// Reads a value field into v; a value that is infinite, NaN or beyond a float
+// leaves v as it was, as the windows refuse one.
+void readFloat(const char *f, float &v) { ReadFileValue(f, v); }
 
 // Reads a slot: a channel number 0..maxNumber, "G" and a submix number 1..8, or "M".
 // Returns the slot, -1 when it is not one, -2 when the line ends too early.
@@ -96,14 +98,14 @@ int readSlot(Fields &f, long maxNumber) {
 
 void tooFew(const char *key) { printf(">>Too few fields in a \"%s\" record; skipped\n", key); }
 
-// Takes n - 1 fields and the rest of the line as n values; false when the line is short.
+// Takes n - 1 fields and the rest of the line over n values; false when the line is short.
 bool readValues(Fields &f, float *v, int n) {
   for (int i = 0; i < n - 1; i++) {
     const char *s = nextField(f);
     if (!s) return false;
-    v[i] = readFloat(s);
+    readFloat(s, v[i]);
   }
-  v[n - 1] = readFloat(f.p);
+  readFloat(f.p, v[n - 1]);
   return true;
 }
 
@@ -131,9 +133,9 @@ void ParamsFromBuffer(Fields &f, const char *key, float *table, int count) {
   int slot = readSlot(f, NCHANNELS);
   if (slot == -2) return tooFew(key);
   if (!checkValI(slot)) return;
-  float v[NGROUPS];
+  float v[NGROUPS], *row = table + slot * NGROUPS;
+  for (int c = 1; c < count; c++) v[c - 1] = row[c];
   if (!readValues(f, v, count - 1)) return tooFew(key);
-  float *row = table + slot * NGROUPS;
   row[0] = 1.0f;
   for (int c = 1; c < count; c++) row[c] = v[c - 1];
 }
@@ -141,7 +143,7 @@ void ParamsFromBuffer(Fields &f, const char *key, float *table, int count) {
 void Params1D(Fields &f, const char *key, float *array) {
   int slot = readSlot(f, NSLOTS - 1);
   if (slot == -2) return tooFew(key);
-  if (slot >= 0) array[slot] = readFloat(f.p);
+  if (slot >= 0) readFloat(f.p, array[slot]);
 }
 
 void Params2D(Fields &f, const char *key, float *table) {
@@ -152,11 +154,12 @@ void Params2D(Fields &f, const char *key, float *table) {
     return;
   }
   table[slot * NGROUPS] = 1.0f;
-  table[slot * NGROUPS + 1] = readFloat(f.p);
+  readFloat(f.p, table[slot * NGROUPS + 1]);
 }
 
 void ParamGetAmt(Fields &f, const char *key, float *array, int count) {
   float v[3];
+  for (int i = 0; i < count; i++) v[i] = array[i];
   if (!readValues(f, v, count)) return tooFew(key);
   for (int i = 0; i < count; i++) array[i] = v[i];
 }
@@ -165,7 +168,7 @@ void ParamGetTwo(Fields &f, float *pair, bool &seen) {
   if (seen) return;
   seen = true;
   pair[0] = 1.0f;
-  pair[1] = readFloat(f.p);
+  readFloat(f.p, pair[1]);
 }
 
 void ReadSubmixState(Fields &f, int *flags) {
@@ -244,9 +247,9 @@ void readTime(Scan &st, Fields &f, const char *key) {
     st.open = false;
     return tooFew(key);
   }
-  st.min = readFloat(m);
-  st.sec = readFloat(s);
-  st.msec = readFloat(f.p);
+  readFloat(m, st.min);
+  readFloat(s, st.sec);
+  readFloat(f.p, st.msec);
   openCue(st);
 }
 
@@ -269,7 +272,7 @@ void readEntry(Scan &st, Fields &f, const Keyword &k) {
   }
   st.slot = slot;
   ChanActive[Entry(slot, st.cue)] = 1;
-  Volume[Entry(slot, st.cue)] = readFloat(f.p);
+  readFloat(f.p, Volume[Entry(slot, st.cue)]);
 }
 
 void readCueRecord(Scan &st, Fields &f, const Keyword &k) {
@@ -279,12 +282,16 @@ void readCueRecord(Scan &st, Fields &f, const Keyword &k) {
       return;
     case TIME: return readTime(st, f, k.key);
     case INC:
-      st.sec += readFloat(f.p);
+      {
+      float inc = 0;
+      readFloat(f.p, inc);
+      st.sec += inc;
+    }
       return openCue(st);
     case VOLUME:
     case VCAVOL: return readEntry(st, f, k);
     default:  // "ofs", "rmp", "shape"
-      if (st.open && st.slot >= 0) k.target[Entry(st.slot, st.cue)] = readFloat(f.p);
+      if (st.open && st.slot >= 0) readFloat(f.p, k.target[Entry(st.slot, st.cue)]);
   }
 }
 
@@ -337,11 +344,10 @@ void scanText(std::string &text) {
   char *p = &text[0], *end = p + text.size();
   bool first = true, seekName = true;
   for (char *line = p; line < end; line = p) {
-    char *nl = static_cast<char *>(memchr(line, '\n', end - line));
-    char *stop = nl ? nl : end;
-    p = nl ? nl + 1 : end;
-    *stop = 0;
-    while (stop > line && stop[-1] == '\r') *--stop = 0;
+    const char *next;
+    char *stop = line + LineAt(line, end, &next);
+    p = line + (next - line);
+    if (stop < end) *stop = 0;
 
     char *tab = static_cast<char *>(memchr(line, '\t', stop - line));
     if (tab) *tab = 0;
@@ -378,7 +384,12 @@ void scanText(std::string &text) {
 }  // namespace
 
 void StageReadFromFile() {
-  long n = ReadFaderFile();
+  int state;
+  long n = ReadFaderFile(&state);
+  if (state == FILE_NOT_TEXT) {  // changes nothing
+    ReportStoreError("faders.txt is not a text file Corvessa can read (UTF-16?)");
+    return;
+  }
   SetStatus("Read %i bytes from faders.txt", (int)n);
   if (n > 0) {
     std::string work(reserve_fbuff);
