@@ -98,6 +98,16 @@ TEST_F(LineEndsTest, FilesThatAreNotTextAreNotRecalled) {
       unlink(f.name);
     }
   }
+  // "Recall All" keeps the first failure, not the last file's count.
+  WriteFile("prefs.txt", "pre\ton\nend\n");
+  WriteFile("faders.txt", binary);
+  RecallAll();
+  EXPECT_EQ(Status(), "faders.txt is not a text file Corvessa can read (UTF-16?)");
+  ASSERT_EQ(truncate("faders.txt", MaxFileSize + 1), 0);
+  RecallAll();
+  EXPECT_EQ(Status(), "faders.txt is too large to read");
+  unlink("prefs.txt");
+
   // A NUL byte inside a record is an ordinary character.
   WriteFile("faders.txt", std::string("Mix\nt\t0\t0\t0\nv\t3\t-6\0x\nend\n", 24));
   StageReadFromFile();

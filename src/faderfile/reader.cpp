@@ -390,6 +390,10 @@ void StageReadFromFile() {
     ReportStoreError("faders.txt is not a text file Corvessa can read (UTF-16?)");
     return;
   }
+  // The line shows the count, but "Recall All" keeps the failure.
+  if ((state == FILE_TOO_LARGE || state == FILE_UNREADABLE) && !StoreError[0])
+    snprintf(StoreError, sizeof StoreError, "%s",
+             state == FILE_TOO_LARGE ? "faders.txt is too large to read" : "Could not read faders.txt");
   SetStatus("Read %i bytes from faders.txt", (int)n);
   if (n > 0) {
     std::string work(reserve_fbuff);

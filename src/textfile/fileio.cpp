@@ -234,12 +234,10 @@ int ReplaceFile(const char *name, const char *data, size_t len, size_t *written)
 
   // A file this session has not read is only replaced when that loses nothing.
   std::string old;
-  bool oldRead = false;
   if (exists) {
     auto k = known.find(name), r = refused.find(name);
     if (!(k != known.end() && same(k->second, st)) && !(r != refused.end() && same(r->second, st))) {
-      oldRead = ReadTextFile(target.c_str(), old) == FILE_OK;
-      if (!oldRead || !losesNothing(old, data, len)) {
+      if (ReadTextFile(target.c_str(), old) != FILE_OK || !losesNothing(old, data, len)) {
         refused[name] = identity(st);
         return WRITE_UNREAD;
       }
@@ -249,7 +247,6 @@ int ReplaceFile(const char *name, const char *data, size_t len, size_t *written)
   size_t cut = target.rfind('/');
   std::string folder = cut == std::string::npos ? "." : target.substr(0, cut + 1);
   std::string prefix = "." + target.substr(cut + 1) + ".corvessa-";
-  if (cut == std::string::npos) folder = ".";
   removeLeftovers(folder, prefix);
   std::string tmp = (cut == std::string::npos ? "" : folder) + prefix + "XXXXXX";
   int fd = mkstemp(&tmp[0]);
@@ -276,12 +273,12 @@ int ReplaceFile(const char *name, const char *data, size_t len, size_t *written)
                                                      : WRITE_OK;
   if (close(fd) != 0 && result == WRITE_OK) result = WRITE_SHORT;
   if (result == WRITE_OK && inPlace) {
-    if (!oldRead && readWhole(target.c_str(), old, MaxFileSize, &st) != FILE_OK) {
-      errno = EFBIG;
-      result = WRITE_OPEN_FAILED;
-    } else {
+    // The old bytes as they are, to be written back if the new ones fail.
+    errno = 0;
+    if (readWhole(target.c_str(), old, MaxFileSize, &st) != FILE_OK)
+      result = WRITE_RENAME_FAILED;
+    else
       result = writeInPlace(target, data, len, old, written);
-    }
   } else if (result == WRITE_OK && rename(tmp.c_str(), target.c_str()) != 0) {
     result = WRITE_RENAME_FAILED;
   }
