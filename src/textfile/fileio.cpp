@@ -138,6 +138,22 @@ int writeInPlace(const std::string &target, const char *data, size_t len, const 
 
 }  // namespace
 
+size_t LineAt(const char *p, const char *end, const char **next) {
+  // Window by window, so that a file of CR lines is not searched to its end for LF.
+  for (const char *q = p; q < end;) {
+    size_t w = end - q < 256 ? end - q : 256;
+    const char *lf = static_cast<const char *>(memchr(q, '\n', w));
+    const char *cr = static_cast<const char *>(memchr(q, '\r', lf ? lf - q : w));
+    if (const char *e = cr ? cr : lf) {
+      *next = e + (cr && e + 1 < end && e[1] == '\n' ? 2 : 1);
+      return e - p;
+    }
+    q += w;
+  }
+  *next = end;
+  return end - p;
+}
+
 int ReadWholeFile(const char *name, std::string &text, size_t limit) {
   struct stat st;
   return readWhole(name, text, limit, &st);

@@ -39,12 +39,7 @@ bool LooksBinary(const char *p, size_t n);
 
 // The line of text that starts at p, before end: its length up to the line end
 // (LF, CR LF or a lone CR); *next is set past that line end.
-inline size_t LineAt(const char *p, const char *end, const char **next) {
-  const char *q = p;
-  while (q < end && *q != '\n' && *q != '\r') q++;
-  *next = q < end && *q == '\r' && q + 1 < end && q[1] == '\n' ? q + 2 : q < end ? q + 1 : end;
-  return q - p;
-}
+size_t LineAt(const char *p, const char *end, const char **next);
 
 enum {
   WRITE_OK,
