@@ -11,11 +11,11 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
-#include <sys/wait.h>
 
 #include "effects/effects.h"
 #include "faderfile/faderfile.h"
 #include "faders/faders.h"
+#include "mix/mix.h"
 #include "model/model.h"
 #include "prefs/prefs.h"
 #include "routing/routing.h"
@@ -148,27 +148,6 @@ void setCursor(Fl_Cursor c) {
     if (*w && (*w)->shown()) (*w)->cursor(c);
 }
 
-// Runs the engine and says how it ended.
-void runEngine() {
-  char command[sizeof Path + 16];
-  FormEngineCommand(command, sizeof command);
-  fflush(stdout);
-  int status = system(command);
-  // The shell reports a child ended by signal n as exit status 128 + n.
-  int code = WIFEXITED(status) ? WEXITSTATUS(status) : 0;
-  int sig = WIFSIGNALED(status) ? WTERMSIG(status) : code > 128 ? code - 128 : 0;
-  if (status == -1)
-    SetStatus("Mix failed: the engine command could not be run");
-  else if (sig)
-    SetStatus("Mix failed: the engine was ended by signal %i", sig);
-  else if (code == 127)
-    SetStatus("Mix failed: %.200s was not found", command);
-  else if (code != 0)
-    SetStatus("Mix failed: the engine exited with status %i", code);
-  else
-    SetStatus("Mix Complete");
-}
-
 // Windows close through the window manager, never on Escape.
 void closeWindow(Fl_Widget *w, void *) {
   if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
@@ -178,11 +157,12 @@ void closeWindow(Fl_Widget *w, void *) {
 }  // namespace
 
 void Mix() {
+  if (EngineRunning()) return;
   CommitEdit();
   SetStatus("Mixing");
   setCursor(FL_CURSOR_WAIT);
   Fl::flush();
-  if (storeAll()) runEngine();
+  if (storeAll()) RunEngine();
   setCursor(FL_CURSOR_DEFAULT);
 }
 
@@ -281,4 +261,5 @@ void BuildWindows() {
   make_window7();
   make_window4();
   for (Fl_Double_Window **w : allWindows) (*w)->callback(closeWindow);
+  make_window8();  // the "Mix" window, closed by "Cancel"
 }

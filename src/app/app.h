@@ -51,7 +51,8 @@ void Mix();
 void ProgramExit();
 void StageVolPlateUpdate();
 
-// Builds all seven windows in start-up order; only the control window is shown.
+// Builds the seven windows in start-up order, then the "Mix" window; only the
+// control window is shown.
 void BuildWindows();
 
 // The status line. Messages are formatted into tbuffer and shown in TextResponse.

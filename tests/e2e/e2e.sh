@@ -123,8 +123,8 @@ store)
 mix)
   start
   click "$control" 336 60  # Mix
-  waitfor 100 grep -q "tracks.txt:" stdout.txt || fail "the engine did not run"
-  grep -q "^faders.txt: .*1 cues in use" stdout.txt || fail "the engine did not read faders.txt"
+  waitfor 100 grep -q "tracks.txt:" tarnell4.log || fail "the engine did not run"
+  grep -q "^faders.txt: .*1 cues in use" tarnell4.log || fail "the engine did not read faders.txt"
   for f in faders.txt prefs.txt tracks.txt; do [ -f "$f" ] || fail "no $f"; done
   ;;
 faders)
