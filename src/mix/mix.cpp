@@ -60,7 +60,7 @@ int spawn(const char *program) {
   if (pid == 0) {
     setpgid(0, 0);
     int null = open("/dev/null", O_RDONLY);
-    if (null >= 0) dup2(null, 0);
+    if (null > 0) dup2(null, 0), close(null);
     dup2(o[1], 1);
     dup2(e[1], 2);
     signal(SIGPIPE, SIG_DFL);
