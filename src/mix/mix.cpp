@@ -99,7 +99,10 @@ int spawn(const char *program) {
 void emit(std::string &s, size_t n) {
   if (EngineLog.size() + n <= MaxEngineLog) EngineLog.append(s, 0, n);
   unshown.append(s, 0, n);
-  if (unshown.size() > (size_t)MaxShownOutput) unshown.erase(0, unshown.size() - MaxShownOutput);
+  if (unshown.size() > (size_t)MaxShownOutput) {  // whole lines, where there are any
+    size_t cut = unshown.find('\n', unshown.size() - MaxShownOutput);
+    unshown.erase(0, cut == std::string::npos ? unshown.size() - MaxShownOutput : cut + 1);
+  }
   s.erase(0, n);
 }
 
