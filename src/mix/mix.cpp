@@ -17,8 +17,9 @@
 #include <unistd.h>
 
 #include "app/app.h"
-#include "faderfile/faderfile.h"
 #include "model/model.h"
+#include "status/status.h"
+#include "textfile/textfile.h"
 
 Fl_Double_Window *MixWindow;
 Fl_Box *MixElapsed, *MixMessage;
