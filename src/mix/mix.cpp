@@ -211,8 +211,8 @@ bool finish() {
     for (int i = 0; i < 16 && readSome(s) > 0; i++) {
     }
     if (out[s] >= 0) closeStream(s);
-    if (!partial[s].empty()) emit(partial[s], partial[s].size());  // without its line feed
   }
+  for (std::string &p : partial) emit(p, p.size());  // last lines without their line feed
   showOutput();
   writeLog();
   engine = 0;
