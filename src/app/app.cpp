@@ -19,6 +19,7 @@
 #include "model/model.h"
 #include "prefs/prefs.h"
 #include "routing/routing.h"
+#include "undo/undo.h"
 
 Fl_Double_Window *ControlWindow;
 Fl_Output *TextResponse;
@@ -130,6 +131,7 @@ void SaveAll() {
 }
 
 void RecallAll() {
+  NameStep("Recall All");
   StageReadFromFile();
   ReadTracksFile();
   ReadPreferencesFile();

@@ -10,6 +10,7 @@
 #include "faderfile/faderfile.h"
 #include "model/model.h"
 #include "prefs/prefs.h"
+#include "undo/undo.h"
 
 bool LoadTextFile(const char *name, std::string &text) {
   switch (ReadWholeFile(name, text, MaxTextFile)) {
@@ -108,7 +109,9 @@ void WritePreferencesFile() {
   text += carried;
   text += "end\n";
 
-  if (StoreTextFile("prefs.txt", text)) SetStatus("Wrote %i bytes to prefs.txt", (int)text.size());
+  if (!StoreTextFile("prefs.txt", text)) return;
+  SetStatus("Wrote %i bytes to prefs.txt", (int)text.size());
+  ModelMatchesFile(PREFS_FILE);
 }
 
 // ---- reading
@@ -183,6 +186,7 @@ void apply(const Record &r, const std::vector<std::string> &fields, const std::s
 }  // namespace
 
 void ReadPreferencesFile() {
+  NameStep("Recall Preferences");
   std::string text;
   if (!LoadTextFile("prefs.txt", text)) return;
   SetStatus("Read %i bytes from prefs.txt", (int)text.size());
@@ -212,5 +216,6 @@ void ReadPreferencesFile() {
     }
     apply(*r, fields, tab == std::string::npos ? std::string() : line.substr(tab + 1));
   }
+  ModelMatchesFile(PREFS_FILE);
   UpdatePreferences();
 }

@@ -7,6 +7,7 @@
 #include "faders/faders.h"
 #include "model/model.h"
 #include "prefs/prefs.h"
+#include "undo/undo.h"
 
 void WriteTracksFile() {
   // Channels up to the last one that is named and not muted.
@@ -27,7 +28,9 @@ void WriteTracksFile() {
   }
   text += "end\n";
 
-  if (StoreTextFile("tracks.txt", text)) SetStatus("Wrote %i bytes to tracks.txt", (int)text.size());
+  if (!StoreTextFile("tracks.txt", text)) return;
+  SetStatus("Wrote %i bytes to tracks.txt", (int)text.size());
+  ModelMatchesFile(TRACKS_FILE);
 }
 
 namespace {
@@ -71,6 +74,7 @@ void readRecord(int c, const char *s, const char *e) {
 }  // namespace
 
 void ReadTracksFile() {
+  NameStep("Recall Track Names");
   std::string text;
   if (!LoadTextFile("tracks.txt", text)) return;
   SetStatus("Read %i bytes from tracks.txt", (int)text.size());
@@ -92,6 +96,7 @@ void ReadTracksFile() {
     readRecord(++k, w, e);
   }
 
+  ModelMatchesFile(TRACKS_FILE);
   UpdateNames();
   UpdateSolos();
   UpdateMutes();
