@@ -2,6 +2,7 @@
 
 #include "app/app.h"
 #include "effects/effects.h"
+#include "keys/keys.h"
 #include "model/model.h"
 #include "undo/undo.h"
 
@@ -10,6 +11,7 @@ int main() {
   BuildWindows();
   UpdateGUI();
   StartJournal();
+  StartKeys();
   Fl::add_check([](void *) { RecordStep(); });
   return Fl::run();
 }

@@ -4,6 +4,7 @@
 #include "undo/undo.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Input_.H>
 #include <FL/Fl_Spinner.H>
 
 #include <cstdint>
@@ -163,11 +164,13 @@ void RecordStep() {
   for (int t = 0; t < NMODELTABLES; t++) compare(t, s);
   s.name.swap(pendingName);
   if (s.ranges.empty()) return;
+  // Clicks on one control merge; each edit typed into a field is a step of its own.
   s.source = Fl::focus();
+  bool typed = dynamic_cast<Fl_Input_ *>(Fl::focus()) != nullptr;
 
   // The same control changing the same values again adds to its step.
   Step *top = done ? &history[done - 1] : nullptr;
-  if (mergeable && top && done == history.size() && top->name.empty() && s.name.empty() &&
+  if (mergeable && !typed && top && done == history.size() && top->name.empty() && s.name.empty() &&
       top->source == s.source && top->ranges == s.ranges) {
     for (const Range &r : s.ranges) takeShadow(r);
     checkStored(s);
