@@ -4,6 +4,7 @@
 
 #include "testutil.h"
 #include "undo/undo.h"
+#include "where/where.h"
 
 namespace {
 
@@ -220,6 +221,38 @@ TEST_F(UndoTest, HistoryKeepsItsBounds) {
     EXPECT_EQ(std::hash<std::string>()(Model()), after[c.edits - kept - 1]);
     Undo();
     EXPECT_EQ(Status(), "Nothing to undo");
+  }
+}
+
+TEST_F(UndoTest, TheBottomLineSaysWhereAndWhatIsUnstored) {
+  EXPECT_EQ(WhereText("/home/ann/mixes", "/home/ann", false, ""), "~/mixes");
+  EXPECT_EQ(WhereText("/home/ann", "/home/ann/", false, ""), "~");
+  EXPECT_EQ(WhereText("/home/anna", "/home/ann", true, "a note"), "/home/anna, unstored changes, a note");
+
+  const struct {
+    const char *what;
+    std::function<void()> run;
+    bool unstored;
+  } steps[] = {
+      {"start", none, false},
+      {"edit", [] { Set(vol1, -3); }, true},
+      {"store", SaveAll, false},
+      {"undo", Undo, true},  // the store's own change to the model: channel 1 named "----"
+      {"redo", Redo, false},
+      {"edit", [] { Set(pan1, 10); }, true},
+      {"recall", RecallAll, false},
+      {"undo the recall", Undo, true},
+      {"redo the recall", Redo, false},
+      {"a preference", [] { Set(panlaw, 4.5); }, true},
+      {"the fader file alone", [] { Pick(menu_Store, "Store Faders / Effects"); }, true},
+      {"the preferences", [] { Pick(menu_Store, "Store Preferences"); }, false},
+  };
+  for (const auto &s : steps) {
+    SCOPED_TRACE(s.what);
+    s.run();
+    RecordStep();
+    EXPECT_EQ(UnstoredChanges(), s.unstored);
+    EXPECT_EQ(std::string(WhereLine->label()).find("unstored changes") != std::string::npos, s.unstored);
   }
 }
 

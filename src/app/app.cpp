@@ -19,6 +19,7 @@
 #include "model/model.h"
 #include "prefs/prefs.h"
 #include "routing/routing.h"
+#include "where/where.h"
 #include "undo/undo.h"
 
 Fl_Double_Window *ControlWindow;
@@ -269,6 +270,7 @@ Fl_Double_Window *make_window4() {
   button(198, 71, 40, 20, "Show", FL_CTRL + 'r', Call<ShowReverb>, false);
   caption(222, 47, "Reverb");
   button(240, 71, 40, 20, "Hide", FL_CTRL + FL_SHIFT + 'r', Call<HideReverb>, true);
+  WhereLineAt(8, 152, 322, 18);
   w->end();
   w->show();
   return w;
