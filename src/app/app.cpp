@@ -19,6 +19,7 @@
 #include "model/model.h"
 #include "prefs/prefs.h"
 #include "routing/routing.h"
+#include "typed/typed.h"
 #include "where/where.h"
 #include "undo/undo.h"
 
@@ -285,4 +286,5 @@ void BuildWindows() {
   make_window7();
   make_window4();
   for (Fl_Double_Window **w : allWindows) (*w)->callback(closeWindow);
+  for (Fl_Double_Window **w : allWindows) StoreAsTyped(*w);
 }

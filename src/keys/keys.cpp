@@ -1,13 +1,16 @@
 #include "keys/keys.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Input_.H>
 #include <FL/Fl_Spinner.H>
-#include <FL/Fl_Double_Window.H>
+
+#include <cstring>
 
 #include "app/app.h"
 #include "faders/faders.h"
 #include "routing/routing.h"
+#include "typed/typed.h"
 #include "undo/undo.h"
 
 namespace {
@@ -33,6 +36,11 @@ bool KeyFirst(Fl_Window *w) {
   int key = Fl::event_key(), state = Fl::event_state();
   bool ctrl = state & FL_CTRL;
   if (state & (FL_ALT | FL_META)) return false;
+  if (!ctrl && IsNumberText(Fl::focus()) && strcmp(Fl::event_text(), ",") == 0) {
+    Fl_Input_ *in = (Fl_Input_ *)Fl::focus();  // a comma is the decimal point
+    in->replace(in->position(), in->mark(), ".", 1);
+    return true;
+  }
   if (ctrl && (key == 'z' || key == 'y')) {
     // A field being typed into keeps its own typing undo until its edit is stored.
     Fl_Input_ *in = dynamic_cast<Fl_Input_ *>(Fl::focus());
