@@ -47,7 +47,7 @@ std::map<std::string, Figure> figures;
 
 std::string fileText(const char *name) {
   std::string text;
-  if (ReadWholeFile(name, text, MaxFaderFile) != FILE_OK) abort();
+  if (ReadWholeFile(name, text, MaxFileSize) != FILE_OK) abort();
   return text;
 }
 

@@ -6,7 +6,9 @@
 #include "model/model.h"
 #include "undo/undo.h"
 
-int main() {
+int main(int argc, char **argv) {
+  int status = ReadCommandLine(argc, argv);
+  if (status >= 0) return status;
   ClearInternalArrays();
   BuildWindows();
   UpdateGUI();

@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "app/app.h"
 #include "faders/strip.h"
+#include "status/status.h"
 #include "undo/undo.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <FL/Fl_Value_Input.H>
 #include <FL/Fl_Value_Output.H>
 
-#include "app/app.h"
 #include "faders/strip.h"
+#include "status/status.h"
 
 namespace {
 

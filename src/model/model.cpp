@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "textfile/textfile.h"
+
 float Volume[NSLOTS * NCUES], Offset[NSLOTS * NCUES], Ramp[NSLOTS * NCUES], Shape[NSLOTS * NCUES];
 int ChanActive[NSLOTS * NCUES];
 float IndexMin[NCUES], IndexSec[NCUES], IndexMsec[NCUES];
@@ -19,7 +21,7 @@ char NameBuffer[NSLOTS][128], CueNameBuffer[NCUES][64], MixName[128];
 char Path[256], WavDirName[256], MixDirName[256], LaunchCommand[256], DeviceName[32];
 int PlayMode, OutbitsStore, DitherBits, monoOn, PreviewOn, color = 97, CNL;
 float PanlawStore, PreviewArray[4], XinArray[3], XoutArray[3], HeadTailArray[2];
-char tbuffer[256] = "Corvessa 1.065";
+char tbuffer[256] = CORVESSA_VERSION;
 
 const Effect Effects[NEFFECTS] = {
     {"hp", "EQ: High Pass", Php, 1, {0, 100}},
@@ -191,10 +193,7 @@ void ClearInternalArrays() {
 
 void CopyName(char *dst, const char *src, int n) {
   int i = 0;
-  for (; src && src[i] && i < n - 1; i++) {
-    char c = src[i];
-    dst[i] = (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
-  }
+  for (; src && src[i] && i < n - 1; i++) dst[i] = NameChar(src[i]);
   if (src && src[i]) {
     // Cut: drop a UTF-8 character that no longer fits whole.
     int lead = i;

@@ -53,6 +53,9 @@ extern char Path[256], WavDirName[256], MixDirName[256], LaunchCommand[256], Dev
 extern int PlayMode, OutbitsStore, DitherBits, monoOn, PreviewOn, color, CNL;
 extern float PanlawStore, PreviewArray[4], XinArray[3], XoutArray[3], HeadTailArray[2];
 
+// The program's name and version, the start-up banner of the status line.
+#define CORVESSA_VERSION "Corvessa 1.065"
+
 // The twelve effects, in the order of a channel's records in faders.txt.
 struct Effect {
   const char *key;          // its file keyword

@@ -2,11 +2,10 @@
 // one "number name status" line per channel, then "end".
 #include <cstring>
 
-#include "app/app.h"
-#include "faderfile/faderfile.h"
 #include "faders/faders.h"
 #include "model/model.h"
 #include "prefs/prefs.h"
+#include "status/status.h"
 #include "undo/undo.h"
 
 void WriteTracksFile() {
@@ -23,7 +22,7 @@ void WriteTracksFile() {
     }
     AppendInt(text, c);
     text += ' ';
-    AppendText(text, NameBuffer[c]);
+    AppendName(text, NameBuffer[c], sizeof NameBuffer[c]);
     text += SoloArray[c] == 1 ? " ++\n" : MuteArray[c] == 1 ? " off\n" : " +\n";
   }
   text += "end\n";

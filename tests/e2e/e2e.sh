@@ -1,19 +1,26 @@
 #!/usr/bin/env bash
 # Drives the real program under its own Xvfb with xdotool, by mouse and keyboard
 # only, in a fresh folder with the stand-in engine on PATH.
-#   e2e.sh CORVESSA ENGINE_DIR SCENARIO
+#   e2e.sh CORVESSA ENGINE_DIR SCENARIO [folder]
+# With "folder", the program is started in another, empty folder and given the
+# work folder as its argument; that other folder must stay empty.
 # Every wait is bounded; the program is ended by its own process id.
 set -u
 corvessa=$1 engine=$2 scenario=$3
+for tool in xvfb-run xdotool; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
 if [ -z "${E2E_INNER:-}" ]; then
   E2E_INNER=1 exec xvfb-run -a -s "-noreset -screen 0 1280x1024x24" bash "$0" "$@"
 fi
 
 work=$(mktemp -d /tmp/corvessa-e2e-XXXXXX)
+from=
+[ "${4:-}" = folder ] && from=$(mktemp -d /tmp/corvessa-e2e-from-XXXXXX)
 pid=
 cleanup() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  rm -rf "$work"
+  rm -rf "$work" $from
 }
 trap cleanup EXIT
 fail() {
@@ -34,7 +41,7 @@ waitfor() {
 
 start() {
   cd "$work" || exit 1
-  PATH="$engine:$PATH" "$corvessa" >"$work/stdout.txt" 2>&1 &
+  (cd "${from:-.}" && PATH="$engine:$PATH" exec "$corvessa" ${from:+"$work"}) >"$work/stdout.txt" 2>&1 &
   pid=$!
   waitfor 100 window Corvessa || fail "the control window did not map"
   control=$(window Corvessa)
@@ -194,4 +201,5 @@ quit)
   fail "no such scenario"
   ;;
 esac
+[ -z "$from" ] || [ -z "$(ls -A "$from")" ] || fail "files landed in $from: $(ls -A "$from")"
 echo "PASS [$scenario]"
