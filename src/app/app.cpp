@@ -18,6 +18,9 @@
 #include "model/model.h"
 #include "prefs/prefs.h"
 #include "routing/routing.h"
+#include "typed/typed.h"
+#include "undo/undo.h"
+#include "where/where.h"
 
 Fl_Double_Window *ControlWindow;
 
@@ -88,6 +91,7 @@ void SaveAll() {
 }
 
 void RecallAll() {
+  NameStep("Recall All");
   StageReadFromFile();
   ReadTracksFile();
   ReadPreferencesFile();
@@ -215,6 +219,7 @@ Fl_Double_Window *make_window4() {
   showButton(198, 71, FL_CTRL + 'r', Call<ShowReverb>);
   caption(222, 47, "Reverb");
   hideButton(240, 71, FL_CTRL + FL_SHIFT + 'r', Call<HideReverb>);
+  WhereLineAt(8, 152, 322, 18);
   w->end();
   w->show();
   return w;
@@ -229,5 +234,6 @@ void BuildWindows() {
   make_window7();
   make_window4();
   for (Fl_Double_Window **w : allWindows) (*w)->callback(closeWindow);
+  for (Fl_Double_Window **w : allWindows) StoreAsTyped(*w);
   make_window8();  // the "Mix" window, closed by "Cancel"
 }

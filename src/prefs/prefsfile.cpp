@@ -7,6 +7,7 @@
 #include "model/model.h"
 #include "prefs/prefs.h"
 #include "status/status.h"
+#include "undo/undo.h"
 
 // ---- writing
 
@@ -54,7 +55,9 @@ void WritePreferencesFile() {
   text += carried;
   text += "end\n";
 
-  if (StoreTextFile("prefs.txt", text)) SetStatus("Wrote %i bytes to prefs.txt", (int)text.size());
+  if (!StoreTextFile("prefs.txt", text)) return;
+  SetStatus("Wrote %i bytes to prefs.txt", (int)text.size());
+  ModelMatchesFile(PREFS_FILE);
 }
 
 // ---- reading
@@ -129,6 +132,7 @@ void apply(const Record &r, const std::vector<std::string> &fields, const std::s
 }  // namespace
 
 void ReadPreferencesFile() {
+  NameStep("Recall Preferences");
   std::string text;
   if (!LoadTextFile("prefs.txt", text)) return;
   SetStatus("Read %i bytes from prefs.txt", (int)text.size());
@@ -158,5 +162,6 @@ void ReadPreferencesFile() {
     }
     apply(*r, fields, tab == std::string::npos ? std::string() : line.substr(tab + 1));
   }
+  ModelMatchesFile(PREFS_FILE);
   UpdatePreferences();
 }

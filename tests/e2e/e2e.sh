@@ -206,6 +206,24 @@ recall)
   grep -q "$(printf '^v\t13\t-7.25$')" faders.txt || fail "the changed volume was not recalled"
   grep -qx '1 Bass +' tracks.txt || fail "the track name was not recalled"
   ;;
+keys)
+  # Page keys choose time index 2 and bank 2; Ctrl+Z takes back a typed volume;
+  # Ctrl+S in the faders window stores.
+  start
+  key "$control" ctrl+f
+  waitfor 50 mapped Faders || fail "no faders window"
+  faders=$(window Faders)
+  for k in Next Next Prior ctrl+Next ctrl+Next ctrl+Prior; do key "$faders" $k; done
+  click "$faders" 120 90           # Active
+  click "$faders" 248 245          # auto, strip 3
+  type_into "$faders" 290 247 -6   # volume, strip 3
+  type_into "$faders" 290 247 -12
+  key "$faders" ctrl+z
+  key "$faders" ctrl+s
+  waitfor 50 test -f tracks.txt || fail "Ctrl+S in the faders window stored nothing"
+  [ "$(grep -c "$(printf '^t\t')" faders.txt)" -eq 2 ] || fail "not at time index 2: $(cat faders.txt)"
+  grep -q "$(printf '^v\t13\t-6.00$')" faders.txt || fail "Ctrl+Z did not bring back -6 dB: $(cat faders.txt)"
+  ;;
 quit)
   for how in key button; do
     start
