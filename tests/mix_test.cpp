@@ -8,6 +8,7 @@
 #include <ctime>
 #include <sstream>
 
+#include "keys/keys.h"
 #include "mix/mix.h"
 
 namespace {
@@ -37,13 +38,21 @@ void engine(const std::string &folder, const std::string &body) {
 // A mix, cancelled by "Cancel" or by the window manager's close once the engine
 // has written child.pid. So that nothing waits without end, a mix still going
 // 20 s on is cancelled and the engine's group killed.
-enum Cancel { NONE, BUTTON, CLOSE } how;
+enum Cancel { NONE, BUTTON, CLOSE, KEYS } how;  // KEYS: Ctrl+S, Page Up instead
 double started, cancelledAt;
 void watch(void *) {
   std::string pid = ReadFile("child.pid");
   if (how && !cancelledAt && !pid.empty()) {
     cancelledAt = now();
-    how == CLOSE ? (void)Fl::handle(FL_CLOSE, MixWindow) : MixCancel->do_callback();
+    if (how == KEYS) {
+      for (int k : {(int)'s', FL_Page_Up}) {
+        Fl::e_keysym = k, Fl::e_state = k == 's' ? FL_CTRL : 0;
+        Fl::handle(FL_KEYBOARD, k == 's' ? ControlWindow : FadersWindow);
+      }
+      Fl::e_state = 0;
+    } else {
+      how == CLOSE ? (void)Fl::handle(FL_CLOSE, MixWindow) : MixCancel->do_callback();
+    }
   }
   if (now() - started > 20) {
     CancelMix();
@@ -185,4 +194,14 @@ TEST_F(MixTest, FailuresAreReportedAsWhatTheyAre) {
     MixCancel->do_callback();
     EXPECT_FALSE(MixWindow->visible());
   }
+}
+
+TEST_F(MixTest, KeysStoreAndEditNothingDuringAMix) {
+  StartKeys();
+  ShowBank(1, 5);
+  engine(dir + "/bin", "rm faders.txt; echo $$ > child.pid; sleep 1\n");
+  mix(KEYS);
+  EXPECT_EQ(Status(), "Mix Complete");
+  EXPECT_FALSE(FileExists("faders.txt"));
+  EXPECT_EQ(TimeIndex->value(), 5);
 }

@@ -23,12 +23,13 @@ Fl_Spinner *pager(Fl_Window *w, bool ctrl) {
   return nullptr;
 }
 
+// While a window is modal (the Mix window during a mix) it alone takes the keys.
 int dispatch(int event, Fl_Window *w) {
-  if (event == FL_KEYBOARD && KeyFirst(w)) return 1;
+  if (event == FL_KEYBOARD && !Fl::modal() && KeyFirst(w)) return 1;
   return Fl::handle_(event, w);
 }
 
-int shortcut(int event) { return event == FL_SHORTCUT && KeyLast(); }
+int shortcut(int event) { return event == FL_SHORTCUT && !Fl::modal() && KeyLast(); }
 
 }  // namespace
 
