@@ -10,14 +10,17 @@
 #include <FL/Fl_Output.H>
 #include <cstdio>
 #include <cstdlib>
-#include <sys/wait.h>
 
 #include "effects/effects.h"
 #include "faderfile/faderfile.h"
 #include "faders/faders.h"
+#include "mix/mix.h"
 #include "model/model.h"
 #include "prefs/prefs.h"
 #include "routing/routing.h"
+#include "typed/typed.h"
+#include "undo/undo.h"
+#include "where/where.h"
 
 Fl_Double_Window *ControlWindow;
 
@@ -88,6 +91,7 @@ void SaveAll() {
 }
 
 void RecallAll() {
+  NameStep("Recall All");
   ClearStoreError();
   StageReadFromFile();
   ReadTracksFile();
@@ -108,27 +112,6 @@ void setCursor(Fl_Cursor c) {
     if (*w && (*w)->shown()) (*w)->cursor(c);
 }
 
-// Runs the engine and says how it ended.
-void runEngine() {
-  char command[sizeof Path + 16];
-  FormEngineCommand(command, sizeof command);
-  fflush(stdout);
-  int status = system(command);
-  // The shell reports a child ended by signal n as exit status 128 + n.
-  int code = WIFEXITED(status) ? WEXITSTATUS(status) : 0;
-  int sig = WIFSIGNALED(status) ? WTERMSIG(status) : code > 128 ? code - 128 : 0;
-  if (status == -1)
-    SetStatus("Mix failed: the engine command could not be run");
-  else if (sig)
-    SetStatus("Mix failed: the engine was ended by signal %i", sig);
-  else if (code == 127)
-    SetStatus("Mix failed: %.200s was not found", command);
-  else if (code != 0)
-    SetStatus("Mix failed: the engine exited with status %i", code);
-  else
-    SetStatus("Mix Complete");
-}
-
 // Windows close through the window manager, never on Escape.
 void closeWindow(Fl_Widget *w, void *) {
   if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
@@ -138,11 +121,12 @@ void closeWindow(Fl_Widget *w, void *) {
 }  // namespace
 
 void Mix() {
+  if (EngineRunning()) return;
   CommitEdit();
   SetStatus("Mixing");
   setCursor(FL_CURSOR_WAIT);
   Fl::flush();
-  if (storeAll()) runEngine();
+  if (storeAll()) RunEngine();
   setCursor(FL_CURSOR_DEFAULT);
 }
 
@@ -237,6 +221,7 @@ Fl_Double_Window *make_window4() {
   showButton(198, 71, FL_CTRL + 'r', Call<ShowReverb>);
   caption(222, 47, "Reverb");
   hideButton(240, 71, FL_CTRL + FL_SHIFT + 'r', Call<HideReverb>);
+  WhereLineAt(8, 152, 322, 18);
   w->end();
   w->show();
   return w;
@@ -251,4 +236,6 @@ void BuildWindows() {
   make_window7();
   make_window4();
   for (Fl_Double_Window **w : allWindows) (*w)->callback(closeWindow);
+  for (Fl_Double_Window **w : allWindows) StoreAsTyped(*w);
+  make_window8();  // the "Mix" window, closed by "Cancel"
 }

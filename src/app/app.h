@@ -41,7 +41,8 @@ void StageVolPlateUpdate();
 // exit status (0 for help and version, 2 for a bad argument or folder).
 int ReadCommandLine(int argc, char **argv);
 
-// Builds all seven windows in start-up order; only the control window is shown.
+// Builds the seven windows in start-up order, then the "Mix" window; only the
+// control window is shown.
 void BuildWindows();
 
 // The engine command Mix runs: Path followed at once by "tarnell4".

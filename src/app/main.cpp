@@ -2,7 +2,9 @@
 
 #include "app/app.h"
 #include "effects/effects.h"
+#include "keys/keys.h"
 #include "model/model.h"
+#include "undo/undo.h"
 
 int main(int argc, char **argv) {
   int status = ReadCommandLine(argc, argv);
@@ -10,5 +12,8 @@ int main(int argc, char **argv) {
   ClearInternalArrays();
   BuildWindows();
   UpdateGUI();
+  StartJournal();
+  StartKeys();
+  Fl::add_check([](void *) { RecordStep(); });
   return Fl::run();
 }

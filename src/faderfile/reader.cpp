@@ -8,6 +8,7 @@
 #include "effects/effects.h"
 #include "faderfile/faderfile.h"
 #include "model/model.h"
+#include "undo/undo.h"
 
 namespace {
 
@@ -384,6 +385,7 @@ void scanText(std::string &text) {
 }  // namespace
 
 void StageReadFromFile() {
+  NameStep("Recall Faders / Effects");
   int state;
   long n = ReadFaderFile(&state);
   if (state == FILE_NOT_TEXT) {  // changes nothing
@@ -399,6 +401,7 @@ void StageReadFromFile() {
     std::string work(reserve_fbuff);
     scanText(work);
   }
+  ModelMatchesFile(FADER_FILE);
   StageVolPlateUpdate();
   UpdateGUI();
 }

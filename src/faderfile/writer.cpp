@@ -7,6 +7,7 @@
 #include "faderfile/faderfile.h"
 #include "model/model.h"
 #include "status/status.h"
+#include "undo/undo.h"
 
 std::string reserve_fbuff;
 
@@ -270,5 +271,7 @@ void StageWriteToFile() {
   AppendBuffer(reserve_fbuff);
   VolumePlateToText(reserve_fbuff);
   long written = WriteFaderFile(reserve_fbuff);
-  if (written > 0) SetStatus("Wrote %li bytes to faders.txt", written);
+  if (written <= 0) return;
+  SetStatus("Wrote %li bytes to faders.txt", written);
+  ModelMatchesFile(FADER_FILE);
 }

@@ -82,12 +82,15 @@ enum TableShape {
   CUES,        // per cue: "time of time index 5"
   VALUES       // a setting of one or a few values: "pan law"
 };
+// The files that carry a table, as bits.
+enum { FADER_FILE = 1, TRACKS_FILE = 2, PREFS_FILE = 4 };
 struct ModelTable {
   const char *name;
   void *address;
   int size;   // bytes of one element (a whole row for names)
   int count;  // elements
   TableShape shape;
+  int files;  // the files that carry it: settings that no file carries count as preferences
 };
 extern const ModelTable ModelTables[];
 extern const int NMODELTABLES;

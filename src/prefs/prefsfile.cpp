@@ -8,6 +8,7 @@
 #include "model/model.h"
 #include "prefs/prefs.h"
 #include "status/status.h"
+#include "undo/undo.h"
 
 // ---- writing
 
@@ -56,7 +57,9 @@ void WritePreferencesFile() {
   text += carried;
   text += "end\n";
 
-  if (StoreTextFile("prefs.txt", text)) SetStatus("Wrote %i bytes to prefs.txt", (int)text.size());
+  if (!StoreTextFile("prefs.txt", text)) return;
+  SetStatus("Wrote %i bytes to prefs.txt", (int)text.size());
+  ModelMatchesFile(PREFS_FILE);
 }
 
 // ---- reading
@@ -132,14 +135,15 @@ void apply(const Record &r, const std::vector<std::string> &fields, const std::s
 }  // namespace
 
 void ReadPreferencesFile() {
+  NameStep("Recall Preferences");
   std::string text;
   if (!LoadTextFile("prefs.txt", text)) return;
   SetStatus("Read %i bytes from prefs.txt", (int)text.size());
 
   std::vector<std::string> fields;
-  const char *end = text.data() + text.size(), *next;
-  for (const char *p = text.data(); p < end; p = next) {
-    std::string line(p, LineAt(p, end, &next));
+  const char *end = text.data() + text.size(), *after;
+  for (const char *p = text.data(); p < end; p = after) {
+    std::string line(p, LineAt(p, end, &after));
 
     size_t tab = line.find('\t');
     std::string key = line.substr(0, tab);
@@ -158,5 +162,6 @@ void ReadPreferencesFile() {
     }
     apply(*r, fields, tab == std::string::npos ? std::string() : line.substr(tab + 1));
   }
+  ModelMatchesFile(PREFS_FILE);
   UpdatePreferences();
 }

@@ -6,6 +6,7 @@
 #include "model/model.h"
 #include "prefs/prefs.h"
 #include "status/status.h"
+#include "undo/undo.h"
 
 void WriteTracksFile() {
   // Channels up to the last one that is named and not muted.
@@ -26,7 +27,9 @@ void WriteTracksFile() {
   }
   text += "end\n";
 
-  if (StoreTextFile("tracks.txt", text)) SetStatus("Wrote %i bytes to tracks.txt", (int)text.size());
+  if (!StoreTextFile("tracks.txt", text)) return;
+  SetStatus("Wrote %i bytes to tracks.txt", (int)text.size());
+  ModelMatchesFile(TRACKS_FILE);
 }
 
 namespace {
@@ -67,6 +70,7 @@ void readRecord(int c, const char *s, const char *e) {
 }  // namespace
 
 void ReadTracksFile() {
+  NameStep("Recall Track Names");
   std::string text;
   if (!LoadTextFile("tracks.txt", text)) return;
   SetStatus("Read %i bytes from tracks.txt", (int)text.size());
@@ -85,6 +89,7 @@ void ReadTracksFile() {
     readRecord(++k, w, e);
   }
 
+  ModelMatchesFile(TRACKS_FILE);
   UpdateNames();
   UpdateSolos();
   UpdateMutes();
