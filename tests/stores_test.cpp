@@ -152,15 +152,6 @@ TEST_F(StoresTest, TheNewTextIsSyncedBeforeTheRenameAndTheFolderAfter) {
     }
   }
   Old.clear();
-  // The other two files alike.
-  for (const File &f : {Files[0], Files[1]}) {
-    WriteFile(f.name, f.old), Known(f.name);
-    FileSyncs = 0, FailSync = 1;
-    f.store();
-    FailSync = 0;
-    EXPECT_EQ(Status(), "Could not write " + std::string(f.name) + ": Input/output error");
-    EXPECT_EQ(ReadFile(f.name), f.old);
-  }
 }
 
 // What a store says, run by the user nobody in folder.
