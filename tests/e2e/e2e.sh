@@ -85,11 +85,7 @@ case $scenario in
 startup)
   start
   [ "$(size "$control")" = 390x175 ] || fail "control window is $(size "$control")"
-  for w in "${windows[@]}"; do
-    title=${w% *}
-    title=${title% *}
-    title=${title% *}
-    title=${title% *}
+  for title in Faders Effects Reverb "Submix Matrix" "VCA Matrix" Preferences; do
     unmapped "$title" || fail "$title is shown at start"
   done
   ;;
@@ -126,6 +122,10 @@ mix)
   waitfor 100 grep -q "tracks.txt:" stdout.txt || fail "the engine did not run"
   grep -q "^faders.txt: .*1 cues in use" stdout.txt || fail "the engine did not read faders.txt"
   for f in faders.txt prefs.txt tracks.txt; do [ -f "$f" ] || fail "no $f"; done
+  rm faders.txt prefs.txt tracks.txt
+  key "$control" ctrl+m
+  waitfor 100 test -f tracks.txt || fail "Ctrl+M stored nothing"
+  waitfor 100 bash -c '[ "$(grep -c tracks.txt: stdout.txt)" -eq 2 ]' || fail "Ctrl+M did not run the engine"
   ;;
 faders)
   # Time index 5, bank 2, auto on strip 3, -6 dB typed into strip 3, the cue made active.
