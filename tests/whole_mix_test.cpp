@@ -36,9 +36,12 @@ void Edit() {
   Set(sub_button_B8, 1), Set(sub_button_B8, 0);
   Set(SubBank, 3), Set(sub_button_C2, 1), Set(sub_button_C5, 1);
   Set(VcaBank, 3), Set(vca_button_C1, 1), Set(vca_button_C8, 1), Set(vca_button_C8, 0);
-  // Preferences.
-  Set(PreOn, 1), Set(Preview_Length, 30), Set(outbits16button, 1), Set(monobutton, 1);
-  Set(PathDisplay, "/opt/engine/"), Set(bgcolor, 120);
+  // Preferences: seconds are not carried into minutes, names lose their tabs.
+  Set(PreOn, 1), Set(Preview_Min, 2), Set(Preview_Sec, 75), Set(Preview_Msec, 7);
+  Set(Preview_Length, 30), Set(Xin_Sec, 1.25), Set(Xout_Min, 2), Set(Xout_Msec, 7);
+  Set(head, 0.5), Set(tail, 0.125), Set(panlaw, 4.5), Set(dither, 3), Set(bgcolor, 120);
+  Set(outbits16button, 1), Set(monobutton, 1), Set(PathDisplay, "/opt/\tengine/");
+  Set(WavDirDisplay, "/my wavs"), Set(MixDirDisplay, "m"), Set(LaunchDisplay, "play\t-q");
 }
 
 // Every window at the places edited; the last is where they stand at the recall.
@@ -67,8 +70,9 @@ const char Faders[] =
     "v\tM\t-3.50\n"
     "\nsubmu\t1\nend\n";
 const char Prefs[] =
-    "pre\ton\nstart\t0.000\t0.000\t0\nlength\t30.000\npath\t/opt/engine/\npan\t3.0\noutbits\t16\n"
-    "dither\t1\nmono\ncolor\t120\nend\n";
+    "pre\ton\nstart\t2.000\t75.000\t7\nlength\t30.000\nxin\t0.000\t1.250\t0.000\n"
+    "xout\t2.000\t0.000\t7.000\nhead\t0.500\ntail\t0.125\npath\t/opt/ engine/\nmixdir\tm\n"
+    "wavdir\t/my wavs\npan\t4.5\noutbits\t16\ndither\t3\nmono\ncolor\t120\nlaunch\tplay -q\nend\n";
 const std::string Tracks = [] {
   std::string t;
   for (int c = 1; c <= 12; c++) t += std::to_string(c) + " ---- off\n";
