@@ -7,9 +7,6 @@
 
 namespace {
 
-float *const effectTables[] = {Pcomp, Prms, Pnlc, Plim, Pfxg, Php, Plshelf, Pband1, Pband2,
-                               Phshelf, Prev, Ptrev};
-
 void name127(char *row, int n) {
   memset(row, 'a' + n % 26, 127);
   row[127] = 0;
@@ -25,15 +22,15 @@ void BuildTypicalMix() {
     IndexSec[k] = k * 2.5f;
     for (int s = 1; s <= 64; s++)
       if ((s + k) % 4 == 0) {
-        ChanActive[s * NCUES + k] = 1;
-        Volume[s * NCUES + k] = -0.25f * ((s * 7 + k) % 96);
-        if (k % 3 == 0) Ramp[s * NCUES + k] = 0.5f;
+        ChanActive[Entry(s, k)] = 1;
+        Volume[Entry(s, k)] = -0.25f * ((s * 7 + k) % 96);
+        if (k % 3 == 0) Ramp[Entry(s, k)] = 0.5f;
       }
   }
-  for (int s = 0; s < 136; s++)
-    for (float *t : effectTables) {
-      if (s % 3 == 0) t[s * NGROUPS] = 1;
-      for (int c = 1; c < NGROUPS; c++) t[s * NGROUPS + c] += 0.5f * (s % 7);
+  for (int s = 0; s < FIRST_VCA; s++)
+    for (const Effect &e : Effects) {
+      if (s % 3 == 0) e.table[s * NGROUPS] = 1;
+      for (int c = 1; c < NGROUPS; c++) e.table[s * NGROUPS + c] += 0.5f * (s % 7);
     }
   for (int r = 0; r < 64; r++) {
     SubAsn[r * NGROUPS + r % 4] = 1;
@@ -63,11 +60,11 @@ void BuildMaximalMix() {
     Ramp[i] = 0.002f * (i % 991 + 1);
     Shape[i] = 0.25f + 0.0005f * (i % 983);  // never 1.0, so always written
   }
-  for (int s = 0; s < 136; s++)
-    for (float *t : effectTables) t[s * NGROUPS] = 1;
+  for (int s = 0; s < FIRST_VCA; s++)
+    for (const Effect &e : Effects) e.table[s * NGROUPS] = 1;
   for (int i = 0; i < (NROWS - 1) * NGROUPS; i++) SubAsn[i] = VcaAsn[i] = 1;  // row 127 has no channel
   for (int n = 0; n < NGROUPS; n++) SubOn[n] = VcaOn[n] = 1;
   for (int s = 0; s < NSLOTS; s++) Pan[s] = s % 2 ? s % 100 + 1 : -(s % 100 + 1);  // never 0
-  for (int s = 128; s < 136; s++) MuteArray[s] = SoloArray[s] = 1;
+  for (int s = FIRST_SUB; s < FIRST_VCA; s++) MuteArray[s] = SoloArray[s] = 1;
   Prlp[0] = Prhp[0] = 1;
 }

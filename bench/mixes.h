@@ -7,7 +7,7 @@
 void BuildTypicalMix();
 
 // Every slot with an entry and all three modifiers at every cue, every effect on
-// for slots 0..135, every routing entry on, 127-character names.
+// for every slot faders.txt carries, every routing entry on, 127-character names.
 void BuildMaximalMix();
 
 #endif

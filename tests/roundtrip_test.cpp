@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <random>
 
-#include "faderfile/records.h"
 #include "testutil.h"
 
 namespace {
@@ -54,7 +53,7 @@ void randomModel(bool compact) {
   }
   bool rev = false, trev = false;
   for (int s = 0; s <= 135; s++) {
-    for (const EffectRecord &e : Effects) {
+    for (const Effect &e : Effects) {
       if (!chance(8)) continue;
       e.table[s * NGROUPS] = 1;
       for (int c = 1; c <= e.values; c++) e.table[s * NGROUPS + c] = any(-1000, 20000, 1);
@@ -133,7 +132,7 @@ std::vector<std::string> Everything() {
                          Table(Prlp), Table(Prev_position), Table(PreviewArray), Table(XinArray),
                          Table(XoutArray), Table(HeadTailArray)})
     all.push_back(Bytes({t}));
-  for (const EffectRecord &e : Effects) all.push_back(std::string((char *)e.table, sizeof Pcomp));
+  for (const Effect &e : Effects) all.push_back(std::string((char *)e.table, sizeof Pcomp));
   std::string texts;
   for (const char *t : NameBuffer) texts += t + std::string("\n");
   for (const char *t : CueNameBuffer) texts += t + std::string("\n");

@@ -46,11 +46,9 @@ struct SliderSpec {
 
 // One effect block: a toggle for column 0 of the slot's row, a slider per parameter column.
 struct Block {
-  const char *label;
-  float *table;
+  const Effect &effect;
   Fl_Button **toggle;
   Fl_Value_Slider **slider[4];
-  int n;         // parameter columns
   int row, col;  // place in the window
   Fl_Callback *cb;
   SliderSpec sliders[4];
@@ -60,39 +58,37 @@ struct Block {
 enum { COMP, RMS, NLC, LIM, LSHELF, BAND1, BAND2, HSHELF, HPASS, FXG, REV, TREV, NBLOCKS };
 
 const Block blocks[NBLOCKS] = {
-    {"Peak Comp", Pcomp, &comp0, {&comp1, &comp2, &comp3, &comp4}, 4, 0, 0, Call<ComptoArray>,
+    {Effects[FX_COMP], &comp0, {&comp1, &comp2, &comp3, &comp4}, 0, 0, Call<ComptoArray>,
      {{"threshold", -30, 0, 0.1, 0},
       {"attack", 0.1, 50, 0.1, 10},
       {"release", 10, 1000, 1, 200},
       {"ratio", 1.1, 4, 0.1, 1.5}}},
-    {"RMS Comp", Prms, &rms0, {&rms1, &rms2, &rms3, &rms4}, 4, 0, 1, Call<RmstoArray>,
+    {Effects[FX_RMS], &rms0, {&rms1, &rms2, &rms3, &rms4}, 0, 1, Call<RmstoArray>,
      {{"threshold", -30, 0, 0.1, 0},
       {"attack", 0.1, 200, 0.1, 10},
       {"release", 10, 1000, 1, 200},
       {"ratio", 1.1, 4, 0.1, 1.5}}},
-    {"Non Lin Comp", Pnlc, &nlc0, {&nlc1, &nlc2, &nlc3}, 3, 0, 2, Call<NlctoArray>,
+    {Effects[FX_NLC], &nlc0, {&nlc1, &nlc2, &nlc3}, 0, 2, Call<NlctoArray>,
      {{"threshold", -30, 0, 0.1, 0},
       {"sample window", 10, 2000, 1, 300},
       {"ratio", 1.1, 8, 0.1, 2}}},
-    {"Limiter", Plim, &lim0, {&lim1}, 1, 0, 3, Call<LimtoArray>,
+    {Effects[FX_LIM], &lim0, {&lim1}, 0, 3, Call<LimtoArray>,
      {{"threshold", -18, 0, 0.1, 0}}},
-    {"EQ: Low Shelf", Plshelf, &lshelf0, {&lshelf1, &lshelf2, &lshelf3}, 3, 1, 0,
-     Call<LshelftoArray>,
+    {Effects[FX_LSHELF], &lshelf0, {&lshelf1, &lshelf2, &lshelf3}, 1, 0, Call<LshelftoArray>,
      {{"Hz", 30, 300, 1, 100}, {"dB", -12, 12, 0.1, 0}, {"Q", 0.1, 8, 0.1, 1}}},
-    {"EQ: Band 1", Pband1, &band1_0, {&band1_1, &band1_2, &band1_3}, 3, 1, 1, Call<Band1toArray>,
+    {Effects[FX_BAND1], &band1_0, {&band1_1, &band1_2, &band1_3}, 1, 1, Call<Band1toArray>,
      {{"Hz", 60, 1000, 1, 500}, {"dB", -12, 12, 0.1, 0}, {"Q", 0.1, 8, 0.1, 1}}},
-    {"EQ: Band 2", Pband2, &band2_0, {&band2_1, &band2_2, &band2_3}, 3, 1, 2, Call<Band2toArray>,
+    {Effects[FX_BAND2], &band2_0, {&band2_1, &band2_2, &band2_3}, 1, 2, Call<Band2toArray>,
      {{"Hz", 1000, 16000, 1, 2000}, {"dB", -12, 12, 0.1, 0}, {"Q", 0.1, 8, 0.1, 1}}},
-    {"EQ: High Shelf", Phshelf, &hshelf0, {&hshelf1, &hshelf2, &hshelf3}, 3, 1, 3,
-     Call<HshelftoArray>,
+    {Effects[FX_HSHELF], &hshelf0, {&hshelf1, &hshelf2, &hshelf3}, 1, 3, Call<HshelftoArray>,
      {{"Hz", 4000, 16000, 1, 8000}, {"dB", -12, 12, 0.1, 0}, {"Q", 0.1, 8, 0.1, 1}}},
-    {"EQ: High Pass", Php, &hpass0, {&hpass1}, 1, 2, 0, Call<HpassToArray>,
+    {Effects[FX_HP], &hpass0, {&hpass1}, 2, 0, Call<HpassToArray>,
      {{"Hz", 60, 600, 1, 100}}},
-    {"Effects Gain", Pfxg, &fxg0, {&fxg1}, 1, 2, 1, Call<FXGtoArray>,
+    {Effects[FX_FXG], &fxg0, {&fxg1}, 2, 1, Call<FXGtoArray>,
      {{"dB", -15, 15, 0.1, 0}}},
-    {"Reverb", Prev, &rev_state, {&rev_send}, 1, 2, 2, Call<ReverbToArray>,
+    {Effects[FX_REV], &rev_state, {&rev_send}, 2, 2, Call<ReverbToArray>,
      {{"chan send level", -24, 0, 0.1, 0}}},
-    {"Tap Reverb", Ptrev, &trev_state, {&trev_send}, 1, 2, 3, Call<TreverbToArray>,
+    {Effects[FX_TREV], &trev_state, {&trev_send}, 2, 3, Call<TreverbToArray>,
      {{"chan send level", -24, 0, 0.1, 0}}},
 };
 
@@ -170,7 +166,7 @@ Fl_Value_Slider *slider(int x, int y, const char *label, double min, double max,
 void buildSliders(int from, int to) {
   for (int i = from; i < to; i++) {
     const Block &b = blocks[i];
-    for (int c = 0; c < b.n; c++) {
+    for (int c = 0; c < b.effect.values; c++) {
       const SliderSpec &s = b.sliders[c];
       *b.slider[c] = slider(31 + 120 * b.col, sliderY[b.row][c], s.label, s.min, s.max, s.step,
                             s.init, b.cb);
@@ -181,7 +177,7 @@ void buildSliders(int from, int to) {
 void buildToggles(int from, int to) {
   for (int i = from; i < to; i++) {
     const Block &b = blocks[i];
-    *b.toggle = toggle(30 + 120 * b.col, toggleY[b.row], 20, b.label, b.cb);
+    *b.toggle = toggle(30 + 120 * b.col, toggleY[b.row], 20, b.effect.label, b.cb);
   }
 }
 
@@ -210,16 +206,16 @@ Fl_Spinner *spinner(int y, const char *label, double max) {
 
 void storeRow(const Block &b) {
   if (!slotValid()) return;
-  float *row = b.table + CNL * NGROUPS;
+  float *row = b.effect.table + CNL * NGROUPS;
   row[0] = (*b.toggle)->value() ? 1.0f : 0.0f;
-  for (int c = 0; c < b.n; c++) row[c + 1] = (float)(*b.slider[c])->value();
+  for (int c = 0; c < b.effect.values; c++) row[c + 1] = (float)(*b.slider[c])->value();
 }
 
 void loadRow(const Block &b) {
   if (!slotValid()) return;
-  const float *row = b.table + CNL * NGROUPS;
+  const float *row = b.effect.table + CNL * NGROUPS;
   (*b.toggle)->value(isOn(row[0]));
-  for (int c = 0; c < b.n; c++) (*b.slider[c])->value(row[c + 1]);
+  for (int c = 0; c < b.effect.values; c++) (*b.slider[c])->value(row[c + 1]);
 }
 
 void storeBlock(int i) {
@@ -274,13 +270,13 @@ void selectOnly(Fl_Round_Button *me, Fl_Round_Button *a, Fl_Round_Button *b) {
 
 // Sets CNL from the selectors and spinners and loads that slot.
 void selectSlot(bool fromSpinner) {
-  if (SelectRegularChannel->value()) CNL = slotFrom(RegularNum->value(), 1, 127);
+  if (SelectRegularChannel->value()) CNL = slotFrom(RegularNum->value(), 1, NCHANNELS);
   if (SelectGroupChannel->value()) {
-    double g = GroupNum->value() + 127;
-    if (g >= 136 && fromSpinner) GroupNum->value(8);
-    CNL = slotFrom(g, 128, 135);
+    double g = GroupNum->value() + SubSlot(0);
+    if (g >= FIRST_VCA && fromSpinner) GroupNum->value(NGROUPS);
+    CNL = slotFrom(g, FIRST_SUB, FIRST_VCA - 1);
   }
-  if (SelectMasterChannel->value()) CNL = 0;
+  if (SelectMasterChannel->value()) CNL = MASTER;
   if (!slotValid()) return;
   NameInEffects->value(NameBuffer[CNL], (int)strnlen(NameBuffer[CNL], sizeof NameBuffer[0]));
   loadEffects(false);

@@ -54,10 +54,6 @@ void VolumePlateToText(std::string &text);  // pans, cue blocks, submix mutes an
 long WriteFaderFile(const std::string &text);
 void StageWriteToFile();   // "Store Faders / Effects"
 void StageReadFromFile();  // "Recall Faders / Effects"
-// Lay a fader text over the model: the mix name and every record outside the
-// cue blocks; and the cue blocks.
-void ParseBufferMulti(const char *text);
-void ReadVolumes(const char *text);
 
 // Largest faders.txt that a recall accepts.
 const size_t MaxFaderFile = 64u << 20;

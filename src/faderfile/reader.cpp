@@ -7,7 +7,6 @@
 #include "app/app.h"
 #include "effects/effects.h"
 #include "faderfile/faderfile.h"
-#include "faderfile/records.h"
 #include "model/model.h"
 
 namespace {
@@ -43,27 +42,31 @@ struct Routing {
   const char *numberError, *channelError;
 };
 const Routing routings[2] = {
-    {SubOn, SubAsn, 128, "Submix number out of range!\n",
+    {SubOn, SubAsn, FIRST_SUB, "Submix number out of range!\n",
      "Channel assigned to sub %i is out of range!\n"},
-    {VcaOn, VcaAsn, 136, "VCA number out of range!\n",
+    {VcaOn, VcaAsn, FIRST_VCA, "VCA number out of range!\n",
      "Channel assigned to VCA %i is out of range!\n"}};
 
 const char SlotError[] = ">>Channel number out of range or not specified!\n";
 
-// A record's fields are read through a cursor into its line, which ends at
-// lineEnd; each field taken is cut off with a zero in place of the tab after it.
-// A NUL byte in a line is an ordinary character: it ends no field and no line
-// (a number ends at it as at any other character that is not part of it).
-const char *lineEnd;
+// A record's fields are read through a cursor into its line: p is the rest of
+// the line, which ends at end; each field taken is cut off with a zero in place
+// of the tab after it. A NUL byte in a line is an ordinary character: it ends no
+// field and no line (a number ends at it as at any other character that is not
+// part of it).
+struct Fields {
+  char *p;
+  const char *end;
+};
 
 // The next field, after any run of tabs; nullptr when the line has ended.
-const char *nextField(char *&p) {
-  while (p < lineEnd && *p == '\t') p++;
-  if (p >= lineEnd) return nullptr;
-  char *f = p;
-  while (p < lineEnd && *p != '\t') p++;
-  if (p < lineEnd) *p++ = 0;
-  return f;
+const char *nextField(Fields &f) {
+  while (f.p < f.end && *f.p == '\t') f.p++;
+  if (f.p >= f.end) return nullptr;
+  char *field = f.p;
+  while (f.p < f.end && *f.p != '\t') f.p++;
+  if (f.p < f.end) *f.p++ = 0;
+  return field;
 }
 
 // Reads an integer field as atoi would, but only when it starts with a number.
@@ -79,14 +82,14 @@ float readFloat(const char *f) { return (float)ParseNumber(f); }
 
 // Reads a slot: a channel number 0..maxNumber, "G" and a submix number 1..8, or "M".
 // Returns the slot, -1 when it is not one, -2 when the line ends too early.
-int readSlot(char *&f, long maxNumber) {
+int readSlot(Fields &f, long maxNumber) {
   const char *s = nextField(f);
   if (!s) return -2;
-  if (s[0] == 'M' && !s[1]) return 0;
+  if (s[0] == 'M' && !s[1]) return MASTER;
   long n;
   if (s[0] == 'G' && !s[1]) {
     if (!(s = nextField(f))) return -2;
-    return readInt(s, &n) && n >= 1 && n <= NGROUPS ? int(127 + n) : -1;
+    return readInt(s, &n) && n >= 1 && n <= NGROUPS ? SubSlot(n) : -1;
   }
   return readInt(s, &n) && n >= 0 && n <= maxNumber ? int(n) : -1;
 }
@@ -94,13 +97,13 @@ int readSlot(char *&f, long maxNumber) {
 void tooFew(const char *key) { printf(">>Too few fields in a \"%s\" record; skipped\n", key); }
 
 // Takes n - 1 fields and the rest of the line as n values; false when the line is short.
-bool readValues(char *&f, float *v, int n) {
+bool readValues(Fields &f, float *v, int n) {
   for (int i = 0; i < n - 1; i++) {
     const char *s = nextField(f);
     if (!s) return false;
     v[i] = readFloat(s);
   }
-  v[n - 1] = readFloat(f);
+  v[n - 1] = readFloat(f.p);
   return true;
 }
 
@@ -119,13 +122,13 @@ struct Scan {
 
 // Holds an effect record's slot: false, with a message, when it is none.
 bool checkValI(int slot) {
-  if (slot >= 0 && slot <= 135) return true;
+  if (slot >= 0 && slot < FIRST_VCA) return true;
   fputs(SlotError, stdout);
   return false;
 }
 
-void ParamsFromBuffer(char *&f, const char *key, float *table, int count) {
-  int slot = readSlot(f, 127);
+void ParamsFromBuffer(Fields &f, const char *key, float *table, int count) {
+  int slot = readSlot(f, NCHANNELS);
   if (slot == -2) return tooFew(key);
   if (!checkValI(slot)) return;
   float v[NGROUPS];
@@ -135,13 +138,13 @@ void ParamsFromBuffer(char *&f, const char *key, float *table, int count) {
   for (int c = 1; c < count; c++) row[c] = v[c - 1];
 }
 
-void Params1D(char *&f, const char *key, float *array) {
+void Params1D(Fields &f, const char *key, float *array) {
   int slot = readSlot(f, NSLOTS - 1);
   if (slot == -2) return tooFew(key);
-  if (slot >= 0) array[slot] = readFloat(f);
+  if (slot >= 0) array[slot] = readFloat(f.p);
 }
 
-void Params2D(char *&f, const char *key, float *table) {
+void Params2D(Fields &f, const char *key, float *table) {
   int slot = readSlot(f, NSLOTS - 1);
   if (slot == -2) return tooFew(key);
   if (slot < 0) {
@@ -149,39 +152,39 @@ void Params2D(char *&f, const char *key, float *table) {
     return;
   }
   table[slot * NGROUPS] = 1.0f;
-  table[slot * NGROUPS + 1] = readFloat(f);
+  table[slot * NGROUPS + 1] = readFloat(f.p);
 }
 
-void ParamGetAmt(char *&f, const char *key, float *array, int count) {
+void ParamGetAmt(Fields &f, const char *key, float *array, int count) {
   float v[3];
   if (!readValues(f, v, count)) return tooFew(key);
   for (int i = 0; i < count; i++) array[i] = v[i];
 }
 
-void ParamGetTwo(char *&f, float *pair, bool &seen) {
+void ParamGetTwo(Fields &f, float *pair, bool &seen) {
   if (seen) return;
   seen = true;
   pair[0] = 1.0f;
-  pair[1] = readFloat(f);
+  pair[1] = readFloat(f.p);
 }
 
-void ReadSubmixState(char *&f, int *flags) {
+void ReadSubmixState(Fields &f, int *flags) {
   long n;
-  if (readInt(f, &n) && n >= 1 && n <= NGROUPS)
-    flags[127 + n] = 1;
+  if (readInt(f.p, &n) && n >= 1 && n <= NGROUPS)
+    flags[SubSlot(n)] = 1;
   else
     fputs(routings[0].numberError, stdout);
 }
 
 // "sub" or "VCA:" (name false), "subname" or "vcaname" (name true).
-void parseRouting(Scan &st, char *&f, const char *key, int which, bool name) {
+void parseRouting(Scan &st, Fields &f, const char *key, int which, bool name) {
   const Routing &r = routings[which];
   const char *s = nextField(f);
   if (!s) return tooFew(key);
   long n;
   bool valid = readInt(s, &n) && n >= 1 && n <= NGROUPS;
   if (name) {
-    if (valid) CopyName(NameBuffer[r.firstSlot + n - 1], f, sizeof NameBuffer[0]);
+    if (valid) CopyName(NameBuffer[r.firstSlot + n - 1], f.p, sizeof NameBuffer[0]);
     return;
   }
   if (!valid) {
@@ -189,15 +192,15 @@ void parseRouting(Scan &st, char *&f, const char *key, int which, bool name) {
     return;
   }
   r.on[n - 1] = 1;
-  st.lists[which][n - 1].assign(f, lineEnd - f);
+  st.lists[which][n - 1].assign(f.p, f.end - f.p);
   st.listed[which][n - 1] = true;
 }
 
-void ParseSubmix(Scan &st, char *&f, const char *key, bool name) {
+void ParseSubmix(Scan &st, Fields &f, const char *key, bool name) {
   parseRouting(st, f, key, 0, name);
 }
 
-void ParseVCA(Scan &st, char *&f, const char *key, bool name) {
+void ParseVCA(Scan &st, Fields &f, const char *key, bool name) {
   parseRouting(st, f, key, 1, name);
 }
 
@@ -212,7 +215,7 @@ void routeList(const std::string &list, int index, int which) {
     pos = comma + 1;
     if (piece.find_first_not_of(" \t") == std::string::npos) continue;  // empty piece
     long c;
-    if (readInt(piece.c_str(), &c) && c >= 1 && c <= 127)
+    if (readInt(piece.c_str(), &c) && c >= 1 && c <= NCHANNELS)
       r.asn[(c - 1) * NGROUPS + index] = 1;
     else
       printf(r.channelError, index);
@@ -223,51 +226,9 @@ void RouteChannel(const std::string &list, int index) { routeList(list, index, 0
 void RoutetoVCA(const std::string &list, int index) { routeList(list, index, 1); }
 
 // Cue blocks: "cue", "t", "inc", then the entries of the block.
-void readCueRecord(Scan &st, char *&f, const Keyword &k) {
-  switch (k.kind) {
-    case CUE:
-      if (st.cue + 1 < NCUES) CopyName(CueNameBuffer[st.cue + 1], f, sizeof CueNameBuffer[0]);
-      return;
-    case TIME: {
-      const char *m = nextField(f), *s = m ? nextField(f) : nullptr;
-      if (!s) {
-        st.open = false;
-        return tooFew(k.key);
-      }
-      st.min = readFloat(m);
-      st.sec = readFloat(s);
-      st.msec = readFloat(f);
-    } break;
-    case INC:
-      st.sec += readFloat(f);
-      break;
-    case VOLUME:
-    case VCAVOL: {
-      if (!st.open) return;
-      int slot;
-      if (k.kind == VOLUME) {
-        slot = readSlot(f, NSLOTS - 1);
-      } else {
-        const char *s = nextField(f);
-        long n;
-        slot = !s ? -2 : readInt(s, &n) && n >= 1 && n <= NGROUPS ? int(135 + n) : -1;
-      }
-      st.slot = -1;  // modifiers after a bad entry must not land on another slot
-      if (slot == -2) return tooFew(k.key);
-      if (slot == -1) {
-        fputs(SlotError, stdout);
-        return;
-      }
-      st.slot = slot;
-      ChanActive[slot * NCUES + st.cue] = 1;
-      Volume[slot * NCUES + st.cue] = readFloat(f);
-      return;
-    }
-    default:  // "ofs", "rmp", "shape"
-      if (st.open && st.slot >= 0) k.target[st.slot * NCUES + st.cue] = readFloat(f);
-      return;
-  }
-  // A new block, from "t" or "inc".
+
+// A new block, from "t" or "inc", at the scan's time.
+void openCue(Scan &st) {
   st.cue++;
   st.open = st.cue < NCUES;
   if (!st.open) return;
@@ -277,7 +238,57 @@ void readCueRecord(Scan &st, char *&f, const Keyword &k) {
   IndexActiveArray[st.cue] = 1;
 }
 
-void readRecord(Scan &st, char *&f, const Keyword &k) {
+void readTime(Scan &st, Fields &f, const char *key) {
+  const char *m = nextField(f), *s = m ? nextField(f) : nullptr;
+  if (!s) {
+    st.open = false;
+    return tooFew(key);
+  }
+  st.min = readFloat(m);
+  st.sec = readFloat(s);
+  st.msec = readFloat(f.p);
+  openCue(st);
+}
+
+// "v" names a channel, submix or the master; "vca" a VCA by its number.
+void readEntry(Scan &st, Fields &f, const Keyword &k) {
+  if (!st.open) return;
+  int slot;
+  if (k.kind == VOLUME) {
+    slot = readSlot(f, NSLOTS - 1);
+  } else {
+    const char *s = nextField(f);
+    long n;
+    slot = !s ? -2 : readInt(s, &n) && n >= 1 && n <= NGROUPS ? VcaSlot(n) : -1;
+  }
+  st.slot = -1;  // modifiers after a bad entry must not land on another slot
+  if (slot == -2) return tooFew(k.key);
+  if (slot == -1) {
+    fputs(SlotError, stdout);
+    return;
+  }
+  st.slot = slot;
+  ChanActive[Entry(slot, st.cue)] = 1;
+  Volume[Entry(slot, st.cue)] = readFloat(f.p);
+}
+
+void readCueRecord(Scan &st, Fields &f, const Keyword &k) {
+  switch (k.kind) {
+    case CUE:
+      if (st.cue + 1 < NCUES) CopyName(CueNameBuffer[st.cue + 1], f.p, sizeof CueNameBuffer[0]);
+      return;
+    case TIME: return readTime(st, f, k.key);
+    case INC:
+      st.sec += readFloat(f.p);
+      return openCue(st);
+    case VOLUME:
+    case VCAVOL: return readEntry(st, f, k);
+    default:  // "ofs", "rmp", "shape"
+      if (st.open && st.slot >= 0) k.target[Entry(st.slot, st.cue)] = readFloat(f.p);
+  }
+}
+
+void readRecord(Scan &st, Fields &f, const Keyword &k) {
   switch (k.kind) {
     case PAN: return Params1D(f, k.key, k.target);
     case SEND: return Params2D(f, k.key, k.target);
@@ -306,8 +317,8 @@ const Keyword *findKeyword(const char *word, size_t n) {
   return nullptr;
 }
 
-const EffectRecord *findEffect(const char *word, size_t n) {
-  for (const EffectRecord &e : Effects)
+const Effect *findEffect(const char *word, size_t n) {
+  for (const Effect &e : Effects)
     if (is(e.key, word, n)) return &e;
   return nullptr;
 }
@@ -318,13 +329,11 @@ void readMixName(const char *line) {
 }
 
 // One pass over the lines of text, which it cuts up in place.
-void scanText(std::string &text, bool records, bool cues) {
+void scanText(std::string &text) {
   Scan st;
-  if (records) {
-    // Effects and sends without a record are off.
-    for (const EffectRecord &e : Effects)
-      for (int s = 0; s < NSLOTS; s++) e.table[s * NGROUPS] = 0;
-  }
+  // Effects and sends without a record are off.
+  for (const Effect &e : Effects)
+    for (int s = 0; s < NSLOTS; s++) e.table[s * NGROUPS] = 0;
   char *p = &text[0], *end = p + text.size();
   bool first = true, seekName = true;
   for (char *line = p; line < end; line = p) {
@@ -334,7 +343,6 @@ void scanText(std::string &text, bool records, bool cues) {
     *stop = 0;
     while (stop > line && stop[-1] == '\r') *--stop = 0;
 
-    lineEnd = stop;
     char *tab = static_cast<char *>(memchr(line, '\t', stop - line));
     if (tab) *tab = 0;
     size_t n = (tab ? tab : stop) - line;
@@ -349,18 +357,17 @@ void scanText(std::string &text, bool records, bool cues) {
       bool key = !memchr(line, 0, n) && CheckForKey(line);  // a field with a NUL is no keyword
       if (wasFirst || !(isEnd || key)) {
         if (tab) *tab = '\t';
-        if (records) readMixName(line);
+        readMixName(line);
         continue;
       }
     }
     if (isEnd) break;
 
-    char *f = tab ? tab + 1 : stop;
-    if (const Keyword *k = findKeyword(line, n)) {
-      if (k->kind <= CUE ? cues : records) readRecord(st, f, *k);
-    } else if (const EffectRecord *e = findEffect(line, n)) {
-      if (records) ParamsFromBuffer(f, e->key, e->table, e->values + 1);
-    }
+    Fields f = {tab ? tab + 1 : stop, stop};
+    if (const Keyword *k = findKeyword(line, n))
+      readRecord(st, f, *k);
+    else if (const Effect *e = findEffect(line, n))
+      ParamsFromBuffer(f, e->key, e->table, e->values + 1);
   }
   for (int which = 0; which < 2; which++)
     for (int g = 0; g < NGROUPS; g++)
@@ -370,22 +377,12 @@ void scanText(std::string &text, bool records, bool cues) {
 
 }  // namespace
 
-void ParseBufferMulti(const char *text) {
-  std::string work(text);
-  scanText(work, true, false);
-}
-
-void ReadVolumes(const char *text) {
-  std::string work(text);
-  scanText(work, false, true);
-}
-
 void StageReadFromFile() {
   long n = ReadFaderFile();
   SetStatus("Read %i bytes from faders.txt", (int)n);
   if (n > 0) {
     std::string work(reserve_fbuff);
-    scanText(work, true, true);
+    scanText(work);
   }
   StageVolPlateUpdate();
   UpdateGUI();

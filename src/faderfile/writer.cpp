@@ -5,16 +5,9 @@
 
 #include "app/app.h"
 #include "faderfile/faderfile.h"
-#include "faderfile/records.h"
 #include "model/model.h"
 
 std::string reserve_fbuff;
-
-const EffectRecord Effects[NEFFECTS] = {
-    {"hp", Php, 1},         {"comp", Pcomp, 4},     {"rms", Prms, 4},     {"nlc", Pnlc, 3},
-    {"lim", Plim, 1},       {"band1", Pband1, 3},   {"band2", Pband2, 3}, {"hshelf", Phshelf, 3},
-    {"lshelf", Plshelf, 3}, {"rev", Prev, 1},       {"trev", Ptrev, 1},   {"fxg", Pfxg, 1}};
-const int MasterOrder[NEFFECTS] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 11, 9, 10};
 
 namespace {
 
@@ -37,13 +30,13 @@ std::string mixNameLine() {
 
 // A slot as records name it: "n" for a channel, "G\tn" for a submix, "M" for the master.
 void appendSlot(std::string &t, int slot) {
-  if (slot == 0) {
+  if (slot == MASTER) {
     t += 'M';
-  } else if (slot < 128) {
+  } else if (slot <= NCHANNELS) {
     AppendInt(t, slot);
   } else {
     t += "G\t";
-    AppendInt(t, slot - 127);
+    AppendInt(t, slot - SubSlot(0));
   }
 }
 
@@ -75,7 +68,7 @@ void appendRouting(std::string &t, const char *nameKey, const char *listKey, con
 
 void appendEffects(std::string &t, int slot, const int *order) {
   for (int i = 0; i < NEFFECTS; i++) {
-    const EffectRecord &e = Effects[order ? order[i] : i];
+    const Effect &e = Effects[order ? order[i] : i];
     const float *row = e.table + slot * NGROUPS;
     if (row[0] != 1.0f) continue;
     t += e.key;
@@ -115,11 +108,11 @@ void appendModifier(std::string &t, const char *key, float v) {
 // The entries of cue k: slots 1..127, submixes, VCAs, then the master.
 void appendEntries(std::string &t, int k) {
   for (int i = 1; i <= NSLOTS; i++) {
-    int s = i % NSLOTS, e = s * NCUES + k;
+    int s = i % NSLOTS, e = Entry(s, k);
     if (ChanActive[e] != 1) continue;
-    if (s > 135) {
+    if (s >= FIRST_VCA) {
       t += "vca\t";
-      AppendInt(t, s - 135);
+      AppendInt(t, s - VcaSlot(0));
     } else {
       t += "v\t";
       appendSlot(t, s);
@@ -131,6 +124,57 @@ void appendEntries(std::string &t, int k) {
     if (Ramp[e] != 0) appendModifier(t, "rmp", Ramp[e]);
     if (Shape[e] != 1.0f) appendModifier(t, "shape", Shape[e]);
   }
+}
+
+// One line per entry and modifier: reserve for them all at once.
+void reserveForCues(std::string &t) {
+  size_t lines = 0;
+  for (int e = 0; e < NSLOTS * NCUES; e++) lines += ChanActive[e] == 1;
+  t.reserve(t.size() + 4096 + lines * 64 + NCUES * (sizeof CueNameBuffer[0] + 32));
+}
+
+// The pans of the channels, the submixes, then the master.
+void appendPans(std::string &t) {
+  for (int i = 1; i <= FIRST_VCA; i++) {
+    int s = i % FIRST_VCA;
+    if (Pan[s] == 0) continue;
+    t += "p\t";
+    appendSlot(t, s);
+    t += '\t';
+    AppendFixed(t, Pan[s], 0);
+    t += '\n';
+  }
+}
+
+// A cue block: its name, its time and its entries.
+void appendCue(std::string &t, int k) {
+  t += '\n';
+  if (strnlen(CueNameBuffer[k], sizeof CueNameBuffer[0]) >= 2) {
+    t += "\ncue\t";
+    appendName(t, CueNameBuffer[k], sizeof CueNameBuffer[0]);
+    t += '\n';
+  }
+  t += "\nt\t";
+  AppendFixed(t, IndexMin[k], 0);
+  t += '\t';
+  AppendFixed(t, IndexSec[k], 3);
+  t += '\t';
+  AppendFixed(t, IndexMsec[k], 0);
+  t += '\n';
+  appendEntries(t, k);
+}
+
+// The submix mutes, then the submix solos.
+void appendSubmixStates(std::string &t) {
+  const char *keys[] = {"submu\t", "subso\t"};
+  const int *flags[] = {MuteArray, SoloArray};
+  for (int i = 0; i < 2; i++)
+    for (int n = 1; n <= NGROUPS; n++) {
+      if (flags[i][SubSlot(n)] != 1) continue;
+      t += keys[i];
+      AppendInt(t, n);
+      t += '\n';
+    }
 }
 
 // Creates faders.txt holding the mix name line; false when it could not be.
@@ -179,15 +223,15 @@ void MakeNewFile() { makeNewFile(); }
 
 void AppendBuffer(std::string &text) {
   text += '\n';
-  appendRouting(text, "subname", "sub", SubOn, SubAsn, 128);
+  appendRouting(text, "subname", "sub", SubOn, SubAsn, FIRST_SUB);
   text += "\n\n";
-  appendRouting(text, "vcaname", "VCA:", VcaOn, VcaAsn, 136);
+  appendRouting(text, "vcaname", "VCA:", VcaOn, VcaAsn, FIRST_VCA);
   text += '\n';
-  for (int s = 1; s < 128; s++) appendEffects(text, s, nullptr);
+  for (int s = 1; s <= NCHANNELS; s++) appendEffects(text, s, nullptr);
   text += '\n';
-  for (int s = 128; s < 136; s++) appendEffects(text, s, nullptr);
+  for (int s = FIRST_SUB; s < FIRST_VCA; s++) appendEffects(text, s, nullptr);
   text += '\n';
-  appendEffects(text, 0, MasterOrder);
+  appendEffects(text, MASTER, MasterOrder);
   text += '\n';
 
   bool rev = sendsUsed(Prev), trev = sendsUsed(Ptrev);
@@ -202,51 +246,14 @@ void AppendBuffer(std::string &text) {
 }
 
 void VolumePlateToText(std::string &text) {
-  // One line per entry and modifier: reserve for them all at once.
-  size_t lines = 0;
-  for (int e = 0; e < NSLOTS * NCUES; e++) lines += ChanActive[e] == 1;
-  text.reserve(text.size() + 4096 + lines * 64 + NCUES * (sizeof CueNameBuffer[0] + 32));
-
+  reserveForCues(text);
   text += '\n';
-  for (int i = 1; i <= 136; i++) {
-    int s = i % 136;
-    if (Pan[s] == 0) continue;
-    text += "p\t";
-    appendSlot(text, s);
-    text += '\t';
-    AppendFixed(text, Pan[s], 0);
-    text += '\n';
-  }
+  appendPans(text);
   text += '\n';
-
-  for (int k = 0; k < NCUES; k++) {
-    if (IndexActiveArray[k] != 1) continue;
-    text += '\n';
-    if (strnlen(CueNameBuffer[k], sizeof CueNameBuffer[0]) >= 2) {
-      text += "\ncue\t";
-      appendName(text, CueNameBuffer[k], sizeof CueNameBuffer[0]);
-      text += '\n';
-    }
-    text += "\nt\t";
-    AppendFixed(text, IndexMin[k], 0);
-    text += '\t';
-    AppendFixed(text, IndexSec[k], 3);
-    text += '\t';
-    AppendFixed(text, IndexMsec[k], 0);
-    text += '\n';
-    appendEntries(text, k);
-  }
+  for (int k = 0; k < NCUES; k++)
+    if (IndexActiveArray[k] == 1) appendCue(text, k);
   text += '\n';
-
-  const char *keys[] = {"submu\t", "subso\t"};
-  const int *flags[] = {MuteArray, SoloArray};
-  for (int i = 0; i < 2; i++)
-    for (int n = 1; n <= NGROUPS; n++) {
-      if (flags[i][127 + n] != 1) continue;
-      text += keys[i];
-      AppendInt(text, n);
-      text += '\n';
-    }
+  appendSubmixStates(text);
   text += "end\n";
 }
 

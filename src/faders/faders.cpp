@@ -90,9 +90,9 @@ int CurrentBank() { return spinnerInt(Bank, 1, 12); }
 
 int StripSlot(int strip, int bank) {
   if (strip >= 1 && strip <= 10) return (bank - 1) * 10 + strip;
-  if (strip == SUB_STRIP) return bank + 127 <= 135 ? bank + 127 : -1;
-  if (strip == VCA_STRIP) return bank + 135 <= 143 ? bank + 135 : -1;
-  if (strip == MASTER_STRIP) return 0;
+  if (strip == SUB_STRIP) return bank <= NGROUPS ? SubSlot(bank) : -1;
+  if (strip == VCA_STRIP) return bank <= NGROUPS ? VcaSlot(bank) : -1;
+  if (strip == MASTER_STRIP) return MASTER;
   return -1;
 }
 

@@ -32,9 +32,9 @@ void refreshEffectsName() {
   if (on(SelectRegularChannel)) s = CNL;
   if (on(SelectGroupChannel) && GroupNum) {
     double g = GroupNum->value();
-    if (g >= 1 && g < NGROUPS + 1) s = (int)g + 127;
+    if (g >= 1 && g < NGROUPS + 1) s = SubSlot((int)g);
   }
-  if (on(SelectMasterChannel)) s = 0;
+  if (on(SelectMasterChannel)) s = MASTER;
   if (NameInEffects && s >= 0 && s < NSLOTS) NameInEffects->value(NameBuffer[s]);
 }
 
@@ -57,7 +57,7 @@ void UpdateNames() {
     int s = StripSlot(k, b);
     (*NameCol[k])->value(s >= 0 ? NameBuffer[s] : unav);
   }
-  name13->value(NameBuffer[0]);
+  name13->value(NameBuffer[MASTER]);
   UpdateDisplayNumbers();
   if (NameInEffects && CNL >= 0 && CNL < NSLOTS) NameInEffects->value(NameBuffer[CNL]);
   UpdateSubmix();
@@ -88,7 +88,7 @@ void ChooseFile(int strip) {
 // The chooser that reports names the file; its own slot receives the path.
 void Set_File(Fl_File_Chooser *chooser, void *data) {
   int s = (int)(fl_intptr_t)data;
-  if (!chooser || s < 1 || s > 127) return;
+  if (!chooser || s < 1 || s > NCHANNELS) return;
   const char *path = chooser->value(1);
   if (!path || !path[0] || fl_filename_isdir(path)) return;  // no file picked
   if (strlen(path) >= sizeof NameBuffer[s]) {

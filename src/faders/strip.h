@@ -23,7 +23,6 @@ int CurrentBank();
 // The slot strip 1..13 edits in the bank, or -1 when the strip is unavailable.
 int StripSlot(int strip, int bank);
 inline int StripSlot(int strip) { return StripSlot(strip, CurrentBank()); }
-inline int Entry(int slot, int cue) { return slot * NCUES + cue; }
 
 // Narrows a control's value for the model; false when it is not a finite number.
 bool ModelValue(double v, float &out);

@@ -21,33 +21,124 @@ int PlayMode, OutbitsStore, DitherBits, monoOn, PreviewOn, color = 97, CNL;
 float PanlawStore, PreviewArray[4], XinArray[3], XoutArray[3], HeadTailArray[2];
 char tbuffer[256] = "Corvessa 1.065";
 
+const Effect Effects[NEFFECTS] = {
+    {"hp", "EQ: High Pass", Php, 1, {0, 100}},
+    {"comp", "Peak Comp", Pcomp, 4, {0, 0, 10, 100, 1.5f}},
+    {"rms", "RMS Comp", Prms, 4, {0, 0, 10, 100, 1.5f}},
+    {"nlc", "Non Lin Comp", Pnlc, 3, {0, 0, 300, 2}},
+    {"lim", "Limiter", Plim, 1, {0, 0}},
+    {"band1", "EQ: Band 1", Pband1, 3, {0, 500, 0, 1}},
+    {"band2", "EQ: Band 2", Pband2, 3, {0, 2500, 0, 1}},
+    {"hshelf", "EQ: High Shelf", Phshelf, 3, {0, 8000, 0, 1}},
+    {"lshelf", "EQ: Low Shelf", Plshelf, 3, {0, 500, 0, 1}},
+    {"rev", "Reverb", Prev, 1, {0, 0}},
+    {"trev", "Tap Reverb", Ptrev, 1, {0, 0}},
+    {"fxg", "Effects Gain", Pfxg, 1, {0, 0}},
+};
+const int MasterOrder[NEFFECTS] = {FX_HP,     FX_COMP,   FX_RMS,    FX_NLC, FX_LIM,  FX_BAND1,
+                                   FX_BAND2,  FX_HSHELF, FX_LSHELF, FX_FXG, FX_REV, FX_TREV};
+
+#define TABLE(name, t, shape) {name, t, sizeof t[0], sizeof t / sizeof t[0], shape}
+#define VALUE(name, v, shape) {name, &v, sizeof v, 1, shape}
+#define EFFECT(t) TABLE(nullptr, t, EFFECT_ROW)
+const ModelTable ModelTables[] = {
+    TABLE("volume", Volume, PER_CUE),
+    TABLE("offset", Offset, PER_CUE),
+    TABLE("ramp", Ramp, PER_CUE),
+    TABLE("shape", Shape, PER_CUE),
+    TABLE("auto", ChanActive, PER_CUE),
+    TABLE("min/meas", IndexMin, CUES),
+    TABLE("sec/beat", IndexSec, CUES),
+    TABLE("msec/tick", IndexMsec, CUES),
+    TABLE("Active", IndexActiveArray, CUES),
+    TABLE("cue name", CueNameBuffer, CUES),
+    TABLE("pan", Pan, PER_SLOT),
+    TABLE("solo", SoloArray, PER_SLOT),
+    TABLE("mute", MuteArray, PER_SLOT),
+    TABLE("name", NameBuffer, PER_SLOT),
+    TABLE("submix", SubAsn, ROUTING),
+    TABLE("submix", SubOn, GROUPS),
+    TABLE("VCA", VcaAsn, ROUTING),
+    TABLE("VCA", VcaOn, GROUPS),
+    EFFECT(Php), EFFECT(Pcomp), EFFECT(Prms), EFFECT(Pnlc), EFFECT(Plim), EFFECT(Pband1),
+    EFFECT(Pband2), EFFECT(Phshelf), EFFECT(Plshelf), EFFECT(Prev), EFFECT(Ptrev), EFFECT(Pfxg),
+    TABLE("reverb return and room length", Prtn, VALUES),
+    TABLE("tap reverb return, room length and tap count", Ptrtn, VALUES),
+    TABLE("reverb high pass", Prhp, VALUES),
+    TABLE("reverb low pass", Prlp, VALUES),
+    VALUE("reverb width", Prev_width, VALUES),
+    TABLE("reverb position", Prev_position, VALUES),
+    VALUE("mix name", MixName, VALUES),
+    VALUE("Path to Tarnell4", Path, VALUES),
+    VALUE("Wavefile Directory", WavDirName, VALUES),
+    VALUE("Mix Directory", MixDirName, VALUES),
+    VALUE("Launch Command", LaunchCommand, VALUES),
+    VALUE("output device", DeviceName, VALUES),
+    VALUE("play mode", PlayMode, VALUES),
+    VALUE("output bits", OutbitsStore, VALUES),
+    VALUE("Dither", DitherBits, VALUES),
+    VALUE("mono output", monoOn, VALUES),
+    VALUE("Preview Mode", PreviewOn, VALUES),
+    VALUE("Color", color, VALUES),
+    VALUE("Pan law", PanlawStore, VALUES),
+    TABLE("preview", PreviewArray, VALUES),
+    TABLE("Xin", XinArray, VALUES),
+    TABLE("Xout", XoutArray, VALUES),
+    TABLE("Head and Tail", HeadTailArray, VALUES),
+};
+#undef TABLE
+#undef VALUE
+#undef EFFECT
+const int NMODELTABLES = sizeof ModelTables / sizeof ModelTables[0];
+
 namespace {
-
-// Default row of each effect table: columns 0, 1, 2, ...
-struct EffectDefault {
-  float *table;
-  float row[NGROUPS];
-};
-
-const EffectDefault effectDefaults[] = {
-    {Pcomp, {0, 0, 10, 100, 1.5f}}, {Prms, {0, 0, 10, 100, 1.5f}}, {Pnlc, {0, 0, 300, 2}},
-    {Plim, {0, 0}},                 {Pfxg, {0, 0}},                 {Php, {0, 100}},
-    {Plshelf, {0, 500, 0, 1}},      {Pband1, {0, 500, 0, 1}},       {Pband2, {0, 2500, 0, 1}},
-    {Phshelf, {0, 8000, 0, 1}},     {Prev, {0, 0}},                 {Ptrev, {0, 0}},
-};
 
 template <class T, int N>
 void fill(T (&a)[N], T v) {
   for (T &x : a) x = v;
 }
 
+// A slot in the user's words.
+std::string slotName(int s) {
+  if (s == MASTER) return "the master";
+  if (s <= NCHANNELS) return "channel " + std::to_string(s);
+  if (s < FIRST_VCA) return "submix " + std::to_string(s - FIRST_SUB + 1);
+  return "VCA " + std::to_string(s - FIRST_VCA + 1);
+}
+
 }  // namespace
+
+std::string DescribeElement(const ModelTable &t, int i) {
+  std::string name = t.name ? t.name : "";
+  switch (t.shape) {
+    case PER_CUE:
+      return name + " of " + slotName(i / NCUES) + " at time index " + std::to_string(i % NCUES + 1);
+    case PER_SLOT: return name + " of " + slotName(i);
+    case EFFECT_ROW:
+      for (const Effect &e : Effects)
+        if (e.table == t.address) name = e.label;
+      return name + " of " + slotName(i / NGROUPS);
+    case ROUTING:
+      return name + " " + std::to_string(i % NGROUPS + 1) + " assignment of channel " +
+             std::to_string(i / NGROUPS + 1);
+    case GROUPS: return name + " " + std::to_string(i + 1) + " in use";
+    case CUES: return name + " of time index " + std::to_string(i + 1);
+    case VALUES: break;
+  }
+  return name;
+}
+
+size_t ModelSize() {
+  size_t n = 0;
+  for (int i = 0; i < NMODELTABLES; i++) n += (size_t)ModelTables[i].size * ModelTables[i].count;
+  return n;
+}
 
 void ClearInternalArrays() {
   CNL = 1;
 
-  for (const EffectDefault &e : effectDefaults)
-    for (int s = 0; s < NSLOTS; s++) memcpy(e.table + s * NGROUPS, e.row, sizeof e.row);
+  for (const Effect &e : Effects)
+    for (int s = 0; s < NSLOTS; s++) memcpy(e.table + s * NGROUPS, e.defaults, sizeof e.defaults);
   Prtn[0] = 0, Prtn[1] = 150;
   Ptrtn[0] = 0, Ptrtn[1] = 150, Ptrtn[2] = 5;
   Prhp[0] = 0, Prhp[1] = 150;
@@ -55,12 +146,12 @@ void ClearInternalArrays() {
   Prev_width = 50;
   Prev_position[0] = 37, Prev_position[1] = 39, Prev_position[2] = 43;
 
-  for (int s = 0; s < NROWS; s++) NameBuffer[s][0] = 0;
+  for (int s = 0; s < FIRST_SUB; s++) NameBuffer[s][0] = 0;
   for (int n = 1; n <= NGROUPS; n++) {
-    snprintf(NameBuffer[127 + n], sizeof NameBuffer[0], "Submix %i", n);
-    snprintf(NameBuffer[135 + n], sizeof NameBuffer[0], "VCA %i", n);
+    snprintf(NameBuffer[SubSlot(n)], sizeof NameBuffer[0], "Submix %i", n);
+    snprintf(NameBuffer[VcaSlot(n)], sizeof NameBuffer[0], "VCA %i", n);
   }
-  strcpy(NameBuffer[0], "Master");
+  strcpy(NameBuffer[MASTER], "Master");
   for (char *name : CueNameBuffer) name[0] = 0;
   Path[0] = MixDirName[0] = WavDirName[0] = LaunchCommand[0] = 0;
   strcpy(MixName, "MixFilename");

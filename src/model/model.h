@@ -2,14 +2,25 @@
 #ifndef CORVESSA_MODEL_H
 #define CORVESSA_MODEL_H
 
+#include <cstddef>
+#include <string>
+
 enum {
-  NSLOTS = 144,   // channel slots: 0 master, 1..127 channels, 128..135 submixes, 136..143 VCAs
-  NCUES = 512,    // time indexes
-  NGROUPS = 8,    // submixes, VCAs, and the columns of every effect table
-  NROWS = 128     // routing rows: row r is channel r + 1
+  NSLOTS = 144,     // channel slots: the master, the channels, the submixes, the VCAs
+  NCUES = 512,      // time indexes
+  NGROUPS = 8,      // submixes, VCAs, and the columns of every effect table
+  NROWS = 128,      // routing rows: row r is channel r + 1
+  MASTER = 0,       // the master's slot
+  NCHANNELS = 127,  // regular channel n is slot n, 1..127
+  FIRST_SUB = 128,  // slots of submixes 1..8
+  FIRST_VCA = 136   // slots of VCAs 1..8; the slots below it are those faders.txt carries
 };
 
-// Per-cue channel tables, slot-major: slot s at cue k is element s * NCUES + k.
+inline int SubSlot(int n) { return FIRST_SUB - 1 + n; }  // submix n, 1..8
+inline int VcaSlot(int n) { return FIRST_VCA - 1 + n; }  // VCA n, 1..8
+
+// Per-cue channel tables, slot-major: slot s at cue k is element Entry(s, k).
+inline int Entry(int slot, int cue) { return slot * NCUES + cue; }
 extern float Volume[NSLOTS * NCUES], Offset[NSLOTS * NCUES], Ramp[NSLOTS * NCUES],
     Shape[NSLOTS * NCUES];
 extern int ChanActive[NSLOTS * NCUES];
@@ -41,6 +52,46 @@ extern char NameBuffer[NSLOTS][128], CueNameBuffer[NCUES][64], MixName[128];
 extern char Path[256], WavDirName[256], MixDirName[256], LaunchCommand[256], DeviceName[32];
 extern int PlayMode, OutbitsStore, DitherBits, monoOn, PreviewOn, color, CNL;
 extern float PanlawStore, PreviewArray[4], XinArray[3], XoutArray[3], HeadTailArray[2];
+
+// The twelve effects, in the order of a channel's records in faders.txt.
+struct Effect {
+  const char *key;          // its file keyword
+  const char *label;        // its name in the effects window
+  float *table;             // its model table, slot s in row s
+  int values;               // the parameter columns 1..values it carries
+  float defaults[NGROUPS];  // a row's columns 0, 1, 2, ... at start-up
+};
+enum {
+  FX_HP, FX_COMP, FX_RMS, FX_NLC, FX_LIM, FX_BAND1, FX_BAND2, FX_HSHELF, FX_LSHELF,
+  FX_REV, FX_TREV, FX_FXG, NEFFECTS
+};
+extern const Effect Effects[NEFFECTS];   // element FX_COMP is "comp", ...
+extern const int MasterOrder[NEFFECTS];  // the master's records: "fxg" before the sends
+
+// Every table of the mix, for whole-model work (comparison, undo): its name in
+// the user's words, where it is, and how an element index reads to a user.
+enum TableShape {
+  PER_CUE,     // per slot and cue: "volume of channel 13 at time index 5"
+  PER_SLOT,    // "pan of channel 13"
+  EFFECT_ROW,  // per slot and column: "Peak Comp of channel 13"
+  ROUTING,     // per channel row and group: "submix 2 assignment of channel 14"
+  GROUPS,      // per group: "submix 2 in use"
+  CUES,        // per cue: "time of time index 5"
+  VALUES       // a setting of one or a few values: "pan law"
+};
+struct ModelTable {
+  const char *name;
+  void *address;
+  int size;   // bytes of one element (a whole row for names)
+  int count;  // elements
+  TableShape shape;
+};
+extern const ModelTable ModelTables[];
+extern const int NMODELTABLES;
+// What element i of table t is, in the user's words.
+std::string DescribeElement(const ModelTable &t, int i);
+// The whole model's bytes laid end to end, table after table.
+size_t ModelSize();
 
 // Status text shown in the control window.
 extern char tbuffer[256];

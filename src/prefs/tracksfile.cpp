@@ -8,8 +8,6 @@
 #include "model/model.h"
 #include "prefs/prefs.h"
 
-enum { NCHANNELS = 127 };
-
 void WriteTracksFile() {
   // Channels up to the last one that is named and not muted.
   int last = 1;
