@@ -3,34 +3,25 @@
 
 using EffectsTest = ConsoleTest;
 
-namespace {
-
-std::string EffectTables() {
-  return Bytes({Pcomp, Prms, Pnlc, Plim, Pfxg, Php, Plshelf, Pband1, Pband2, Phshelf, Prev, Ptrev});
-}
-
-}  // namespace
-
 TEST_F(EffectsTest, SelectorsActAsOneChoiceFallingBackToChannel) {
   Set(RegularNum, 7);
   Set(SelectRegularChannel, 0);  // clicked while on
-  EXPECT_TRUE(SelectRegularChannel->value());
+  EXPECT_EQ(Values({SelectRegularChannel}), "1");
   EXPECT_EQ(CNL, 7);
   ShowSubmix(3);
-  EXPECT_FALSE(SelectRegularChannel->value());
-  EXPECT_STREQ(NameInEffects->value(), "Submix 3");
-  Pcomp[130 * NGROUPS + 4] = 3.5f;
+  EXPECT_EQ(Values({SelectRegularChannel, NameInEffects}), "0 Submix 3");
+  Pcomp[SubSlot(3) * NGROUPS + 4] = 3.5f;
   Set(RegularNum, 40);  // reloads the same submix
-  EXPECT_EQ(CNL, 130);
+  EXPECT_EQ(CNL, SubSlot(3));
   EXPECT_EQ(comp4->value(), 3.5);
   Set(SelectGroupChannel, 0);  // clicked while on
-  EXPECT_TRUE(SelectRegularChannel->value());
+  EXPECT_EQ(Values({SelectRegularChannel}), "1");
   EXPECT_EQ(CNL, 40);
   Set(SelectMasterChannel, 1);
   EXPECT_EQ(Values({SelectRegularChannel, SelectGroupChannel, NameInEffects}), "0 0 Master");
-  EXPECT_EQ(CNL, 0);
+  EXPECT_EQ(CNL, MASTER);
   Set(SelectGroupChannel, 1), Set(GroupNum, 9);  // beyond the last: the last, set back
-  EXPECT_EQ(CNL, 135);
+  EXPECT_EQ(CNL, SubSlot(8));
   EXPECT_EQ(Values({GroupNum, SelectMasterChannel}), "8 0");
 }
 
@@ -47,41 +38,35 @@ TEST_F(EffectsTest, ValuesAreShownAndStoredUnclamped) {
   EXPECT_EQ(Row(Pcomp + 12 * NGROUPS, 5), Floats({0, 0, 10, 100, 2.3f}));
 }
 
+// Every block stores the flag or the one column its control shows, in the row of
+// the shown slot, for the master, a submix and a channel alike.
 TEST_F(EffectsTest, EachControlStoresItsOwnColumnOnly) {
-  struct {
-    Fl_Button *toggle;
-    float *table;
-    std::vector<Fl_Value_Slider *> sliders;
-  } blocks[] = {{comp0, Pcomp, {comp1, comp2, comp3, comp4}}, {rms0, Prms, {rms1, rms2, rms3, rms4}},
-                {nlc0, Pnlc, {nlc1, nlc2, nlc3}},             {lim0, Plim, {lim1}},
-                {fxg0, Pfxg, {fxg1}},                         {hpass0, Php, {hpass1}},
-                {lshelf0, Plshelf, {lshelf1, lshelf2, lshelf3}},
-                {band1_0, Pband1, {band1_1, band1_2, band1_3}},
-                {band2_0, Pband2, {band2_1, band2_2, band2_3}},
-                {hshelf0, Phshelf, {hshelf1, hshelf2, hshelf3}},
-                {rev_state, Prev, {rev_send}},                {trev_state, Ptrev, {trev_send}}};
-  // The master, submix 2 and a channel use the same columns.
-  for (int slot : {0, 129, 110}) {
-    if (slot == 0) Set(SelectMasterChannel, 1);
-    if (slot == 129) ShowSubmix(2);
+  const std::vector<Fl_Widget *> blocks[NEFFECTS] = {
+      {hpass0, hpass1},         {comp0, comp1, comp2, comp3, comp4}, {rms0, rms1, rms2, rms3, rms4},
+      {nlc0, nlc1, nlc2, nlc3}, {lim0, lim1},         {band1_0, band1_1, band1_2, band1_3},
+      {band2_0, band2_1, band2_2, band2_3},           {hshelf0, hshelf1, hshelf2, hshelf3},
+      {lshelf0, lshelf1, lshelf2, lshelf3},           {rev_state, rev_send}, {trev_state, trev_send},
+      {fxg0, fxg1}};
+  for (int slot : {(int)MASTER, SubSlot(2), 110}) {
+    if (slot == MASTER) Set(SelectMasterChannel, 1);
+    if (slot == SubSlot(2)) ShowSubmix(2);
     if (slot == 110) Set(RegularNum, 110), Set(SelectRegularChannel, 1);
-    ASSERT_EQ(CNL, slot);
-    for (auto &b : blocks) {
-      SCOPED_TRACE(b.toggle->label());
-      float *row = b.table + slot * NGROUPS;
-      // Switching on stores the flag with the values the sliders show; each slider its column.
-      for (size_t c = 0; c <= b.sliders.size(); c++) {
-        Fl_Valuator *s = c ? b.sliders[c - 1] : nullptr;
+    for (int fx = 0; fx < NEFFECTS; fx++) {
+      const Effect &e = Effects[fx];
+      SCOPED_TRACE(e.label);
+      ASSERT_EQ((int)blocks[fx].size(), e.values + 1);
+      for (int c = 0; c <= e.values; c++) {
+        Fl_Valuator *s = c ? (Fl_Valuator *)blocks[fx][c] : nullptr;
         if (s) s->value(s->minimum() + s->step());
-        std::string before = EffectTables();
-        float old = row[c];
+        float &v = e.table[slot * NGROUPS + c], old = v;
+        const std::string before = Model();
         SetStatus("Read 10 bytes from faders.txt");
-        s ? Fire(s) : Set(b.toggle, 1);
-        float now = row[c];
+        s ? Fire(s) : Set((Fl_Button *)blocks[fx][0], 1);
+        const float now = v;
         EXPECT_EQ(now, s ? (float)s->value() : 1.0f) << c;
-        row[c] = old;
-        EXPECT_TRUE(EffectTables() == before) << "column " << c << " alone changed";
-        row[c] = now;
+        v = old;
+        EXPECT_EQ(Changed(before), "") << "column " << c << " alone changes";
+        v = now;
         EXPECT_EQ(Status(), "");
       }
     }
