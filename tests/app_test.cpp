@@ -33,18 +33,17 @@ TEST_F(AppTest, MixStoresAndRunsTheEngineInTheWorkingDirectory) {
                         std::to_string(code) + "\n");
     chmod(file, 0755);
   };
-  engine("bin/tarnell4", 0);
-  snprintf(Path, sizeof Path, "%s/bin/", dir.c_str());
-  Mix();
-  EXPECT_EQ(Status(), "Mix Complete");
+  const struct { const char *prefix; int code; const char *extra, *status; } runs[] = {
+      {"bin/", 0, "", "Mix Complete"},
+      {"bin/x", 3, "", "Mix failed: the engine exited with status 3"},
+      {"bin/x", 0, "kill -9 $$\n", "Mix failed: the engine was ended by signal 9"}};
+  for (auto &r : runs) {
+    engine((r.prefix + std::string("tarnell4")).c_str(), r.code, r.extra);
+    snprintf(Path, sizeof Path, "%s/%s", dir.c_str(), r.prefix);
+    Mix();
+    EXPECT_EQ(Status(), r.status);
+  }
   EXPECT_EQ(ReadFile("ran.txt"), dir + "\nbin\nfaders.txt\nprefs.txt\nran.txt\ntracks.txt\n");
-  engine("bin/xtarnell4", 3);
-  snprintf(Path, sizeof Path, "%s/bin/x", dir.c_str());
-  Mix();
-  EXPECT_EQ(Status(), "Mix failed: the engine exited with status 3");
-  engine("bin/xtarnell4", 0, "kill -9 $$\n");
-  Mix();
-  EXPECT_EQ(Status(), "Mix failed: the engine was ended by signal 9");
   snprintf(Path, sizeof Path, "%s/nowhere/", dir.c_str());
   Mix();
   EXPECT_NE(Status().find("was not found"), std::string::npos) << Status();
