@@ -63,5 +63,5 @@ TEST_F(AppTest, StoresKeepTextStillBeingTyped) {
   typed->value("-6");
   typed->set_changed();
   menu_Store[0].do_callback(ControlWindow);  // "Store Faders / Effects"
-  EXPECT_EQ(Volume[3 * NCUES], -6.0f);
+  EXPECT_EQ(Volume[Entry(3, 0)], -6.0f);
 }

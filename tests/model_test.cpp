@@ -11,8 +11,10 @@ TEST(Model, ResetSetsEveryEntry) {
   memset(NameBuffer, 'x', sizeof NameBuffer);
   ClearInternalArrays();
   for (int s = 0; s < NSLOTS; s++)
-    ASSERT_EQ(NameBuffer[s], s == 0 ? "Master" : s < 128 ? "" : s < 136 ? "Submix " + std::to_string(s - 127)
-                                                                       : "VCA " + std::to_string(s - 135));
+    ASSERT_EQ(NameBuffer[s], s == MASTER            ? "Master"
+                             : s <= NCHANNELS       ? ""
+                             : s < FIRST_VCA        ? "Submix " + std::to_string(s - FIRST_SUB + 1)
+                                                    : "VCA " + std::to_string(s - FIRST_VCA + 1));
   for (int k = 0; k < NCUES; k++) ASSERT_EQ(IndexActiveArray[k], k == 0);
   for (int i = 0; i < NSLOTS * NCUES; i++) ASSERT_TRUE(Shape[i] == 1 && Volume[i] == 0) << i;
   EXPECT_STREQ(tbuffer, "Corvessa 1.065");

@@ -21,7 +21,7 @@ TEST_F(ReverbTest, HighPassStoresEveryReverbSettingButNotTheTapReverb) {
   Set(Rev_HP0, 1);
   EXPECT_EQ(Floats({Prhp[0], Prhp[1], Prlp[0], Prlp[1], Prev_position[1], Prev_width, Prtn[1], Ptrtn[0]}),
             Floats({1, 220, 1, 9000, 12, 50, 400, 0}));
-  EXPECT_EQ(Row(Prev + 129 * NGROUPS, 2), (Floats{1, -8}));
+  EXPECT_EQ(Row(Prev + SubSlot(2) * NGROUPS, 2), (Floats{1, -8}));
   EXPECT_EQ(Prev[1 * NGROUPS + 0], 0.0f);
 }
 

@@ -45,7 +45,8 @@ void setName(char *row, size_t size, const std::string &name) {
 void randomModel(bool compact) {
   setName(MixName, sizeof MixName, "Mix " + randomName(100));
   for (int g = 0; g < NGROUPS; g++) {
-    if ((SubOn[g] = chance(50))) setName(NameBuffer[SubSlot(g + 1)], 128, chance(10) ? "" : randomName(127));
+    if ((SubOn[g] = chance(50))) 
+      setName(NameBuffer[SubSlot(g + 1)], 128, chance(10) ? "" : randomName(127));
     if ((VcaOn[g] = chance(50))) setName(NameBuffer[VcaSlot(g + 1)], 128, randomName(127));
     for (int r = 0; r < NCHANNELS; r++)
       SubAsn[r * NGROUPS + g] = SubOn[g] && chance(10), VcaAsn[r * NGROUPS + g] = VcaOn[g] && chance(10);

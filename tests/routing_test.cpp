@@ -54,7 +54,8 @@ TEST_F(RoutingTest, AClickAssignsTheShownChannelAndInUseFollowsTheWholeTable) {
 TEST_F(RoutingTest, ClicksStoreOnlyTheShownRowsOfABank) {
   for (const Side &s : Sides()) {
     SCOPED_TRACE(s.window->label());
-    for (int r : {0, 4, 10, 60, 119, 120, 126}) s.asn[r * NGROUPS + 7] = 1;  // 120..126: channels 121..127
+    // Rows 120..126 are channels 121..127, past the last bank's.
+    for (int r : {0, 4, 10, 60, 119, 120, NCHANNELS - 1}) s.asn[r * NGROUPS + 7] = 1;
     s.on[7] = 1;
     const std::string before = Model();
     Set(s.bank, 2);  // channels 6..10

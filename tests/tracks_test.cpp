@@ -45,10 +45,10 @@ TEST_F(TracksTest, ReaderTakesRecordsInOrder) {
   EXPECT_EQ(names, "Kick|Lead Vox|Snare|Hat||end|beginner||");
   EXPECT_EQ(Ints(SoloArray + 1, SoloArray + 8), Ints({0, 1, 0, 0, 0, 0, 1}));
   EXPECT_EQ(Ints(MuteArray + 1, MuteArray + 8), Ints({0, 0, 1, 0, 0, 1, 0}));
-  std::string text;  // more than 127 records
-  for (int c = 1; c <= 135; c++) text += std::to_string(c) + " T off\n";
+  std::string text;  // more records than channels
+  for (int c = 1; c < FIRST_VCA; c++) text += std::to_string(c) + " T off\n";
   WriteFile("tracks.txt", text);
   ReadTracksFile();
-  EXPECT_STREQ(NameBuffer[128], "Submix 1");
-  EXPECT_EQ(MuteArray[128], 0);
+  EXPECT_STREQ(NameBuffer[SubSlot(1)], "Submix 1");
+  EXPECT_EQ(MuteArray[SubSlot(1)], 0);
 }

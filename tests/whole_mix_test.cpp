@@ -97,7 +97,7 @@ TEST_F(WholeMixTest, StoreResetRecallShowsTheMixEverywhere) {
   Scramble();
   RecallAll();
   EXPECT_EQ(Status(), "Read " + std::to_string(strlen(Prefs)) + " bytes from prefs.txt");
-  EXPECT_EQ(CNL, 131);
+  EXPECT_EQ(CNL, SubSlot(4));
   EXPECT_EQ(Shown(), last);
   EXPECT_EQ(Views(), shown);
 
