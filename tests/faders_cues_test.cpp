@@ -51,7 +51,11 @@ TEST_F(FadersCuesTest, InsertRemoveAndPropagate) {
       {{{PROPAGATE, 511}, {PROPAGATE, 512}}, "Propagated index 512 forward",
        [](int k) { return k == 511 ? 510 : k; }},
   };
-  const std::string kept = Bytes({CueNameBuffer, Pan, SoloArray, MuteArray});
+  auto Kept = [] {
+    return std::string((char *)CueNameBuffer, sizeof CueNameBuffer) + std::string((char *)Pan, sizeof Pan) +
+           std::string((char *)SoloArray, sizeof SoloArray) + std::string((char *)MuteArray, sizeof MuteArray);
+  };
+  const std::string kept = Kept();
   for (auto &c : cases) {
     SCOPED_TRACE(c.status);
     for (int k = 0; k < NCUES; k++) Fill(k, k);
@@ -60,7 +64,7 @@ TEST_F(FadersCuesTest, InsertRemoveAndPropagate) {
     const std::string now = Model();
     for (int k = 0; k < NCUES; k++) Fill(k, c.was(k));
     EXPECT_EQ(Changed(now), "");
-    EXPECT_TRUE(Bytes({CueNameBuffer, Pan, SoloArray, MuteArray}) == kept);
+    EXPECT_TRUE(Kept() == kept);
   }
   Edit(REMOVE, 3);  // the window shows the edited cue
   EXPECT_EQ(GuiMsec->value(), 6);

@@ -87,12 +87,6 @@ void ShowSubmix(int n) {
   Set(SelectGroupChannel, 1);
 }
 
-std::string Bytes(std::initializer_list<Table> tables) {
-  std::string s;
-  for (const Table &t : tables) s.append((const char *)t.p, t.n);
-  return s;
-}
-
 std::string Model() {
   std::string m;
   for (int t = 0; t < NMODELTABLES; t++) {

@@ -69,14 +69,6 @@ void ShowBank(int bank, int timeIndex = 1);
 // The effects window on submix n.
 void ShowSubmix(int n);
 
-// The raw bytes of whole tables, to tell whether anything in them changed.
-struct Table {
-  template <class T, size_t N>
-  Table(T (&t)[N]) : p(t), n(sizeof t) {}
-  const void *p;
-  size_t n;
-};
-std::string Bytes(std::initializer_list<Table> tables);
 // The whole model, table after table, texts only up to their ends.
 std::string Model();
 // The elements in which the model differs from a Model() taken before, in the
