@@ -24,31 +24,6 @@ TEST_F(AppTest, ShowHideEscapeAndClose) {
   }
 }
 
-// The engine is the path preference followed at once by its name, run in the
-// working directory after the three files are stored; its failures are named.
-TEST_F(AppTest, MixStoresAndRunsTheEngineInTheWorkingDirectory) {
-  mkdir("bin", 0755);
-  auto engine = [&](const char *file, int code, const char *extra = "") {
-    WriteFile(file, std::string("#!/bin/sh\npwd > ran.txt\nls >> ran.txt\n") + extra + "exit " +
-                        std::to_string(code) + "\n");
-    chmod(file, 0755);
-  };
-  const struct { const char *prefix; int code; const char *extra, *status; } runs[] = {
-      {"bin/", 0, "", "Mix Complete"},
-      {"bin/x", 3, "", "Mix failed: the engine exited with status 3"},
-      {"bin/x", 0, "kill -9 $$\n", "Mix failed: the engine was ended by signal 9"}};
-  for (auto &r : runs) {
-    engine((r.prefix + std::string("tarnell4")).c_str(), r.code, r.extra);
-    snprintf(Path, sizeof Path, "%s/%s", dir.c_str(), r.prefix);
-    Mix();
-    EXPECT_EQ(Status(), r.status);
-  }
-  EXPECT_EQ(ReadFile("ran.txt"), dir + "\nbin\nfaders.txt\nprefs.txt\nran.txt\ntracks.txt\n");
-  snprintf(Path, sizeof Path, "%s/nowhere/", dir.c_str());
-  Mix();
-  EXPECT_NE(Status().find("was not found"), std::string::npos) << Status();
-}
-
 TEST_F(AppTest, StoresKeepTextStillBeingTyped) {
   ShowFaders();
   Bank->value(1);

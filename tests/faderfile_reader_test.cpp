@@ -127,7 +127,7 @@ TEST_F(FaderReaderTest, NothingUsableChangesNothing) {
                            "faders.txt is larger than 67108864 bytes; not read\n", nullptr};
   for (int i = 0; i < 4; i++) {
     if (i == 1) WriteFile("faders.txt", "");
-    if (i == 2 && truncate("faders.txt", MaxFaderFile + 1) != 0) FAIL();
+    if (i == 2 && truncate("faders.txt", MaxFileSize + 1) != 0) FAIL();
     if (i == 3) remove("faders.txt"), mkfifo("faders.txt", 0644);
     std::string out = Printed(StageReadFromFile);
     EXPECT_EQ(out, printed[i] ? printed[i] : out) << i;

@@ -148,15 +148,14 @@ TEST_F(FaultsTest, ShortWriteIsReportedOnStandardOutputToo) {
 TEST_F(FaultsTest, AFileOverTheSizeLimitIsNeitherReadNorReplaced) {
   for (const char *name : {"faders.txt", "prefs.txt", "tracks.txt"}) {
     WriteFile(name, "# mine\n");
-    ASSERT_EQ(truncate(name, MaxTextFile + 1), 0);
+    ASSERT_EQ(truncate(name, MaxFileSize + 1), 0);
   }
-  static_assert(MaxTextFile == MaxFaderFile, "one limit for the three files");
   CopyName(NameBuffer[1], "Kick", 128);
   Printed(RecallAll);
   EXPECT_STREQ(NameBuffer[1], "Kick");
   SaveAll();
   EXPECT_NE(Status(), "Save Complete");
-  for (const char *name : {"faders.txt", "prefs.txt"}) EXPECT_EQ(ReadFile(name).size(), MaxTextFile + 1);
+  for (const char *name : {"faders.txt", "prefs.txt"}) EXPECT_EQ(ReadFile(name).size(), MaxFileSize + 1);
   EXPECT_EQ(ReadFile("tracks.txt"), "1 Kick +\nend\n");  // keeps nothing of the old one
 }
 
