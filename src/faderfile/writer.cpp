@@ -243,7 +243,7 @@ void VolumePlateToText(std::string &text) {
 long WriteFaderFile(const std::string &text) {
   size_t written;
   errno = 0;
-  int result = ReplaceFile(FaderFile, text.data(), text.size(), &written);
+  int result = ReplaceFile(FaderFile, text.data(), text.size(), &written, true);
   if (result == WRITE_OK) return (long)text.size();
   if (result == WRITE_SHORT) {
     printf("write error:  expected %zu, returned %zu\n", text.size(), written);

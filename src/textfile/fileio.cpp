@@ -207,7 +207,7 @@ void ForgetFiles() {
   refused.clear();
 }
 
-int ReplaceFile(const char *name, const char *data, size_t len, size_t *written) {
+int ReplaceFile(const char *name, const char *data, size_t len, size_t *written, bool keepUnread) {
   // A file-size limit must make write() fail, not end the program.
   static bool once = (signal(SIGXFSZ, SIG_IGN), true);
   (void)once;
@@ -250,7 +250,7 @@ int ReplaceFile(const char *name, const char *data, size_t len, size_t *written)
 
   // A file this session has not read is only replaced when that loses nothing.
   std::string old;
-  if (exists) {
+  if (exists && keepUnread) {
     auto k = known.find(name), r = refused.find(name);
     if (!(k != known.end() && same(k->second, st)) && !(r != refused.end() && same(r->second, st))) {
       if (ReadTextFile(target.c_str(), old) != FILE_OK || !losesNothing(old, data, len)) {
@@ -369,7 +369,7 @@ bool LoadTextFile(const char *name, std::string &text) {
 bool StoreTextFile(const char *name, const std::string &text) {
   size_t written;
   errno = 0;
-  int result = ReplaceFile(name, text.data(), text.size(), &written);
+  int result = ReplaceFile(name, text.data(), text.size(), &written, true);
   if (result == WRITE_OK) return true;
   ReportReplaceFailure(name, result);
   return false;

@@ -58,12 +58,13 @@ enum {
 // in the file's folder, is synced, and is renamed over the file, and the folder
 // is synced. A symbolic link is followed; the mode, owner and group are kept; a
 // file with several hard links, or whose owner cannot be kept, is written over in
-// place once the new text is safe in the temporary file. An existing file is only
-// replaced when it is the one this session last read or wrote, unchanged since,
-// when it holds no line that data lacks, or when the same file was refused
-// once already. On any failure the old file is left as it was, the temporary file
-// is removed, and *written holds the bytes that reached it.
-int ReplaceFile(const char *name, const char *data, size_t len, size_t *written);
+// place once the new text is safe in the temporary file. With keepUnread, an
+// existing file is only replaced when it is the one this session last read or
+// wrote, unchanged since, when it holds no line that data lacks, or when the
+// same file was refused once already (WRITE_UNREAD otherwise). On any failure
+// the old file is left as it was, the temporary file is removed, and *written
+// holds the bytes that reached it.
+int ReplaceFile(const char *name, const char *data, size_t len, size_t *written, bool keepUnread = false);
 // Reports a failed ReplaceFile on the status line as a store error naming the file.
 void ReportReplaceFailure(const char *name, int result);
 // Forgets the files read and written, as at start-up.
@@ -73,8 +74,9 @@ void ForgetFiles();
 // A missing file is passed over in silence; one that cannot be read is reported
 // as an error on the status line.
 bool LoadTextFile(const char *name, std::string &text);
-// Replaces a file with text: true when done; a failure or refusal is reported
-// as a store error naming the file, and the old file stays as it was.
+// Replaces a file with text, keeping one this session has not read: true when
+// done; a failure or refusal is reported as a store error naming the file, and
+// the old file stays as it was.
 bool StoreTextFile(const char *name, const std::string &text);
 // A number as a file holds it, read into out: false (out unchanged) when it is
 // infinite, NaN or beyond a float.
