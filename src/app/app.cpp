@@ -14,6 +14,7 @@
 #include "effects/effects.h"
 #include "faderfile/faderfile.h"
 #include "faders/faders.h"
+#include "messages/messages.h"
 #include "mix/mix.h"
 #include "model/model.h"
 #include "prefs/prefs.h"
@@ -74,6 +75,7 @@ namespace {
 
 // The three stores, in order; false when one of them failed.
 bool storeAll() {
+  MessagesFrom counted("store");
   ClearStoreError();
   WritePreferencesFile();
   WriteTracksFile();
@@ -91,6 +93,7 @@ void SaveAll() {
 }
 
 void RecallAll() {
+  MessagesFrom counted("recall");
   NameStep("Recall All");
   StageReadFromFile();
   ReadTracksFile();

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include "faderfile/faderfile.h"
+#include "messages/messages.h"
 #include "model/model.h"
 #include "status/status.h"
 #include "undo/undo.h"
@@ -161,7 +162,7 @@ bool makeNewFile() {
   std::string t = mixNameLine();
   size_t written;
   if (ReplaceFile(FaderFile, t.data(), t.size(), &written) == WRITE_OK) return true;
-  printf("faders.txt could not be created\n");
+  Message("faders.txt could not be created\n", FaderFile);
   return false;
 }
 
@@ -176,14 +177,15 @@ long loadFaderFile(int *state) {
       reserve_fbuff = mixNameLine();
       return 0;
     case FILE_TOO_LARGE:
-      printf("faders.txt is larger than %zu bytes; not read\n", MaxFileSize);
+      Message("faders.txt is larger than " + std::to_string(MaxFileSize) + " bytes; not read\n",
+              FaderFile);
       return 0;
     case FILE_UNREADABLE:
-      printf("fader file read error\n");
+      Message("fader file read error\n", FaderFile);
       return 0;
   }
   if (text.empty()) {
-    printf("faders.txt file is empty\n");
+    Message("faders.txt file is empty\n", FaderFile);
     return 0;
   }
   reserve_fbuff.swap(text);
@@ -241,7 +243,9 @@ long WriteFaderFile(const std::string &text) {
     case WRITE_OK:
       return (long)text.size();
     case WRITE_SHORT:
-      printf("write error:  expected %zu, returned %zu\n", text.size(), written);
+      Message("write error:  expected " + std::to_string(text.size()) + ", returned " +
+                  std::to_string(written) + "\n",
+              FaderFile);
       ReportStoreError("faders.txt write error: expected %zu, returned %zu", text.size(), written);
       return 0;
     default:  // the file could not be created or put in place
@@ -251,6 +255,7 @@ long WriteFaderFile(const std::string &text) {
 }
 
 void StageWriteToFile() {
+  MessagesFrom counted("store");
   int state;
   long n = loadFaderFile(&state);
   // A file that exists but could not be read whole holds lines we must not lose.

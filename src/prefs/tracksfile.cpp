@@ -3,12 +3,14 @@
 #include <cstring>
 
 #include "faders/faders.h"
+#include "messages/messages.h"
 #include "model/model.h"
 #include "prefs/prefs.h"
 #include "status/status.h"
 #include "undo/undo.h"
 
 void WriteTracksFile() {
+  MessagesFrom counted("store");
   // Channels up to the last one that is named and not muted.
   int last = 1;
   for (int c = 1; c <= NCHANNELS; c++)
@@ -73,14 +75,17 @@ void readRecord(int c, const char *s, const char *e) {
 }  // namespace
 
 void ReadTracksFile() {
+  MessagesFrom counted("recall");
   NameStep("Recall Track Names");
   std::string text;
   if (!LoadTextFile("tracks.txt", text)) return;
   SetStatus("Read %i bytes from tracks.txt", (int)text.size());
+  ReadingFile("tracks.txt", text);
 
   // Record k names channel k, whatever number it carries.
   int k = 0;
-  for (size_t pos = recordsStart(text), len = text.size(); pos < len && k < NCHANNELS;) {
+  for (size_t pos = recordsStart(text), len = text.size(); pos < len;) {
+    AboutLine(pos);
     const char *s = text.data() + pos;
     size_t nl = text.find('\n', pos);
     const char *e = text.data() + (nl == std::string::npos ? len : nl);
@@ -92,8 +97,14 @@ void ReadTracksFile() {
     const char *w = s;
     while (w < e && !blank(*w)) w++;
     if (w - s == 3 && memcmp(s, "end", 3) == 0) break;
+    if (k == NCHANNELS) {
+      Hint(LineName() + " is past the last channel, " + std::to_string(NCHANNELS) +
+           "; it is not read");
+      break;
+    }
     readRecord(++k, w, e);
   }
+  DoneReading();
 
   ModelMatchesFile(TRACKS_FILE);
   UpdateNames();
