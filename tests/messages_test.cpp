@@ -1,5 +1,7 @@
 // What the readers report: standard output as before, and the message list with
 // the file, line number and line each message is about.
+#include <FL/Fl_Browser.H>
+
 #include <set>
 
 #include "messages/messages.h"
@@ -146,4 +148,22 @@ TEST_F(MessagesTest, ListIsCappedAndTheNoteCountsTheLastCommand) {
     EXPECT_EQ(MessagesNote(), s.note);
     EXPECT_EQ(WhereNote, s.note);
   }
+}
+
+TEST_F(MessagesTest, WindowListsNewestLastAndClears) {
+  WriteFile("faders.txt", "Mix\nsub\t9\t1\nsubname\t1\tA@B\nVCA:\t1\t0\n");
+  Printed(StageReadFromFile);
+  ShowMessages();
+  ASSERT_EQ(MessageList->size(), 2);
+  std::string last = MessageList->text(2);
+  EXPECT_EQ(last.substr(8), "\tfaders.txt\t4\tChannel assigned to VCA 0 is out of range!\tVCA: 1 0");
+  Fl_Button *clear = nullptr;
+  for (int i = 0; i < MessagesWindow->children(); i++)
+    if (Fl_Button *b = dynamic_cast<Fl_Button *>(MessagesWindow->child(i))) clear = b;
+  ASSERT_TRUE(clear);
+  Fire(clear);
+  EXPECT_EQ(MessageList->size(), 0);
+  EXPECT_EQ(MessageCount(), 0);
+  HideMessages();
+  EXPECT_FALSE(MessagesWindow->shown());
 }

@@ -105,7 +105,7 @@ void FormEngineCommand(char *out, int size) { snprintf(out, size, "%starnell4", 
 namespace {
 
 Fl_Double_Window **const allWindows[] = {&FadersWindow,  &PrefsWindow, &SubWindow,   &EffectsWindow,
-                                         &ControlWindow, &VCAWindow,   &ReverbWindow};
+                                         &ControlWindow, &VCAWindow,   &ReverbWindow, &MessagesWindow};
 
 // The pointer of every shown window while the engine runs.
 void setCursor(Fl_Cursor c) {
@@ -236,6 +236,7 @@ void BuildWindows() {
   make_window6();
   make_window7();
   make_window4();
+  make_window9();  // "Messages"
   for (Fl_Double_Window **w : allWindows) (*w)->callback(closeWindow);
   for (Fl_Double_Window **w : allWindows) StoreAsTyped(*w);
   make_window8();  // the "Mix" window, closed by "Cancel"

@@ -224,6 +224,18 @@ keys)
   [ "$(grep -c "$(printf '^t\t')" faders.txt)" -eq 2 ] || fail "not at time index 2: $(cat faders.txt)"
   grep -q "$(printf '^v\t13\t-6.00$')" faders.txt || fail "Ctrl+Z did not bring back -6 dB: $(cat faders.txt)"
   ;;
+messages)
+  # A recall of a file with lines it did not take; Ctrl+L shows what it said.
+  printf 'Hand Mix\nv 14 -3.00\nsub\t9\t1\nend\n' >"$work/faders.txt"
+  start
+  click "$control" 336 90   # the Recall menu button
+  click "$control" 300 173  # "Recall All"
+  unmapped Messages || fail "the Messages window showed before Ctrl+L"
+  key "$control" ctrl+l
+  waitfor 30 mapped Messages || fail "Ctrl+L did not show the Messages window"
+  key "$(window Messages)" ctrl+shift+l
+  waitfor 30 unmapped Messages || fail "Ctrl+Shift+L did not hide the Messages window"
+  ;;
 quit)
   for how in key button; do
     start
