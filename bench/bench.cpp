@@ -24,6 +24,7 @@
 #include "effects/effects.h"
 #include "faderfile/faderfile.h"
 #include "faders/faders.h"
+#include "messages/messages.h"
 #include "mixes.h"
 #include "model/model.h"
 #include "prefs/prefs.h"
@@ -323,6 +324,29 @@ void BM_UndoInsert(benchmark::State &state) {
   figures["Undo or redo of InsertIndex"].wrong = UndoSteps() > 1;
 }
 
+// A recall of a file of 100,000 lines that all make a message: half of them
+// printed ("Submix number out of range!", standard output going nowhere), half
+// hints (a "v" record typed with spaces). The list must stay capped.
+void BM_RecallBadLines(benchmark::State &state) {
+  ClearInternalArrays();
+  std::string text = "Bad Mix\n";
+  for (int i = 0; i < 50000; i++) text += "sub\t9\t1\nv 14 -3.00\n";
+  FILE *f = fopen("faders.txt", "wb");
+  if (!f || fwrite(text.data(), 1, text.size(), f) != text.size() || fclose(f) != 0) abort();
+  fflush(stdout);
+  int out = dup(1), null = open("/dev/null", O_WRONLY);
+  dup2(null, 1);
+  timed(state, "Recall of 100,000 bad lines", [] {
+    StageReadFromFile();
+    fflush(stdout);
+  }, nullptr, text.size());
+  dup2(out, 1);
+  close(out), close(null);
+  figures["Recall of 100,000 bad lines"].wrong = MessageCount() != MaxMessages;
+  state.counters["listed"] = MessageCount();
+  ClearMessages();
+}
+
 // ---- the closing table
 
 struct Target {
@@ -344,7 +368,7 @@ const Target targets[] = {
     {"SubmixToArray", 1e-3, 0},                 {"VcaToArray", 1e-3, 0},
     {"PreviewToArray", 1e-3, 0},                {"StageVolPlateUpdate drawn", 0, 0},
     {"UpdateGUI drawn", 0, 0},                  {"RecordStep after one edit", 0.2e-3, 0},
-    {"Undo or redo of InsertIndex", 5e-3, 0},
+    {"Undo or redo of InsertIndex", 5e-3, 0},  {"Recall of 100,000 bad lines", 60e-3, 0},
 };
 
 void duration(char *out, size_t size, double s) {
@@ -420,6 +444,7 @@ BENCHMARK(BM_PreviewToArray)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Drawn)->DenseRange(0, 1)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RecordStep)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_UndoInsert)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RecallBadLines)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv) {
   char dir[] = "/tmp/corvessa-bench-XXXXXX";
