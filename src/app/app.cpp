@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <sys/wait.h>
 
+#include "cuemap/cuemap.h"
 #include "effects/effects.h"
 #include "faderfile/faderfile.h"
 #include "faders/faders.h"
@@ -140,7 +141,8 @@ void FormEngineCommand(char *out, int size) { snprintf(out, size, "%starnell4", 
 namespace {
 
 Fl_Double_Window **const allWindows[] = {&FadersWindow,  &PrefsWindow, &SubWindow,   &EffectsWindow,
-                                         &ControlWindow, &VCAWindow,   &ReverbWindow};
+                                         &ControlWindow, &VCAWindow,   &ReverbWindow,
+                                         &CueMapWindow};
 
 // The pointer of every shown window while the engine runs.
 void setCursor(Fl_Cursor c) {
@@ -280,5 +282,6 @@ void BuildWindows() {
   make_window6();
   make_window7();
   make_window4();
+  make_window8();
   for (Fl_Double_Window **w : allWindows) (*w)->callback(closeWindow);
 }
