@@ -160,6 +160,29 @@ recall)
   grep -q "$(printf '^v\t13\t-7.25$')" faders.txt || fail "the changed volume was not recalled"
   grep -qx '1 Bass +' tracks.txt || fail "the track name was not recalled"
   ;;
+cuemap)
+  # Ctrl+T shows the map; a click on channel 13 at the second cue moves the faders
+  # window there, so that an edit made next lands in that cue.
+  printf 'Map Mix\n\nt\t0\t0.000\t0\nv\t1\t-9.50\n\nt\t0\t5.000\t0\nv\t2\t-30.00\nend\n' >"$work/faders.txt"
+  start
+  click "$control" 336 90   # Recall, "Recall All"
+  click "$control" 300 173
+  key "$control" ctrl+t
+  waitfor 50 mapped "Cue Map" || fail "Ctrl+T did not show the cue map"
+  click "$(window "Cue Map")" 222 277  # row 13, second column
+  key "$control" ctrl+f
+  waitfor 50 mapped Faders || fail "no faders window"
+  faders=$(window Faders)
+  click "$faders" 248 245          # auto, strip 3
+  type_into "$faders" 290 247 -6   # volume, strip 3
+  key "$faders" ctrl+shift+t
+  waitfor 50 unmapped "Cue Map" || fail "Ctrl+Shift+T did not hide the cue map"
+  key "$control" ctrl+s
+  waitfor 50 test -f prefs.txt || fail "Ctrl+S stored nothing"
+  sleep 0.3
+  awk 'BEGIN { RS = "" } /t\t0\t5\.000\t0/ && /v\t13\t-6\.00/' faders.txt | grep -q . ||
+    fail "the edit is not in the clicked cue: $(cat faders.txt)"
+  ;;
 quit)
   for how in key button; do
     start
