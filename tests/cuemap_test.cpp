@@ -211,4 +211,36 @@ TEST_F(CueMapTest, FollowsEditsCueListChangesAndRecalls) {
   EXPECT_EQ(Pixel(p, 1, 0), MapVolumeColor(-60));
 }
 
+
+TEST_F(CueMapTest, TheLargestMixScrollsBothWaysAndZoomsOutToFit) {
+  for (int k = 0; k < NCUES; k++) IndexActiveArray[k] = 1;
+  ChanActive[Entry(127, NCUES - 1)] = 1, Volume[Entry(127, NCUES - 1)] = 6;
+  MapCellH = MAP_CELL_H;
+  CueMapCheck();
+  ASSERT_EQ(NMapCols, NCUES);
+  // The scrollbars and the wheel move the cells; labels and heads stay where they are.
+  CueMapHScroll->value(400), Fire(CueMapHScroll);
+  CueMapVScroll->value(70), Fire(CueMapVScroll);
+  Fl::e_dy = 2, Fl::e_dx = 0;
+  CueMap->handle(FL_MOUSEWHEEL);
+  EXPECT_EQ(MapCol0, 400);
+  EXPECT_EQ(MapRow0, 76);
+  Click(77, MapCol0);  // the first cell in view
+  EXPECT_EQ(TimeIndex->value(), 401);
+  EXPECT_EQ(Bank->value(), 8);
+  int row, col;
+  EXPECT_FALSE(MapCellAt(CueMap->x() + MAP_LABEL_W - 1, CueMap->y() + MAP_HEAD_H + 1, row, col));
+  EXPECT_FALSE(MapCellAt(CueMap->x() + MAP_LABEL_W + 1, CueMap->y() + MAP_HEAD_H - 1, row, col));
+  // Fit shows every cell, down to the last cue of the last channel.
+  CueMapFit();
+  int x1 = CueMap->x() + CueMap->w() - 1, y1 = CueMap->y() + CueMap->h() - 1;
+  ASSERT_TRUE(MapCellAt(x1, y1, row, col));
+  EXPECT_EQ(row, NSLOTS - 1);
+  EXPECT_EQ(col, NCUES - 1);
+  EXPECT_EQ(Pixel(Drawn(), 127, NCUES - 1), MapVolumeColor(6));
+  CueMapZoomIn(), CueMapZoomIn(), CueMapZoomIn(), CueMapZoomIn(), CueMapZoomIn();
+  EXPECT_EQ(MapCellW, MAP_CELL_W);
+  EXPECT_EQ(MapCellH, MAP_CELL_H);
+}
+
 }  // namespace
