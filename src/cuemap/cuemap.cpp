@@ -240,13 +240,13 @@ void drawRowLabels() {
     flag(MuteArray[s], muteColor, "M");
     flag(SoloArray[s], soloColor, "S");
     if (h < 9) continue;
-    char number[16], text[160];
+    char number[16];
     rowNumber(number, sizeof number, s);
-    snprintf(text, sizeof text, "%-4s %s", number, NameBuffer[s]);
     fl_font(FL_HELVETICA, std::min(12, h - 1));
     fl_color(FL_BLACK);
     fl_push_clip(x, y0, right - x - 2, h);
-    fl_draw(text, x + 3, y0, right - x, h, FL_ALIGN_LEFT | FL_ALIGN_CLIP, nullptr, 0);
+    fl_draw(number, x + 3, y0, 30, h, FL_ALIGN_LEFT, nullptr, 0);
+    fl_draw(NameBuffer[s], x + 30, y0, right - x - 30, h, FL_ALIGN_LEFT | FL_ALIGN_CLIP, nullptr, 0);
     fl_pop_clip();
   }
   fl_pop_clip();
@@ -287,7 +287,7 @@ void drawLegend() {
   fl_font(FL_HELVETICA, 10);
   fl_draw("-60 dB", x + 10, y + 28);
   fl_draw("0", x + 10 + w * 60 / 72 - 3, y + 28);
-  fl_draw("+12 dB", x + 10, y + 18, w, 14, FL_ALIGN_RIGHT);
+  fl_draw("+12", x + 10, y + 18, w, 14, FL_ALIGN_RIGHT);
   const char *names[] = {"ramp", "offset", "shape"};
   for (int i = 0; i < 3; i++) {
     int cx = x + 10 + i * 56, cy = y + 36;
@@ -529,7 +529,8 @@ int CueMapView::handle(int event) {
       hover();
       return 1;
     case FL_MOUSEWHEEL:
-      MapRow0 += 3 * Fl::event_dy(), MapCol0 += 3 * Fl::event_dx();
+      (Fl::event_state(FL_SHIFT) ? MapCol0 : MapRow0) += 3 * Fl::event_dy();  // Shift: sideways
+      MapCol0 += 3 * Fl::event_dx();
       CueMapLayout();
       return 1;
     case FL_KEYBOARD: {
