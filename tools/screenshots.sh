@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 if [ -z "${SHOTS_INNER:-}" ]; then
   bash tools/install-deps.sh cmake make g++ libfltk1.3-dev xvfb xauth xdotool imagemagick
   cmake -S . -B build -DCORVESSA_TESTS=OFF >/dev/null
-  cmake --build build -j"$(nproc)" --target corvessa
+  cmake --build build -j"$(nproc)" --target corvessa corvessa_writemix
   SHOTS_INNER=1 exec xvfb-run -a -s "-noreset -screen 0 1280x1024x24" bash "$0"
 fi
 docs=$PWD/docs
@@ -37,4 +37,13 @@ for w in "f Faders faders" "e Effects effects" "r Reverb reverb" "g Submix Matri
   xdotool mousemove --window "$control" 5 5 key "ctrl+shift+$letter"
   sleep 0.2
 done
+# The cue map of the typical benchmark mix, recalled from its files.
+"$OLDPWD/build/corvessa_writemix"
+xdotool mousemove --window "$control" 336 90 click 1  # Recall, "Recall All"
+sleep 0.3
+xdotool mousemove --window "$control" 300 173 click 1
+sleep 0.3
+xdotool mousemove --window "$control" 5 5 key ctrl+t
+sleep 0.8
+shot "Cue Map" cuemap
 echo "Screenshots in docs/"
