@@ -29,6 +29,7 @@
 #include "model/model.h"
 #include "prefs/prefs.h"
 #include "routing/routing.h"
+#include "undo/undo.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ std::map<std::string, Figure> figures;
 
 std::string fileText(const char *name) {
   std::string text;
-  if (ReadWholeFile(name, text, MaxFaderFile) != FILE_OK) abort();
+  if (ReadWholeFile(name, text, MaxFileSize) != FILE_OK) abort();
   return text;
 }
 
@@ -339,6 +340,43 @@ void BM_CueMap(benchmark::State &state) {
   Fl::flush();
 }
 
+// The journal on the largest mix: a step after one edit, and the undo and redo
+// of a cue insert with the whole refresh.
+void BM_RecordStep(benchmark::State &state) {
+  BuildMaximalMix();
+  TimeIndex->value(5);
+  Bank->value(2);
+  UpdateGUI();
+  StartJournal();
+  std::vector<double> t;  // the edit untimed, the step timed
+  for (auto _ : state) {
+    vol3->value(vol3->value() == -6 ? -7 : -6);
+    VolumeToArray();
+    auto a = Clock::now();
+    RecordStep();
+    double s = seconds(a);
+    state.SetIterationTime(s);
+    t.push_back(s);
+  }
+  figures["RecordStep after one edit"].median = median(t);
+  state.counters["median_us"] = median(t) * 1e6;
+}
+
+void BM_UndoInsert(benchmark::State &state) {
+  BuildMaximalMix();
+  TimeIndex->value(2);
+  UpdateGUI();
+  StartJournal();
+  InsertIndex();
+  RecordStep();
+  bool undo = true;
+  timed(state, "Undo or redo of InsertIndex", [&] {
+    undo ? Undo() : Redo();
+    undo = !undo;
+  });
+  figures["Undo or redo of InsertIndex"].wrong = UndoSteps() > 1;
+}
+
 // ---- the closing table
 
 struct Target {
@@ -362,6 +400,8 @@ const Target targets[] = {
     {"UpdateGUI drawn", 0, 0},
     {"CueMap full redraw", 16e-3, 0},          {"CueMap full redraw, fit", 16e-3, 0},
     {"CueMap one edit", 2e-3, 0},
+    {"UpdateGUI drawn", 0, 0},                  {"RecordStep after one edit", 0.2e-3, 0},
+    {"Undo or redo of InsertIndex", 5e-3, 0},
 };
 
 void duration(char *out, size_t size, double s) {
@@ -442,6 +482,8 @@ BENCHMARK(BM_VcaToArray)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PreviewToArray)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Drawn)->DenseRange(0, 1)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CueMap)->DenseRange(0, 2)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RecordStep)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_UndoInsert)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv) {
   char dir[] = "/tmp/corvessa-bench-XXXXXX";

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "cuemap/cuemap.h"
+#include "undo/undo.h"
 
 namespace {
 
@@ -182,16 +183,24 @@ void Settle() {
   for (int i = 0; i < 200 && (CueMapWindow->damage() || !CueMapWindow->visible()); i++) Fl::wait(0.01);
 }
 
-TEST_F(CueMapTest, FollowsEditsCueListChangesAndRecalls) {
-  // An edit damages only its cell.
+TEST_F(CueMapTest, FollowsEditsUndoCueListChangesAndRecalls) {
+  // An edit damages only its cell; an undo takes it back.
   ShowBank(2, 3);
+  StartJournal();
   CueMapCheck();
   Settle();
   ASSERT_EQ(CueMap->damage(), 0);
   Set(A5, 1);
   Set(vol5, -6);
+  RecordStep();
   CueMapCheck();
   EXPECT_EQ(CueMap->damage(), FL_DAMAGE_USER1);
+  EXPECT_EQ(Pixel(Drawn(), 15, 1), MapVolumeColor(-6));
+  Undo();
+  CueMapCheck();
+  EXPECT_EQ(Pixel(Drawn(), 15, 1), MapPlainColor);
+  Redo();
+  CueMapCheck();
   EXPECT_EQ(Pixel(Drawn(), 15, 1), MapVolumeColor(-6));
   // "Insert Index" at time index 2 moves cues 2 and 5 to 3 and 6.
   Set(TimeIndex, 2);

@@ -137,7 +137,7 @@ TEST_F(FaderReaderTest, NothingUsableChangesNothing) {
   EXPECT_EQ(recall(""), "faders.txt file is empty\n");
   EXPECT_EQ(Status(), "Read 0 bytes from faders.txt");
   WriteFile("faders.txt", "Huge Mix\n");
-  ASSERT_EQ(truncate("faders.txt", MaxFaderFile + 1), 0);
+  ASSERT_EQ(truncate("faders.txt", MaxFileSize + 1), 0);
   EXPECT_EQ(Printed(StageReadFromFile), "faders.txt is larger than 67108864 bytes; not read\n");
   EXPECT_EQ(Status(), "Read 0 bytes from faders.txt");
   remove("faders.txt");

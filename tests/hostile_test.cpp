@@ -122,9 +122,8 @@ TEST_F(HostileTest, NoInputCrashesOrLosesTheUsersLines) {
 TEST_F(HostileTest, AFileJustOverTheSizeLimitIsNeitherReadNorReplaced) {
   for (const char *name : {"faders.txt", "prefs.txt", "tracks.txt"}) {
     WriteFile(name, "# mine\n");
-    ASSERT_EQ(truncate(name, MaxTextFile + 1), 0);
+    ASSERT_EQ(truncate(name, MaxFileSize + 1), 0);
   }
-  static_assert(MaxTextFile == MaxFaderFile, "one limit for the three files");
   CopyName(NameBuffer[1], "Kick", 128);
   RecallAll();
   EXPECT_STREQ(NameBuffer[1], "Kick");
@@ -134,7 +133,7 @@ TEST_F(HostileTest, AFileJustOverTheSizeLimitIsNeitherReadNorReplaced) {
   struct stat st;
   for (const char *name : {"faders.txt", "prefs.txt"}) {
     ASSERT_EQ(stat(name, &st), 0);
-    EXPECT_EQ((size_t)st.st_size, MaxTextFile + 1) << name;
+    EXPECT_EQ((size_t)st.st_size, MaxFileSize + 1) << name;
   }
   EXPECT_EQ(ReadFile("tracks.txt"), "1 Kick +\nend\n");  // keeps nothing of the old one
 }

@@ -6,7 +6,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD  # the targets work in a folder of their own, so every path they get is absolute
 seconds=${1:-30}
-bash tools/install-deps.sh cmake make clang libclang-rt-14-dev libfltk1.3-dev xvfb xauth
+bash tools/install-deps.sh cmake make clang libfltk1.3-dev xvfb xauth
+# The sanitizer runtime of the clang that is installed, whatever its version.
+clang_major=$(clang --version | sed -n 's/.*clang version \([0-9]*\).*/\1/p' | head -n 1)
+bash tools/install-deps.sh "libclang-rt-$clang_major-dev"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCORVESSA_FUZZ=ON -DCORVESSA_TESTS=OFF >/dev/null
 cmake --build build-fuzz -j"$(nproc)"

@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
-# Screenshots of the seven windows, from the real program under Xvfb, into docs/.
+# Screenshots of the windows, from the real program under Xvfb, into docs/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ -z "${SHOTS_INNER:-}" ]; then
   bash tools/install-deps.sh cmake make g++ libfltk1.3-dev xvfb xauth xdotool imagemagick
   cmake -S . -B build -DCORVESSA_TESTS=OFF >/dev/null
-  cmake --build build -j"$(nproc)" --target corvessa corvessa_writemix
+  cmake --build build -j"$(nproc)" --target corvessa tarnell4 corvessa_writemix
   SHOTS_INNER=1 exec xvfb-run -a -s "-noreset -screen 0 1280x1024x24" bash "$0"
 fi
 docs=$PWD/docs
 work=$(mktemp -d)
 cd "$work"
-"$OLDPWD/build/corvessa" >/dev/null 2>&1 &
+# The stand-in engine, slowed down so that the Mix window can be caught at work.
+PATH="$OLDPWD/build/engine:$PATH" TARNELL4_DELAY=5 "$OLDPWD/build/corvessa" >/dev/null 2>&1 &
 pid=$!
 trap 'kill $pid 2>/dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 50); do xdotool search --onlyvisible --name '^Corvessa$' >/dev/null && break; sleep 0.1; done
@@ -37,6 +38,11 @@ for w in "f Faders faders" "e Effects effects" "r Reverb reverb" "g Submix Matri
   xdotool mousemove --window "$control" 5 5 key "ctrl+shift+$letter"
   sleep 0.2
 done
+xdotool mousemove --window "$control" 5 5 key ctrl+m
+sleep 1.2
+shot Mix mix
+xdotool mousemove --window "$(xdotool search --onlyvisible --name '^Mix$' | head -1)" 510 299 click 1  # Cancel
+sleep 0.5
 # The cue map of the typical benchmark mix, recalled from its files.
 "$OLDPWD/build/corvessa_writemix"
 xdotool mousemove --window "$control" 336 90 click 1  # Recall, "Recall All"

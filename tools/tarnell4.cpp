@@ -1,12 +1,18 @@
 // Stand-in for the mixing engine: reads the three files from the current
-// directory, prints one summary line per file, and fails when one is missing
-// or has no "end" line.
+// directory, prints one summary line per file and one progress line per cue in
+// use, and fails when a file is missing or has no "end" line. TARNELL4_DELAY
+// (seconds, may be fractional) makes it take that long over each cue.
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
+
+std::vector<std::string> cueTimes;  // "12.500" of a "t" record, "+2.5" of an "inc" one
 
 bool summarise(const char *name, bool countCues) {
   std::ifstream in(name, std::ios::binary);
@@ -18,7 +24,7 @@ bool summarise(const char *name, bool countCues) {
   ss << in.rdbuf();
   std::string text = ss.str(), line;
   std::istringstream lines(text);
-  long records = 0, cues = 0;
+  long records = 0;
   bool end = false;
   while (std::getline(lines, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -29,14 +35,19 @@ bool summarise(const char *name, bool countCues) {
     std::string first = line.substr(0, line.find_first_of("\t "));
     if (first.empty()) continue;
     records++;
-    if (countCues && (first == "t" || first == "inc")) cues++;
+    if (countCues && (first == "t" || first == "inc")) {
+      std::istringstream fields(line);
+      std::string f;
+      for (int i = 0; i < (first == "t" ? 3 : 2); i++) fields >> f;
+      cueTimes.push_back(first == "t" ? f : "+" + f);
+    }
   }
   if (!end) {
     fprintf(stderr, "tarnell4: %s has no end line\n", name);
     return false;
   }
   if (countCues)
-    printf("%s: %zu bytes, %ld records, %ld cues in use\n", name, text.size(), records, cues);
+    printf("%s: %zu bytes, %ld records, %zu cues in use\n", name, text.size(), records, cueTimes.size());
   else
     printf("%s: %zu bytes, %ld records\n", name, text.size(), records);
   return true;
@@ -45,8 +56,19 @@ bool summarise(const char *name, bool countCues) {
 }  // namespace
 
 int main() {
+  setvbuf(stdout, nullptr, _IOLBF, 0);  // each line as it is printed, also into a pipe
   bool ok = summarise("faders.txt", true);
   ok = summarise("prefs.txt", false) && ok;
   ok = summarise("tracks.txt", false) && ok;
-  return ok ? 0 : 1;
+  if (!ok) return 1;
+  const char *d = getenv("TARNELL4_DELAY");
+  double delay = d ? atof(d) : 0;
+  if (!(delay > 0 && delay < 3600)) delay = 0;
+  timespec pause = {(time_t)delay, (long)((delay - (time_t)delay) * 1e9)};
+  for (size_t i = 0; i < cueTimes.size(); i++) {
+    printf("cue %zu of %zu at %s s\n", i + 1, cueTimes.size(), cueTimes[i].c_str());
+    if (delay > 0) nanosleep(&pause, nullptr);
+  }
+  printf("mixed %zu cues\n", cueTimes.size());
+  return 0;
 }

@@ -1,29 +1,29 @@
+// The control window, the top-level commands and start-up.
 #include "app/app.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
-#include <FL/Fl_Input_.H>
 #include <FL/Fl_Menu_Button.H>
 #include <FL/Fl_Menu_Item.H>
 #include <FL/Fl_Output.H>
-#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
-#include <sys/wait.h>
 
 #include "cuemap/cuemap.h"
 #include "effects/effects.h"
 #include "faderfile/faderfile.h"
 #include "faders/faders.h"
+#include "mix/mix.h"
 #include "model/model.h"
 #include "prefs/prefs.h"
 #include "routing/routing.h"
+#include "typed/typed.h"
+#include "undo/undo.h"
+#include "where/where.h"
 
 Fl_Double_Window *ControlWindow;
-Fl_Output *TextResponse;
-char StoreError[256];
 
 Fl_Menu_Item menu_Recall[] = {
     {"Recall Faders / Effects", 0, Call<StageReadFromFile>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
@@ -38,45 +38,6 @@ Fl_Menu_Item menu_Store[] = {
     {"Store Preferences", 0, Call<Committed<WritePreferencesFile>>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
     {"Store All", FL_CTRL + 's', Call<SaveAll>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
     {0, 0, 0, 0, 0, 0, 0, 0, 0}};
-
-// ---- edits still being typed
-
-void CommitEdit() {
-  Fl_Input_ *in = dynamic_cast<Fl_Input_ *>(Fl::focus());
-  if (in && in->changed()) {
-    in->clear_changed();
-    in->do_callback();
-  }
-}
-
-// ---- status line
-
-void ShowStatus() {
-  if (TextResponse) TextResponse->value(tbuffer);
-}
-
-void ClearStatus() {
-  if (TextResponse) TextResponse->value("");
-}
-
-void SetStatus(const char *fmt, ...) {
-  va_list ap;
-  va_start(ap, fmt);
-  vsnprintf(tbuffer, sizeof tbuffer, fmt, ap);
-  va_end(ap);
-  ShowStatus();
-}
-
-void ClearStoreError() { StoreError[0] = 0; }
-
-void ReportStoreError(const char *fmt, ...) {
-  va_list ap;
-  va_start(ap, fmt);
-  vsnprintf(tbuffer, sizeof tbuffer, fmt, ap);
-  va_end(ap);
-  if (!StoreError[0]) snprintf(StoreError, sizeof StoreError, "%s", tbuffer);
-  ShowStatus();
-}
 
 // ---- show and hide
 
@@ -131,6 +92,7 @@ void SaveAll() {
 }
 
 void RecallAll() {
+  NameStep("Recall All");
   StageReadFromFile();
   ReadTracksFile();
   ReadPreferencesFile();
@@ -150,27 +112,6 @@ void setCursor(Fl_Cursor c) {
     if (*w && (*w)->shown()) (*w)->cursor(c);
 }
 
-// Runs the engine and says how it ended.
-void runEngine() {
-  char command[sizeof Path + 16];
-  FormEngineCommand(command, sizeof command);
-  fflush(stdout);
-  int status = system(command);
-  // The shell reports a child ended by signal n as exit status 128 + n.
-  int code = WIFEXITED(status) ? WEXITSTATUS(status) : 0;
-  int sig = WIFSIGNALED(status) ? WTERMSIG(status) : code > 128 ? code - 128 : 0;
-  if (status == -1)
-    SetStatus("Mix failed: the engine command could not be run");
-  else if (sig)
-    SetStatus("Mix failed: the engine was ended by signal %i", sig);
-  else if (code == 127)
-    SetStatus("Mix failed: %.200s was not found", command);
-  else if (code != 0)
-    SetStatus("Mix failed: the engine exited with status %i", code);
-  else
-    SetStatus("Mix Complete");
-}
-
 // Windows close through the window manager, never on Escape.
 void closeWindow(Fl_Widget *w, void *) {
   if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
@@ -180,11 +121,12 @@ void closeWindow(Fl_Widget *w, void *) {
 }  // namespace
 
 void Mix() {
+  if (EngineRunning()) return;
   CommitEdit();
   SetStatus("Mixing");
   setCursor(FL_CURSOR_WAIT);
   Fl::flush();
-  if (storeAll()) runEngine();
+  if (storeAll()) RunEngine();
   setCursor(FL_CURSOR_DEFAULT);
 }
 
@@ -220,14 +162,24 @@ Fl_Button *MixButtonAt(int x, int y, int w, int h) {
 
 namespace {
 
-Fl_Button *button(int x, int y, int w, int h, const char *label, int key, Fl_Callback *cb,
-                  bool hide) {
-  Fl_Button *b = new Fl_Button(x, y, w, h, label);
+const Fl_Color HideColour = 45;
+
+Fl_Button *button(int x, int y, int w, const char *label, int key, Fl_Callback *cb) {
+  Fl_Button *b = new Fl_Button(x, y, w, 20, label);
   b->shortcut(key);
   b->callback(cb);
-  if (w == 40) b->labelsize(12);
-  if (hide) b->color(45);
   return b;
+}
+
+// The small buttons that show and hide a window, in pairs under its caption.
+void showButton(int x, int y, int key, Fl_Callback *cb) {
+  button(x, y, 40, "Show", key, cb)->labelsize(12);
+}
+
+void hideButton(int x, int y, int key, Fl_Callback *cb) {
+  Fl_Button *b = button(x, y, 40, "Hide", key, cb);
+  b->labelsize(12);
+  b->color(HideColour);
 }
 
 void caption(int x, int y, const char *label) {
@@ -242,11 +194,11 @@ void caption(int x, int y, const char *label) {
 Fl_Double_Window *make_window4() {
   Fl_Double_Window *w = ControlWindow = new Fl_Double_Window(390, 175, "Corvessa");
   w->color(97);
-  button(295, 50, 82, 20, "Mix", FL_CTRL + 'm', Call<Mix>, false);
-  button(8, 71, 40, 20, "Show", FL_CTRL + 'f', Call<ShowFaders>, false);
-  button(198, 127, 40, 20, "Show", FL_CTRL + 'p', Call<ShowPrefs>, false);
-  button(103, 71, 40, 20, "Show", FL_CTRL + 'e', Call<ShowEffects>, false);
-  button(10, 127, 40, 20, "Show", FL_CTRL + 'g', Call<ShowSubs>, false);
+  button(295, 50, 82, "Mix", FL_CTRL + 'm', Call<Mix>);
+  showButton(8, 71, FL_CTRL + 'f', Call<ShowFaders>);
+  showButton(198, 127, FL_CTRL + 'p', Call<ShowPrefs>);
+  showButton(103, 71, FL_CTRL + 'e', Call<ShowEffects>);
+  showButton(10, 127, FL_CTRL + 'g', Call<ShowSubs>);
   TextResponse = new Fl_Output(8, 15, 367, 20);
   TextResponse->labelsize(12);
   TextResponse->textsize(12);
@@ -254,21 +206,22 @@ Fl_Double_Window *make_window4() {
   caption(127, 47, "Effects");
   caption(224, 103, "Preferences");
   caption(34, 102, "Subs");
-  button(50, 71, 40, 20, "Hide", FL_CTRL + FL_SHIFT + 'f', Call<HideFaders>, true);
-  button(145, 71, 40, 20, "Hide", FL_CTRL + FL_SHIFT + 'e', Call<HideEffects>, true);
-  button(240, 127, 40, 20, "Hide", FL_CTRL + FL_SHIFT + 'p', Call<HidePrefs>, true);
-  button(52, 127, 40, 20, "Hide", FL_CTRL + FL_SHIFT + 'g', Call<HideSubs>, true);
-  button(336, 140, 41, 20, "Quit", FL_CTRL + 'q', Call<ProgramExit>, false);
+  hideButton(50, 71, FL_CTRL + FL_SHIFT + 'f', Call<HideFaders>);
+  hideButton(145, 71, FL_CTRL + FL_SHIFT + 'e', Call<HideEffects>);
+  hideButton(240, 127, FL_CTRL + FL_SHIFT + 'p', Call<HidePrefs>);
+  hideButton(52, 127, FL_CTRL + FL_SHIFT + 'g', Call<HideSubs>);
+  button(336, 140, 41, "Quit", FL_CTRL + 'q', Call<ProgramExit>);
   Fl_Menu_Button *recall = new Fl_Menu_Button(295, 80, 82, 20, "Recall");
   recall->menu(menu_Recall);
   Fl_Menu_Button *store = new Fl_Menu_Button(295, 110, 82, 20, "Store");
   store->menu(menu_Store);
-  button(103, 127, 40, 20, "Show", FL_CTRL + 'v', Call<ShowVCAs>, false);
+  showButton(103, 127, FL_CTRL + 'v', Call<ShowVCAs>);
   caption(127, 102, "VCAs");
-  button(145, 127, 40, 20, "Hide", FL_CTRL + FL_SHIFT + 'v', Call<HideVCAs>, true);
-  button(198, 71, 40, 20, "Show", FL_CTRL + 'r', Call<ShowReverb>, false);
+  hideButton(145, 127, FL_CTRL + FL_SHIFT + 'v', Call<HideVCAs>);
+  showButton(198, 71, FL_CTRL + 'r', Call<ShowReverb>);
   caption(222, 47, "Reverb");
-  button(240, 71, 40, 20, "Hide", FL_CTRL + FL_SHIFT + 'r', Call<HideReverb>, true);
+  hideButton(240, 71, FL_CTRL + FL_SHIFT + 'r', Call<HideReverb>);
+  WhereLineAt(8, 152, 322, 18);
   w->end();
   w->show();
   return w;
@@ -282,6 +235,8 @@ void BuildWindows() {
   make_window6();
   make_window7();
   make_window4();
-  make_window8();
+  make_window9();  // the cue map
   for (Fl_Double_Window **w : allWindows) (*w)->callback(closeWindow);
+  for (Fl_Double_Window **w : allWindows) StoreAsTyped(*w);
+  make_window8();  // the "Mix" window, closed by "Cancel"
 }

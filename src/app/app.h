@@ -1,30 +1,15 @@
-// Start-up, the control window, the top-level commands and the status line.
+// Start-up, the control window and the top-level commands.
 #ifndef CORVESSA_APP_H
 #define CORVESSA_APP_H
 
+// The status line TextResponse, its functions and the callback adapters.
+#include "status/status.h"
+
 class Fl_Button;
-class Fl_Widget;
 class Fl_Double_Window;
-class Fl_Output;
 struct Fl_Menu_Item;
 
-// Adapts a parameterless command to a toolkit callback: w->callback(Call<Mix>).
-template <void (*F)()>
-void Call(Fl_Widget *, void *) {
-  F();
-}
-
-// Stores the text field being typed into, as if it had lost the focus, so that
-// a store run from another window or by a shortcut keeps what was typed.
-void CommitEdit();
-template <void (*F)()>
-void Committed() {
-  CommitEdit();
-  F();
-}
-
 extern Fl_Double_Window *ControlWindow;
-extern Fl_Output *TextResponse;
 extern Fl_Menu_Item menu_Recall[], menu_Store[];
 
 Fl_Double_Window *make_window4();
@@ -51,20 +36,14 @@ void Mix();
 void ProgramExit();
 void StageVolPlateUpdate();
 
-// Builds all seven windows in start-up order; only the control window is shown.
+// The command line, "corvessa [FOLDER]", "--help" or "--version": goes into
+// FOLDER and returns -1 to start, or prints what it has to say and returns the
+// exit status (0 for help and version, 2 for a bad argument or folder).
+int ReadCommandLine(int argc, char **argv);
+
+// Builds the seven windows in start-up order, then the "Mix" window; only the
+// control window is shown.
 void BuildWindows();
-
-// The status line. Messages are formatted into tbuffer and shown in TextResponse.
-void SetStatus(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
-void ShowStatus();   // shows tbuffer as it stands
-void ClearStatus();  // empties the line
-
-// A store that fails reports here: the message is shown and kept in StoreError
-// (the first failure since the last ClearStoreError), so that "Store All" and
-// "Mix" can keep it instead of claiming success.
-extern char StoreError[256];
-void ClearStoreError();
-void ReportStoreError(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
 
 // The engine command Mix runs: Path followed at once by "tarnell4".
 void FormEngineCommand(char *out, int size);

@@ -2,11 +2,18 @@
 
 #include "app/app.h"
 #include "effects/effects.h"
+#include "keys/keys.h"
 #include "model/model.h"
+#include "undo/undo.h"
 
-int main() {
+int main(int argc, char **argv) {
+  int status = ReadCommandLine(argc, argv);
+  if (status >= 0) return status;
   ClearInternalArrays();
   BuildWindows();
   UpdateGUI();
+  StartJournal();
+  StartKeys();
+  Fl::add_check([](void *) { RecordStep(); });
   return Fl::run();
 }

@@ -340,9 +340,10 @@ void hover() {
 
 // ---- keys and the event loop
 
-// Ctrl+T shows the map and Ctrl+Shift+T hides it, from every window.
+// Ctrl+T shows the map and Ctrl+Shift+T hides it, from every window but a modal one.
 int keys(int event) {
-  if (event != FL_SHORTCUT || !Fl::event_state(FL_CTRL) || Fl::event_key() != 't') return 0;
+  if (event != FL_SHORTCUT || Fl::modal() || !Fl::event_state(FL_CTRL) || Fl::event_key() != 't')
+    return 0;
   if (Fl::event_state(FL_SHIFT))
     HideCueMap();
   else
@@ -563,7 +564,7 @@ void HideCueMap() {
   if (CueMapWindow) CueMapWindow->hide();
 }
 
-Fl_Double_Window *make_window8() {
+Fl_Double_Window *make_window9() {
   enum { W = 900, H = 640, BAR = 26, SB = 16 };
   Fl_Double_Window *w = CueMapWindow = new Fl_Double_Window(W, H, "Cue Map");
   CueMap = new CueMapView(0, BAR, W - SB, H - BAR - SB);

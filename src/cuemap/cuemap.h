@@ -25,7 +25,7 @@ extern Fl_Double_Window *CueMapWindow;
 extern CueMapView *CueMap;
 extern Fl_Scrollbar *CueMapHScroll, *CueMapVScroll;
 
-Fl_Double_Window *make_window8();
+Fl_Double_Window *make_window9();
 void ShowCueMap();
 void HideCueMap();
 

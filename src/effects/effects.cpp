@@ -1,5 +1,4 @@
-// The effects window and its slot selection, the effect stores, the reverb
-// window and the refresh of every window.
+// The effects window and its slot selection, the effect stores and the reverb window.
 #include "effects/effects.h"
 
 #include <FL/Fl.H>
@@ -350,23 +349,21 @@ Fl_Double_Window *make_window7() {
   return w;
 }
 
-void UpdateGUI() {
-  loadEffects(true);
-  ShowStatus();
-  UpdateSolos();
-  UpdateMutes();
-  UpdateVolumes();
-  UpdatePan();
-  UpdateOffset();
-  UpdateRamp();
-  UpdateShape();
-  UpdateTime();
-  UpdateChannelActive();
-  UpdateIndexActive();
-  UpdateCueName();
-  UpdateMixName();
-  UpdatePreferences();
-  UpdateSubmix();
-  UpdateVCA();
-  UpdateNames();
+void UpdateEffects() { loadEffects(true); }
+
+namespace {
+
+bool on(Fl_Round_Button *b) { return b && b->value(); }
+
+}  // namespace
+
+void UpdateEffectsName() {
+  int s = -1;
+  if (on(SelectRegularChannel)) s = CNL;
+  if (on(SelectGroupChannel) && GroupNum) {
+    double g = GroupNum->value();
+    if (g >= 1 && g < NGROUPS + 1) s = SubSlot((int)g);
+  }
+  if (on(SelectMasterChannel)) s = MASTER;
+  if (NameInEffects && s >= 0 && s < NSLOTS) NameInEffects->value(NameBuffer[s]);
 }

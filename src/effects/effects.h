@@ -57,7 +57,12 @@ void HpassToArray();
 void ReverbToArray();
 void TreverbToArray();
 
-// Copies the whole model into every window.
+// Model to widgets: the effect controls of slot CNL and the whole reverb window.
+void UpdateEffects();
+// The name field shows the slot that the selectors and spinners choose.
+void UpdateEffectsName();
+
+// Copies the whole model into every window (refresh.cpp).
 void UpdateGUI();
 
 #endif

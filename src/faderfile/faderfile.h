@@ -1,35 +1,11 @@
-// The fader file faders.txt: keywords, writer and reader; and the number
-// and whole-file helpers that all three files share.
+// The fader file faders.txt: keywords, writer and reader.
 #ifndef CORVESSA_FADERFILE_H
 #define CORVESSA_FADERFILE_H
 
-#include <cstddef>
 #include <string>
 
-// ---- numbers, always with "." as the decimal point, whatever the locale
-
-// Appends v as printf("%.<decimals>f") would in the C locale (decimals 0..6).
-void AppendFixed(std::string &out, double v, int decimals);
-// Appends n as printf("%i") would.
-void AppendInt(std::string &out, long n);
-// Reads a number as atof would in the C locale; *end (if given) is set past it.
-double ParseNumber(const char *s, const char **end = nullptr);
-// Reads an integer as atoi would, saturating instead of overflowing.
-long ParseInt(const char *s);
-
-// ---- whole files
-
-enum { FILE_OK, FILE_MISSING, FILE_UNREADABLE, FILE_TOO_LARGE };
-// Reads a regular file whole into text (replacing it). FILE_MISSING when it does
-// not exist; FILE_UNREADABLE when it is not a regular file or a read comes up short;
-// FILE_TOO_LARGE when it holds more than limit bytes. text is untouched unless FILE_OK.
-int ReadWholeFile(const char *name, std::string &text, size_t limit);
-
-enum { WRITE_OK, WRITE_OPEN_FAILED, WRITE_SHORT, WRITE_RENAME_FAILED };
-// Replaces a file atomically: writes a temporary file in the same directory and
-// renames it over name. On any failure the old file is left as it was, the
-// temporary file is removed, and *written holds the bytes that reached it.
-int ReplaceFile(const char *name, const char *data, size_t len, size_t *written);
+// Numbers, whole files, names and records, which all three files share.
+#include "textfile/textfile.h"
 
 // ---- the fader file
 
@@ -54,8 +30,5 @@ void VolumePlateToText(std::string &text);  // pans, cue blocks, submix mutes an
 long WriteFaderFile(const std::string &text);
 void StageWriteToFile();   // "Store Faders / Effects"
 void StageReadFromFile();  // "Recall Faders / Effects"
-
-// Largest faders.txt that a recall accepts.
-const size_t MaxFaderFile = 64u << 20;
 
 #endif

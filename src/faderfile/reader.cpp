@@ -8,6 +8,7 @@
 #include "effects/effects.h"
 #include "faderfile/faderfile.h"
 #include "model/model.h"
+#include "undo/undo.h"
 
 namespace {
 
@@ -378,12 +379,14 @@ void scanText(std::string &text) {
 }  // namespace
 
 void StageReadFromFile() {
+  NameStep("Recall Faders / Effects");
   long n = ReadFaderFile();
   SetStatus("Read %i bytes from faders.txt", (int)n);
   if (n > 0) {
     std::string work(reserve_fbuff);
     scanText(work);
   }
+  ModelMatchesFile(FADER_FILE);
   StageVolPlateUpdate();
   UpdateGUI();
 }

@@ -14,23 +14,27 @@ const char *const FileKeywords[NKEYWORDS] = {
 
 namespace {
 
-// The keywords by length (1..7) and first character, for a quick look-up.
-unsigned char keyCount[8][128], keyIndex[8][128][8];
+// The keywords chained by first character, for a quick look-up: first[c] and
+// next[i] hold a keyword's index plus one, 0 ending the chain.
+unsigned char first[128], next[NKEYWORDS];
+size_t length[NKEYWORDS];
+static_assert(NKEYWORDS < 255, "keyword indexes fit in a byte");
 
 bool isKey(const char *word, size_t n) {
   static bool indexed = false;
   if (!indexed) {
-    for (size_t i = 0; i < NKEYWORDS; i++) {
-      size_t len = strlen(FileKeywords[i]);
-      unsigned char c = FileKeywords[i][0];
-      keyIndex[len][c][keyCount[len][c]++] = (unsigned char)i;
+    for (size_t i = NKEYWORDS; i-- > 0;) {
+      unsigned char c = FileKeywords[i][0] & 127;
+      length[i] = strlen(FileKeywords[i]);
+      next[i] = first[c];
+      first[c] = (unsigned char)(i + 1);
     }
     indexed = true;
   }
   unsigned char c = word[0];
-  if (n == 0 || n > 7 || c >= 128) return false;
-  for (int j = 0; j < keyCount[n][c]; j++)
-    if (memcmp(FileKeywords[keyIndex[n][c][j]], word, n) == 0) return true;
+  if (n == 0 || c >= 128) return false;
+  for (int j = first[c]; j; j = next[j - 1])
+    if (length[j - 1] == n && memcmp(FileKeywords[j - 1], word, n) == 0) return true;
   return false;
 }
 

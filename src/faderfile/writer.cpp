@@ -3,9 +3,10 @@
 #include <cstring>
 #include <sys/stat.h>
 
-#include "app/app.h"
 #include "faderfile/faderfile.h"
 #include "model/model.h"
+#include "status/status.h"
+#include "undo/undo.h"
 
 std::string reserve_fbuff;
 
@@ -13,17 +14,9 @@ namespace {
 
 const char FaderFile[] = "faders.txt";
 
-// Appends a name row; a stray tab or line break in it must not break the record.
-void appendName(std::string &t, const char *row, size_t size) {
-  size_t n = strnlen(row, size), start = t.size();
-  t.append(row, n);
-  for (size_t i = start; i < t.size(); i++)
-    if (t[i] == '\t' || t[i] == '\n' || t[i] == '\r') t[i] = ' ';
-}
-
 std::string mixNameLine() {
   std::string t;
-  appendName(t, MixName, sizeof MixName);
+  AppendName(t, MixName, sizeof MixName);
   t += '\n';
   return t;
 }
@@ -49,7 +42,7 @@ void appendRouting(std::string &t, const char *nameKey, const char *listKey, con
     t += '\t';
     AppendInt(t, g + 1);
     t += '\t';
-    appendName(t, NameBuffer[firstSlot + g], sizeof NameBuffer[0]);
+    AppendName(t, NameBuffer[firstSlot + g], sizeof NameBuffer[0]);
     t += '\n';
     t += listKey;
     t += '\t';
@@ -88,22 +81,7 @@ bool sendsUsed(const float *table) {
   return false;
 }
 
-// A record of a keyword and values with the given decimals.
-void appendValues(std::string &t, const char *key, const float *v, int n, int decimals) {
-  t += key;
-  for (int i = 0; i < n; i++) {
-    t += '\t';
-    AppendFixed(t, v[i], decimals);
-  }
-  t += '\n';
-}
-
-void appendModifier(std::string &t, const char *key, float v) {
-  t += key;
-  t += '\t';
-  AppendFixed(t, v, 3);
-  t += '\n';
-}
+void appendModifier(std::string &t, const char *key, float v) { AppendNumberRecord(t, key, &v, 1, 3); }
 
 // The entries of cue k: slots 1..127, submixes, VCAs, then the master.
 void appendEntries(std::string &t, int k) {
@@ -151,7 +129,7 @@ void appendCue(std::string &t, int k) {
   t += '\n';
   if (strnlen(CueNameBuffer[k], sizeof CueNameBuffer[0]) >= 2) {
     t += "\ncue\t";
-    appendName(t, CueNameBuffer[k], sizeof CueNameBuffer[0]);
+    AppendName(t, CueNameBuffer[k], sizeof CueNameBuffer[0]);
     t += '\n';
   }
   t += "\nt\t";
@@ -191,14 +169,14 @@ bool makeNewFile() {
 // usable was read; *state tells why. A missing file is created.
 long loadFaderFile(int *state) {
   std::string text;
-  *state = ReadWholeFile(FaderFile, text, MaxFaderFile);
+  *state = ReadWholeFile(FaderFile, text, MaxFileSize);
   switch (*state) {
     case FILE_MISSING:
       if (makeNewFile()) SetStatus("Created new faders.txt file");
       reserve_fbuff = mixNameLine();
       return 0;
     case FILE_TOO_LARGE:
-      printf("faders.txt is larger than %zu bytes; not read\n", MaxFaderFile);
+      printf("faders.txt is larger than %zu bytes; not read\n", MaxFileSize);
       return 0;
     case FILE_UNREADABLE:
       printf("fader file read error\n");
@@ -235,13 +213,13 @@ void AppendBuffer(std::string &text) {
   text += '\n';
 
   bool rev = sendsUsed(Prev), trev = sendsUsed(Ptrev);
-  if (rev) appendValues(text, "rtn", Prtn, 2, 1);
-  if (trev) appendValues(text, "trtn", Ptrtn, 3, 1);
-  if (Prlp[0] == 1.0f) appendValues(text, "rlp", Prlp + 1, 1, 0);
-  if (Prhp[0] == 1.0f) appendValues(text, "rhp", Prhp + 1, 1, 0);
+  if (rev) AppendNumberRecord(text, "rtn", Prtn, 2, 1);
+  if (trev) AppendNumberRecord(text, "trtn", Ptrtn, 3, 1);
+  if (Prlp[0] == 1.0f) AppendNumberRecord(text, "rlp", Prlp + 1, 1, 0);
+  if (Prhp[0] == 1.0f) AppendNumberRecord(text, "rhp", Prhp + 1, 1, 0);
   if ((rev || trev) && Prev_width >= 0 && Prev_width <= 100)
-    appendValues(text, "width", &Prev_width, 1, 0);
-  if (rev || trev) appendValues(text, "pos", Prev_position, 3, 0);
+    AppendNumberRecord(text, "width", &Prev_width, 1, 0);
+  if (rev || trev) AppendNumberRecord(text, "pos", Prev_position, 3, 0);
   text += '\n';
 }
 
@@ -289,5 +267,7 @@ void StageWriteToFile() {
   AppendBuffer(reserve_fbuff);
   VolumePlateToText(reserve_fbuff);
   long written = WriteFaderFile(reserve_fbuff);
-  if (written > 0) SetStatus("Wrote %li bytes to faders.txt", written);
+  if (written <= 0) return;
+  SetStatus("Wrote %li bytes to faders.txt", written);
+  ModelMatchesFile(FADER_FILE);
 }

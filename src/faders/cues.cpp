@@ -4,8 +4,9 @@
 
 #include <cstring>
 
-#include "app/app.h"
 #include "faders/strip.h"
+#include "status/status.h"
+#include "undo/undo.h"
 
 namespace {
 
@@ -75,6 +76,7 @@ void UpdateIndexActive() { IndexActive->value(IndexActiveArray[CurrentCue()] != 
 
 // An empty cue at the current one; the cues after it move one later, the last is lost.
 void InsertIndex() {
+  NameStep("Insert Index");
   int c = CurrentCue();
   moveAll(c, c + 1, NCUES - 1 - c);
   for (int s = 0; s < NSLOTS; s++) {
@@ -89,6 +91,7 @@ void InsertIndex() {
 
 // The current cue goes; the cues after it move one earlier, the last stays as it was.
 void RemoveIndex() {
+  NameStep("Remove Index");
   ClearStatus();
   int c = CurrentCue();
   moveAll(c + 1, c, NCUES - 1 - c);
@@ -98,6 +101,7 @@ void RemoveIndex() {
 
 // The current cue copied over the next one, if there is one.
 void Propagate() {
+  NameStep("Propagate Index");
   int c = CurrentCue();
   if (c + 1 < NCUES) moveAll(c, c + 1, 1);
   refreshAfterEdit();

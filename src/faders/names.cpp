@@ -2,16 +2,14 @@
 #include <FL/Fl_File_Chooser.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Output.H>
-#include <FL/Fl_Round_Button.H>
-#include <FL/Fl_Spinner.H>
 #include <FL/filename.H>
 
 #include <cstring>
 
-#include "app/app.h"
 #include "effects/effects.h"
 #include "faders/strip.h"
 #include "routing/routing.h"
+#include "status/status.h"
 
 int BrowseNumber;
 Fl_File_Chooser *CH;
@@ -24,20 +22,6 @@ void storeName(char *row, int size, Fl_Input *field) {
   if (strcmp(field->value(), row) != 0) field->value(row);
 }
 
-bool on(Fl_Round_Button *b) { return b && b->value(); }
-
-// The effects window's name field follows the channel it shows.
-void refreshEffectsName() {
-  int s = -1;
-  if (on(SelectRegularChannel)) s = CNL;
-  if (on(SelectGroupChannel) && GroupNum) {
-    double g = GroupNum->value();
-    if (g >= 1 && g < NGROUPS + 1) s = SubSlot((int)g);
-  }
-  if (on(SelectMasterChannel)) s = MASTER;
-  if (NameInEffects && s >= 0 && s < NSLOTS) NameInEffects->value(NameBuffer[s]);
-}
-
 }  // namespace
 
 void StoreNames() {
@@ -46,7 +30,7 @@ void StoreNames() {
     int s = StripSlot(k, b);
     if (s >= 0) storeName(NameBuffer[s], sizeof NameBuffer[s], *NameCol[k]);
   }
-  refreshEffectsName();
+  UpdateEffectsName();
   UpdateSubmix();
   UpdateVCA();
 }

@@ -4,8 +4,8 @@
 #include <FL/Fl_Value_Input.H>
 #include <FL/Fl_Value_Output.H>
 
-#include "app/app.h"
 #include "faders/strip.h"
+#include "status/status.h"
 
 namespace {
 
@@ -48,13 +48,19 @@ void updateFlags(Fl_Button **const *col, int last, const int *table, bool perCue
   }
 }
 
-// One strip's ramp, shape or pan, stored only when its kind accepts it.
+// One strip's ramp, shape or pan, stored only when its kind accepts it; a
+// refused value is refused whole and the field shows the model's value again.
 void storeOne(Fl_Value_Input **const *col, int strip, bool (*accept)(float), float *table,
               bool perCue) {
   int s = strip >= 1 && strip <= NSTRIPS ? StripSlot(strip) : -1;
   float v;
-  if (s >= 0 && ModelValue((*col[strip])->value(), v) && accept(v))
-    table[perCue ? Entry(s, CurrentCue()) : s] = v;
+  if (s >= 0) {
+    float &entry = table[perCue ? Entry(s, CurrentCue()) : s];
+    if (ModelValue((*col[strip])->value(), v) && accept(v))
+      entry = v;
+    else
+      (*col[strip])->value(entry);
+  }
   ClearStatus();
 }
 

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "textfile/textfile.h"
+
 float Volume[NSLOTS * NCUES], Offset[NSLOTS * NCUES], Ramp[NSLOTS * NCUES], Shape[NSLOTS * NCUES];
 int ChanActive[NSLOTS * NCUES];
 float IndexMin[NCUES], IndexSec[NCUES], IndexMsec[NCUES];
@@ -19,7 +21,7 @@ char NameBuffer[NSLOTS][128], CueNameBuffer[NCUES][64], MixName[128];
 char Path[256], WavDirName[256], MixDirName[256], LaunchCommand[256], DeviceName[32];
 int PlayMode, OutbitsStore, DitherBits, monoOn, PreviewOn, color = 97, CNL;
 float PanlawStore, PreviewArray[4], XinArray[3], XoutArray[3], HeadTailArray[2];
-char tbuffer[256] = "Corvessa 1.065";
+char tbuffer[256] = CORVESSA_VERSION;
 
 const Effect Effects[NEFFECTS] = {
     {"hp", "EQ: High Pass", Php, 1, {0, 100}},
@@ -38,53 +40,56 @@ const Effect Effects[NEFFECTS] = {
 const int MasterOrder[NEFFECTS] = {FX_HP,     FX_COMP,   FX_RMS,    FX_NLC, FX_LIM,  FX_BAND1,
                                    FX_BAND2,  FX_HSHELF, FX_LSHELF, FX_FXG, FX_REV, FX_TREV};
 
-#define TABLE(name, t, shape) {name, t, sizeof t[0], sizeof t / sizeof t[0], shape}
-#define VALUE(name, v, shape) {name, &v, sizeof v, 1, shape}
-#define EFFECT(t) TABLE(nullptr, t, EFFECT_ROW)
+#define TABLE(name, t, shape, files) {name, t, sizeof t[0], sizeof t / sizeof t[0], shape, files}
+#define VALUE(name, v, shape, files) {name, &v, sizeof v, 1, shape, files}
+#define EFFECT(t) TABLE(nullptr, t, EFFECT_ROW, FF)
+namespace {
+enum { FF = FADER_FILE, TF = TRACKS_FILE, PF = PREFS_FILE };
+}
 const ModelTable ModelTables[] = {
-    TABLE("volume", Volume, PER_CUE),
-    TABLE("offset", Offset, PER_CUE),
-    TABLE("ramp", Ramp, PER_CUE),
-    TABLE("shape", Shape, PER_CUE),
-    TABLE("auto", ChanActive, PER_CUE),
-    TABLE("min/meas", IndexMin, CUES),
-    TABLE("sec/beat", IndexSec, CUES),
-    TABLE("msec/tick", IndexMsec, CUES),
-    TABLE("Active", IndexActiveArray, CUES),
-    TABLE("cue name", CueNameBuffer, CUES),
-    TABLE("pan", Pan, PER_SLOT),
-    TABLE("solo", SoloArray, PER_SLOT),
-    TABLE("mute", MuteArray, PER_SLOT),
-    TABLE("name", NameBuffer, PER_SLOT),
-    TABLE("submix", SubAsn, ROUTING),
-    TABLE("submix", SubOn, GROUPS),
-    TABLE("VCA", VcaAsn, ROUTING),
-    TABLE("VCA", VcaOn, GROUPS),
+    TABLE("volume", Volume, PER_CUE, FF),
+    TABLE("offset", Offset, PER_CUE, FF),
+    TABLE("ramp", Ramp, PER_CUE, FF),
+    TABLE("shape", Shape, PER_CUE, FF),
+    TABLE("auto", ChanActive, PER_CUE, FF),
+    TABLE("min/meas", IndexMin, CUES, FF),
+    TABLE("sec/beat", IndexSec, CUES, FF),
+    TABLE("msec/tick", IndexMsec, CUES, FF),
+    TABLE("Active", IndexActiveArray, CUES, FF),
+    TABLE("cue name", CueNameBuffer, CUES, FF),
+    TABLE("pan", Pan, PER_SLOT, FF),
+    TABLE("solo", SoloArray, PER_SLOT, FF | TF),
+    TABLE("mute", MuteArray, PER_SLOT, FF | TF),
+    TABLE("name", NameBuffer, PER_SLOT, FF | TF),
+    TABLE("submix", SubAsn, ROUTING, FF),
+    TABLE("submix", SubOn, GROUPS, FF),
+    TABLE("VCA", VcaAsn, ROUTING, FF),
+    TABLE("VCA", VcaOn, GROUPS, FF),
     EFFECT(Php), EFFECT(Pcomp), EFFECT(Prms), EFFECT(Pnlc), EFFECT(Plim), EFFECT(Pband1),
     EFFECT(Pband2), EFFECT(Phshelf), EFFECT(Plshelf), EFFECT(Prev), EFFECT(Ptrev), EFFECT(Pfxg),
-    TABLE("reverb return and room length", Prtn, VALUES),
-    TABLE("tap reverb return, room length and tap count", Ptrtn, VALUES),
-    TABLE("reverb high pass", Prhp, VALUES),
-    TABLE("reverb low pass", Prlp, VALUES),
-    VALUE("reverb width", Prev_width, VALUES),
-    TABLE("reverb position", Prev_position, VALUES),
-    VALUE("mix name", MixName, VALUES),
-    VALUE("Path to Tarnell4", Path, VALUES),
-    VALUE("Wavefile Directory", WavDirName, VALUES),
-    VALUE("Mix Directory", MixDirName, VALUES),
-    VALUE("Launch Command", LaunchCommand, VALUES),
-    VALUE("output device", DeviceName, VALUES),
-    VALUE("play mode", PlayMode, VALUES),
-    VALUE("output bits", OutbitsStore, VALUES),
-    VALUE("Dither", DitherBits, VALUES),
-    VALUE("mono output", monoOn, VALUES),
-    VALUE("Preview Mode", PreviewOn, VALUES),
-    VALUE("Color", color, VALUES),
-    VALUE("Pan law", PanlawStore, VALUES),
-    TABLE("preview", PreviewArray, VALUES),
-    TABLE("Xin", XinArray, VALUES),
-    TABLE("Xout", XoutArray, VALUES),
-    TABLE("Head and Tail", HeadTailArray, VALUES),
+    TABLE("reverb return and room length", Prtn, VALUES, FF),
+    TABLE("tap reverb return, room length and tap count", Ptrtn, VALUES, FF),
+    TABLE("reverb high pass", Prhp, VALUES, FF),
+    TABLE("reverb low pass", Prlp, VALUES, FF),
+    VALUE("reverb width", Prev_width, VALUES, FF),
+    TABLE("reverb position", Prev_position, VALUES, FF),
+    VALUE("mix name", MixName, VALUES, FF | PF),
+    VALUE("Path to Tarnell4", Path, VALUES, PF),
+    VALUE("Wavefile Directory", WavDirName, VALUES, PF),
+    VALUE("Mix Directory", MixDirName, VALUES, PF),
+    VALUE("Launch Command", LaunchCommand, VALUES, PF),
+    VALUE("output device", DeviceName, VALUES, PF),
+    VALUE("play mode", PlayMode, VALUES, PF),
+    VALUE("output bits", OutbitsStore, VALUES, PF),
+    VALUE("Dither", DitherBits, VALUES, PF),
+    VALUE("mono output", monoOn, VALUES, PF),
+    VALUE("Preview Mode", PreviewOn, VALUES, PF),
+    VALUE("Color", color, VALUES, PF),
+    VALUE("Pan law", PanlawStore, VALUES, PF),
+    TABLE("preview", PreviewArray, VALUES, PF),
+    TABLE("Xin", XinArray, VALUES, PF),
+    TABLE("Xout", XoutArray, VALUES, PF),
+    TABLE("Head and Tail", HeadTailArray, VALUES, PF),
 };
 #undef TABLE
 #undef VALUE
@@ -188,10 +193,7 @@ void ClearInternalArrays() {
 
 void CopyName(char *dst, const char *src, int n) {
   int i = 0;
-  for (; src && src[i] && i < n - 1; i++) {
-    char c = src[i];
-    dst[i] = (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
-  }
+  for (; src && src[i] && i < n - 1; i++) dst[i] = NameChar(src[i]);
   if (src && src[i]) {
     // Cut: drop a UTF-8 character that no longer fits whole.
     int lead = i;

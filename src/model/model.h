@@ -53,6 +53,9 @@ extern char Path[256], WavDirName[256], MixDirName[256], LaunchCommand[256], Dev
 extern int PlayMode, OutbitsStore, DitherBits, monoOn, PreviewOn, color, CNL;
 extern float PanlawStore, PreviewArray[4], XinArray[3], XoutArray[3], HeadTailArray[2];
 
+// The program's name and version, the start-up banner of the status line.
+#define CORVESSA_VERSION "Corvessa 1.065"
+
 // The twelve effects, in the order of a channel's records in faders.txt.
 struct Effect {
   const char *key;          // its file keyword
@@ -79,12 +82,15 @@ enum TableShape {
   CUES,        // per cue: "time of time index 5"
   VALUES       // a setting of one or a few values: "pan law"
 };
+// The files that carry a table, as bits.
+enum { FADER_FILE = 1, TRACKS_FILE = 2, PREFS_FILE = 4 };
 struct ModelTable {
   const char *name;
   void *address;
   int size;   // bytes of one element (a whole row for names)
   int count;  // elements
   TableShape shape;
+  int files;  // the files that carry it: settings that no file carries count as preferences
 };
 extern const ModelTable ModelTables[];
 extern const int NMODELTABLES;

@@ -2,8 +2,7 @@
 #ifndef CORVESSA_PREFS_H
 #define CORVESSA_PREFS_H
 
-#include <cstddef>
-#include <string>
+#include "textfile/textfile.h"
 
 class Fl_Button;
 class Fl_Double_Window;
@@ -64,20 +63,5 @@ void WritePreferencesFile();
 void ReadPreferencesFile();
 void WriteTracksFile();
 void ReadTracksFile();
-
-// Largest prefs.txt or tracks.txt that is read.
-const size_t MaxTextFile = 64u << 20;
-
-// Reads a whole text file: true when it was read. A missing file is passed over
-// in silence; one that cannot be read is reported on the status line.
-bool LoadTextFile(const char *name, std::string &text);
-// Replaces a file atomically with text: true when done; a failure is reported
-// as a store error naming the file, and the old file stays as it was.
-bool StoreTextFile(const char *name, const std::string &text);
-// Appends a stored string; a tab, line feed or carriage return becomes a space
-// so that no value can break its record.
-void AppendText(std::string &out, const char *s);
-// A control's value truncated toward zero, saturating at the ends of int (NaN gives 0).
-int TruncateToInt(double v);
 
 #endif

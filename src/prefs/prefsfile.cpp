@@ -1,72 +1,17 @@
-// prefs.txt: the output and engine preferences, and the whole-file helpers
-// that it shares with tracks.txt.
-#include <cerrno>
+// prefs.txt: the output and engine preferences.
 #include <climits>
-#include <cmath>
 #include <cstring>
 #include <vector>
 
-#include "app/app.h"
 #include "faderfile/faderfile.h"
 #include "model/model.h"
 #include "prefs/prefs.h"
-
-bool LoadTextFile(const char *name, std::string &text) {
-  switch (ReadWholeFile(name, text, MaxTextFile)) {
-    case FILE_OK: return true;
-    case FILE_MISSING: return false;
-    case FILE_TOO_LARGE: SetStatus("%s is too large to read", name); return false;
-    default: SetStatus("Could not read %s", name); return false;
-  }
-}
-
-bool StoreTextFile(const char *name, const std::string &text) {
-  size_t written;
-  errno = 0;
-  int result = ReplaceFile(name, text.data(), text.size(), &written);
-  if (result == WRITE_OK) return true;
-  int err = errno;
-  ReportStoreError("Could not write %s: %s", name, err ? strerror(err) : "short write");
-  return false;
-}
-
-int TruncateToInt(double v) {
-  if (std::isnan(v)) return 0;
-  if (v <= INT_MIN) return INT_MIN;
-  if (v >= INT_MAX) return INT_MAX;
-  return (int)v;
-}
-
-void AppendText(std::string &out, const char *s) {
-  for (; *s; s++) out += (*s == '\t' || *s == '\n' || *s == '\r') ? ' ' : *s;
-}
+#include "status/status.h"
+#include "undo/undo.h"
 
 // ---- writing
 
 namespace {
-
-void appendNumbers(std::string &out, const char *key, const float *v, int n, int lastDecimals) {
-  out += key;
-  for (int i = 0; i < n; i++) {
-    out += '\t';
-    AppendFixed(out, v[i], i == n - 1 ? lastDecimals : 3);
-  }
-  out += '\n';
-}
-
-void appendInt(std::string &out, const char *key, int v) {
-  out += key;
-  out += '\t';
-  AppendInt(out, v);
-  out += '\n';
-}
-
-void appendString(std::string &out, const char *key, const char *s) {
-  out += key;
-  out += '\t';
-  AppendText(out, s);
-  out += '\n';
-}
 
 bool allZero(const float *v, int n) {
   for (int i = 0; i < n; i++)
@@ -80,7 +25,7 @@ void WritePreferencesFile() {
   // Lines of the old file that are not the program's own are kept, so an old
   // file that cannot be read whole must not be replaced.
   std::string carried;
-  switch (ReadWholeFile("prefs.txt", carried, MaxTextFile)) {
+  switch (ReadWholeFile("prefs.txt", carried, MaxFileSize)) {
     case FILE_OK: ScrubPrefs(carried); break;
     case FILE_MISSING: break;
     case FILE_TOO_LARGE:
@@ -90,25 +35,29 @@ void WritePreferencesFile() {
   }
 
   std::string text = PreviewOn == 1 ? "pre\ton\n" : "pre\toff\n";
-  appendNumbers(text, "start", PreviewArray, 3, 0);
-  appendNumbers(text, "length", PreviewArray + 3, 1, 3);
-  if (!allZero(XinArray, 3)) appendNumbers(text, "xin", XinArray, 3, 3);
-  if (!allZero(XoutArray, 3)) appendNumbers(text, "xout", XoutArray, 3, 3);
-  if (HeadTailArray[0] != 0) appendNumbers(text, "head", HeadTailArray, 1, 3);
-  if (HeadTailArray[1] != 0) appendNumbers(text, "tail", HeadTailArray + 1, 1, 3);
-  if (strlen(Path) > 1) appendString(text, "path", Path);
-  if (MixDirName[0]) appendString(text, "mixdir", MixDirName);
-  if (WavDirName[0]) appendString(text, "wavdir", WavDirName);
-  if (PanlawStore > 0 && (double)PanlawStore < 6.1) appendNumbers(text, "pan", &PanlawStore, 1, 1);
-  appendInt(text, "outbits", OutbitsStore);
-  appendInt(text, "dither", DitherBits);
+  AppendNumberRecord(text, "start", PreviewArray, 3, 3, 0);
+  AppendNumberRecord(text, "length", PreviewArray + 3, 1, 3);
+  if (!allZero(XinArray, 3)) AppendNumberRecord(text, "xin", XinArray, 3, 3);
+  if (!allZero(XoutArray, 3)) AppendNumberRecord(text, "xout", XoutArray, 3, 3);
+  if (HeadTailArray[0] != 0) AppendNumberRecord(text, "head", HeadTailArray, 1, 3);
+  if (HeadTailArray[1] != 0) AppendNumberRecord(text, "tail", HeadTailArray + 1, 1, 3);
+  if (strlen(Path) > 1) AppendNameRecord(text, "path", Path, sizeof Path);
+  if (MixDirName[0]) AppendNameRecord(text, "mixdir", MixDirName, sizeof MixDirName);
+  if (WavDirName[0]) AppendNameRecord(text, "wavdir", WavDirName, sizeof WavDirName);
+  if (PanlawStore > 0 && (double)PanlawStore < 6.1)
+    AppendNumberRecord(text, "pan", &PanlawStore, 1, 1);
+  AppendIntRecord(text, "outbits", OutbitsStore);
+  AppendIntRecord(text, "dither", DitherBits);
   if (monoOn == 1) text += "mono\n";
-  appendInt(text, "color", color);
-  if (strlen(LaunchCommand) > 1) appendString(text, "launch", LaunchCommand);
+  AppendIntRecord(text, "color", color);
+  if (strlen(LaunchCommand) > 1)
+    AppendNameRecord(text, "launch", LaunchCommand, sizeof LaunchCommand);
   text += carried;
   text += "end\n";
 
-  if (StoreTextFile("prefs.txt", text)) SetStatus("Wrote %i bytes to prefs.txt", (int)text.size());
+  if (!StoreTextFile("prefs.txt", text)) return;
+  SetStatus("Wrote %i bytes to prefs.txt", (int)text.size());
+  ModelMatchesFile(PREFS_FILE);
 }
 
 // ---- reading
@@ -183,6 +132,7 @@ void apply(const Record &r, const std::vector<std::string> &fields, const std::s
 }  // namespace
 
 void ReadPreferencesFile() {
+  NameStep("Recall Preferences");
   std::string text;
   if (!LoadTextFile("prefs.txt", text)) return;
   SetStatus("Read %i bytes from prefs.txt", (int)text.size());
@@ -212,5 +162,6 @@ void ReadPreferencesFile() {
     }
     apply(*r, fields, tab == std::string::npos ? std::string() : line.substr(tab + 1));
   }
+  ModelMatchesFile(PREFS_FILE);
   UpdatePreferences();
 }

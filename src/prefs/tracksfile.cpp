@@ -2,11 +2,11 @@
 // one "number name status" line per channel, then "end".
 #include <cstring>
 
-#include "app/app.h"
-#include "faderfile/faderfile.h"
 #include "faders/faders.h"
 #include "model/model.h"
 #include "prefs/prefs.h"
+#include "status/status.h"
+#include "undo/undo.h"
 
 void WriteTracksFile() {
   // Channels up to the last one that is named and not muted.
@@ -22,12 +22,14 @@ void WriteTracksFile() {
     }
     AppendInt(text, c);
     text += ' ';
-    AppendText(text, NameBuffer[c]);
+    AppendName(text, NameBuffer[c], sizeof NameBuffer[c]);
     text += SoloArray[c] == 1 ? " ++\n" : MuteArray[c] == 1 ? " off\n" : " +\n";
   }
   text += "end\n";
 
-  if (StoreTextFile("tracks.txt", text)) SetStatus("Wrote %i bytes to tracks.txt", (int)text.size());
+  if (!StoreTextFile("tracks.txt", text)) return;
+  SetStatus("Wrote %i bytes to tracks.txt", (int)text.size());
+  ModelMatchesFile(TRACKS_FILE);
 }
 
 namespace {
@@ -71,6 +73,7 @@ void readRecord(int c, const char *s, const char *e) {
 }  // namespace
 
 void ReadTracksFile() {
+  NameStep("Recall Track Names");
   std::string text;
   if (!LoadTextFile("tracks.txt", text)) return;
   SetStatus("Read %i bytes from tracks.txt", (int)text.size());
@@ -92,6 +95,7 @@ void ReadTracksFile() {
     readRecord(++k, w, e);
   }
 
+  ModelMatchesFile(TRACKS_FILE);
   UpdateNames();
   UpdateSolos();
   UpdateMutes();

@@ -10,8 +10,8 @@
 #include <FL/Fl_Spinner.H>
 #include <FL/Fl_Value_Output.H>
 
-#include "app/app.h"
 #include "model/model.h"
+#include "status/status.h"
 
 Fl_Double_Window *SubWindow, *VCAWindow;
 Fl_Spinner *SubBank, *VcaBank;

@@ -1,19 +1,26 @@
 #!/usr/bin/env bash
 # Drives the real program under its own Xvfb with xdotool, by mouse and keyboard
 # only, in a fresh folder with the stand-in engine on PATH.
-#   e2e.sh CORVESSA ENGINE_DIR SCENARIO
+#   e2e.sh CORVESSA ENGINE_DIR SCENARIO [folder]
+# With "folder", the program is started in another, empty folder and given the
+# work folder as its argument; that other folder must stay empty.
 # Every wait is bounded; the program is ended by its own process id.
 set -u
 corvessa=$1 engine=$2 scenario=$3
+for tool in xvfb-run xdotool; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
 if [ -z "${E2E_INNER:-}" ]; then
   E2E_INNER=1 exec xvfb-run -a -s "-noreset -screen 0 1280x1024x24" bash "$0" "$@"
 fi
 
 work=$(mktemp -d /tmp/corvessa-e2e-XXXXXX)
+from=
+[ "${4:-}" = folder ] && from=$(mktemp -d /tmp/corvessa-e2e-from-XXXXXX)
 pid=
 cleanup() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  rm -rf "$work"
+  rm -rf "$work" $from
 }
 trap cleanup EXIT
 fail() {
@@ -34,7 +41,7 @@ waitfor() {
 
 start() {
   cd "$work" || exit 1
-  PATH="$engine:$PATH" "$corvessa" >"$work/stdout.txt" 2>&1 &
+  (cd "${from:-.}" && PATH="$engine:$PATH" exec "$corvessa" ${from:+"$work"}) >"$work/stdout.txt" 2>&1 &
   pid=$!
   waitfor 100 window Corvessa || fail "the control window did not map"
   control=$(window Corvessa)
@@ -48,6 +55,12 @@ window() { xdotool search --onlyvisible --name "^$1\$" | head -n 1 | grep .; }
 mapped() { window "$1" >/dev/null; }
 unmapped() { ! mapped "$1"; }
 size() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p'; }
+# A checksum of what window $1 shows (its pixels, not where it is).
+shot() {
+  local s
+  s=$(size "$1")
+  xwd -silent -id "$1" | tail -c $((${s%x*} * ${s#*x} * 4)) | md5sum
+}
 
 # Mouse: click at x y inside window $1. Keyboard: keys go to the window under the pointer.
 click() {
@@ -123,9 +136,42 @@ store)
 mix)
   start
   click "$control" 336 60  # Mix
-  waitfor 100 grep -q "tracks.txt:" stdout.txt || fail "the engine did not run"
-  grep -q "^faders.txt: .*1 cues in use" stdout.txt || fail "the engine did not read faders.txt"
+  waitfor 100 grep -q "tracks.txt:" tarnell4.log || fail "the engine did not run"
+  grep -q "^faders.txt: .*1 cues in use" tarnell4.log || fail "the engine did not read faders.txt"
   for f in faders.txt prefs.txt tracks.txt; do [ -f "$f" ] || fail "no $f"; done
+  ;;
+mixwindow)
+  # A 5-second mix: the "Mix" window shows it and its clock runs, the control
+  # window's Quit does nothing, a window moved meanwhile is drawn, Cancel ends it.
+  export TARNELL4_DELAY=5
+  start
+  key "$control" ctrl+f
+  key "$control" ctrl+e
+  waitfor 50 mapped Faders && waitfor 50 mapped Effects || fail "no faders or effects window"
+  faders=$(window Faders) effects=$(window Effects)
+  xdotool windowmove "$effects" 640 100 windowmove "$faders" 0 420 windowraise "$faders"
+  sleep 0.5
+  drawn=$(shot "$faders")
+  xdotool windowmove "$faders" 640 100 windowraise "$effects"  # under the effects window
+  click "$control" 336 60  # Mix
+  waitfor 50 mapped Mix || fail "no Mix window"
+  mix=$(window Mix)
+  sleep 0.5
+  clock=$(shot "$mix") since=$SECONDS
+  click "$control" 356 150  # Quit
+  # The faders window moved over the effects window, drawn as before.
+  xdotool windowmove "$faders" 600 120 windowraise "$faders"
+  sleep 0.5
+  [ "$(shot "$faders")" = "$drawn" ] || fail "the moved faders window was not drawn"
+  while [ $((SECONDS - since)) -lt 2 ]; do sleep 0.1; done
+  [ "$(shot "$mix")" != "$clock" ] || fail "the elapsed time did not advance"
+  click "$mix" 510 299  # Cancel
+  waitfor 40 unmapped Mix || fail "Cancel did not end the mix"
+  [ -z "$(ps -o pid= --ppid "$pid")" ] || fail "the engine still runs"
+  grep -q "^cue 1 of 1" tarnell4.log || fail "no progress line in tarnell4.log"
+  ! grep -q "^mixed" tarnell4.log || fail "the engine ran to its end"
+  sleep 0.3
+  kill -0 "$pid" 2>/dev/null && mapped Corvessa || fail "Quit during the mix was carried out"
   ;;
 faders)
   # Time index 5, bank 2, auto on strip 3, -6 dB typed into strip 3, the cue made active.
@@ -183,6 +229,24 @@ cuemap)
   awk 'BEGIN { RS = "" } /t\t0\t5\.000\t0/ && /v\t13\t-6\.00/' faders.txt | grep -q . ||
     fail "the edit is not in the clicked cue: $(cat faders.txt)"
   ;;
+keys)
+  # Page keys choose time index 2 and bank 2; Ctrl+Z takes back a typed volume;
+  # Ctrl+S in the faders window stores.
+  start
+  key "$control" ctrl+f
+  waitfor 50 mapped Faders || fail "no faders window"
+  faders=$(window Faders)
+  for k in Next Next Prior ctrl+Next ctrl+Next ctrl+Prior; do key "$faders" $k; done
+  click "$faders" 120 90           # Active
+  click "$faders" 248 245          # auto, strip 3
+  type_into "$faders" 290 247 -6   # volume, strip 3
+  type_into "$faders" 290 247 -12
+  key "$faders" ctrl+z
+  key "$faders" ctrl+s
+  waitfor 50 test -f tracks.txt || fail "Ctrl+S in the faders window stored nothing"
+  [ "$(grep -c "$(printf '^t\t')" faders.txt)" -eq 2 ] || fail "not at time index 2: $(cat faders.txt)"
+  grep -q "$(printf '^v\t13\t-6.00$')" faders.txt || fail "Ctrl+Z did not bring back -6 dB: $(cat faders.txt)"
+  ;;
 quit)
   for how in key button; do
     start
@@ -199,4 +263,5 @@ quit)
   fail "no such scenario"
   ;;
 esac
+[ -z "$from" ] || [ -z "$(ls -A "$from")" ] || fail "files landed in $from: $(ls -A "$from")"
 echo "PASS [$scenario]"

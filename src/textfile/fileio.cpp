@@ -1,5 +1,6 @@
-// Whole-file reads and atomic replacement, shared by the three files.
-#include "faderfile/faderfile.h"
+// Whole-file reads and atomic replacement, and the load and store of a text file
+// that report on the status line.
+#include "textfile/textfile.h"
 
 #include <cerrno>
 #include <csignal>
@@ -9,6 +10,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "status/status.h"
 
 int ReadWholeFile(const char *name, std::string &text, size_t limit) {
   // Never wait on a pipe or device put in the file's place.
@@ -81,4 +84,23 @@ int ReplaceFile(const char *name, const char *data, size_t len, size_t *written)
   if (result == WRITE_OK && rename(tmp.c_str(), name) != 0) result = WRITE_RENAME_FAILED;
   if (result != WRITE_OK) unlink(tmp.c_str());
   return result;
+}
+
+bool LoadTextFile(const char *name, std::string &text) {
+  switch (ReadWholeFile(name, text, MaxFileSize)) {
+    case FILE_OK: return true;
+    case FILE_MISSING: return false;
+    case FILE_TOO_LARGE: SetStatus("%s is too large to read", name); return false;
+    default: SetStatus("Could not read %s", name); return false;
+  }
+}
+
+bool StoreTextFile(const char *name, const std::string &text) {
+  size_t written;
+  errno = 0;
+  int result = ReplaceFile(name, text.data(), text.size(), &written);
+  if (result == WRITE_OK) return true;
+  int err = errno;
+  ReportStoreError("Could not write %s: %s", name, err ? strerror(err) : "short write");
+  return false;
 }

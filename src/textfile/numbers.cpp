@@ -1,5 +1,5 @@
 // Number text without the C library's locale: exact, and fast on the common forms.
-#include "faderfile/faderfile.h"
+#include "textfile/textfile.h"
 
 #include <cerrno>
 #include <climits>
@@ -153,4 +153,11 @@ long ParseInt(const char *s) {
 slow:
   errno = 0;
   return strtol(s, nullptr, 10);
+}
+
+int TruncateToInt(double v) {
+  if (std::isnan(v)) return 0;
+  if (v <= INT_MIN) return INT_MIN;
+  if (v >= INT_MAX) return INT_MAX;
+  return (int)v;
 }

@@ -1,0 +1,75 @@
+#include "keys/keys.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Input_.H>
+#include <FL/Fl_Spinner.H>
+
+#include <cstring>
+
+#include "app/app.h"
+#include "faders/faders.h"
+#include "routing/routing.h"
+#include "typed/typed.h"
+#include "undo/undo.h"
+
+namespace {
+
+// The spinner that Page Up and Page Down step in window w, with Ctrl or without.
+Fl_Spinner *pager(Fl_Window *w, bool ctrl) {
+  if (w && w == FadersWindow) return ctrl ? Bank : TimeIndex;
+  if (w && w == SubWindow && !ctrl) return SubBank;
+  if (w && w == VCAWindow && !ctrl) return VcaBank;
+  return nullptr;
+}
+
+// While a window is modal (the Mix window during a mix) it alone takes the keys.
+int dispatch(int event, Fl_Window *w) {
+  if (event == FL_KEYBOARD && !Fl::modal() && KeyFirst(w)) return 1;
+  return Fl::handle_(event, w);
+}
+
+int shortcut(int event) { return event == FL_SHORTCUT && !Fl::modal() && KeyLast(); }
+
+}  // namespace
+
+bool KeyFirst(Fl_Window *w) {
+  int key = Fl::event_key(), state = Fl::event_state();
+  bool ctrl = state & FL_CTRL;
+  if (state & (FL_ALT | FL_META)) return false;
+  if (!ctrl && IsNumberText(Fl::focus()) && strcmp(Fl::event_text(), ",") == 0) {
+    Fl_Input_ *in = (Fl_Input_ *)Fl::focus();  // a comma is the decimal point
+    in->replace(in->position(), in->mark(), ".", 1);
+    return true;
+  }
+  if (ctrl && (key == 'z' || key == 'y')) {
+    // A field being typed into keeps its own typing undo until its edit is stored.
+    Fl_Input_ *in = dynamic_cast<Fl_Input_ *>(Fl::focus());
+    if (in && in->changed()) return false;
+    key == 'y' || (state & FL_SHIFT) ? Redo() : Undo();
+    return true;
+  }
+  if (key == FL_Page_Up || key == FL_Page_Down) {
+    Fl_Spinner *s = pager(w ? w->top_window() : nullptr, ctrl);
+    if (!s) return false;
+    CommitEdit();
+    s->child(key == FL_Page_Up ? 2 : 1)->do_callback();  // its down or up arrow
+    return true;
+  }
+  return false;
+}
+
+bool KeyLast() {
+  int state = Fl::event_state() & (FL_CTRL | FL_SHIFT | FL_ALT | FL_META);
+  if (state != FL_CTRL) return false;
+  switch (Fl::event_key()) {
+    case 's': SaveAll(); return true;
+    case 'm': Mix(); return true;
+  }
+  return false;
+}
+
+void StartKeys() {
+  Fl::event_dispatch(dispatch);
+  Fl::add_handler(shortcut);
+}

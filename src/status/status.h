@@ -1,0 +1,38 @@
+// The status line, and the adapters that make commands into toolkit callbacks:
+// all that a window's callbacks need in order to report.
+#ifndef CORVESSA_STATUS_H
+#define CORVESSA_STATUS_H
+
+class Fl_Output;
+class Fl_Widget;
+
+// Adapts a parameterless command to a toolkit callback: w->callback(Call<Mix>).
+template <void (*F)()>
+void Call(Fl_Widget *, void *) {
+  F();
+}
+
+// Stores the text field being typed into, as if it had lost the focus, so that
+// a store run from another window or by a shortcut keeps what was typed.
+void CommitEdit();
+template <void (*F)()>
+void Committed() {
+  CommitEdit();
+  F();
+}
+
+// The status line, built with the control window. Messages are formatted into
+// tbuffer and shown in TextResponse.
+extern Fl_Output *TextResponse;
+void SetStatus(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
+void ShowStatus();   // shows tbuffer as it stands
+void ClearStatus();  // empties the line
+
+// A store that fails reports here: the message is shown and kept in StoreError
+// (the first failure since the last ClearStoreError), so that "Store All" and
+// "Mix" can keep it instead of claiming success.
+extern char StoreError[256];
+void ClearStoreError();
+void ReportStoreError(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
+
+#endif

@@ -1,0 +1,238 @@
+// The journal keeps a shadow copy of the model. A step is the byte ranges that
+// differ from the shadow, with the shadow's bytes; undo and redo swap those bytes
+// with the model's, so one copy serves both ways.
+#include "undo/undo.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Input_.H>
+#include <FL/Fl_Spinner.H>
+
+#include <cstdint>
+#include <cstring>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "effects/effects.h"
+#include "faders/faders.h"
+#include "model/model.h"
+#include "where/where.h"
+
+namespace {
+
+struct Range {
+  int table, at, len;  // bytes at..at+len of a table
+  bool operator==(const Range &o) const { return table == o.table && at == o.at && len == o.len; }
+};
+
+struct Step {
+  std::vector<Range> ranges;
+  std::vector<char> data;  // the other side's bytes, range after range
+  std::string name;        // the command's, if a command made it
+  std::string what;        // the one change, in the user's words
+  int changes = 0;         // elements changed
+  int cue = -1, bank = -1; // the one cue and bank it touched, -1 for none or several
+  const void *source = nullptr;
+  size_t bytes() const { return sizeof *this + data.size() + ranges.size() * sizeof(Range); }
+};
+
+std::deque<Step> history;
+size_t done;   // history[0..done) can be undone, the rest redone
+size_t bytes;  // step data held
+std::vector<char> shadow, stored;  // the model at the last step, and as the files hold it
+std::vector<size_t> base;          // where each table starts in them
+std::vector<char> differs;         // per table: whether it differs from `stored`
+std::string pendingName;
+bool mergeable;
+
+char *model(int t) { return (char *)ModelTables[t].address; }
+size_t tableBytes(int t) { return (size_t)ModelTables[t].size * ModelTables[t].count; }
+
+// A cue or bank seen in a step: the first one, or -2 once there are several.
+void see(int &have, int v) { have = have == -1 || have == v ? v : -2; }
+
+// The bank of the faders window that shows a slot, or 0 for one that every bank or none shows.
+int bankOf(int slot) {
+  if (slot >= 1 && slot <= 120) return (slot - 1) / 10 + 1;
+  if (slot >= FIRST_SUB) return (slot - FIRST_SUB) % NGROUPS + 1;
+  return 0;
+}
+
+void touch(Step &s, const ModelTable &t, int i) {
+  int slot = -1;
+  if (t.shape == PER_CUE) see(s.cue, i % NCUES), slot = i / NCUES;
+  if (t.shape == CUES) see(s.cue, i);
+  if (t.shape == PER_SLOT) slot = i;
+  if (slot >= 0 && bankOf(slot)) see(s.bank, bankOf(slot));
+}
+
+bool same4(const char *a, const char *b) {
+  uint32_t x, y;
+  memcpy(&x, a, 4), memcpy(&y, b, 4);
+  return x == y;
+}
+
+// The ranges of table t that differ from the shadow; unchanged gaps of a few
+// bytes join the ranges around them.
+void compare(int t, Step &s) {
+  const ModelTable &m = ModelTables[t];
+  const char *now = model(t), *was = shadow.data() + base[t];
+  size_t chunk = m.size >= 512 ? m.size : 512 / m.size * m.size, n = tableBytes(t);
+  for (size_t c = 0; c < n; c += chunk) {
+    size_t end = c + chunk < n ? c + chunk : n;
+    if (memcmp(now + c, was + c, end - c) == 0) continue;
+    for (size_t e = c; e < end; e += m.size) {
+      if (m.size == 4 ? same4(now + e, was + e) : memcmp(now + e, was + e, m.size) == 0) continue;
+      int i = (int)(e / m.size);
+      if (s.changes++ == 0) s.what = DescribeElement(m, i);
+      touch(s, m, i);
+      Range *last = s.ranges.empty() ? nullptr : &s.ranges.back();
+      if (last && last->table == t && (int)e - (last->at + last->len) <= 32)
+        last->len = (int)e + m.size - last->at;
+      else
+        s.ranges.push_back({t, (int)e, m.size});
+    }
+  }
+}
+
+void takeShadow(const Range &r) { memcpy(shadow.data() + base[r.table] + r.at, model(r.table) + r.at, r.len); }
+
+// Whether the tables a step touched still differ from what the files hold.
+void checkStored(const Step &s) {
+  int last = -1;
+  for (const Range &r : s.ranges)
+    if (r.table != last) {
+      last = r.table;
+      differs[r.table] = memcmp(model(r.table), stored.data() + base[r.table], tableBytes(r.table)) != 0;
+    }
+  ShowWhere();
+}
+
+void dropOldest() {
+  bytes -= history.front().bytes();
+  history.pop_front();
+  done--;
+}
+
+// Swaps a step's bytes with the model's: the model goes back or forward.
+void apply(Step &s) {
+  char *d = s.data.data();
+  for (const Range &r : s.ranges) {
+    char *m = model(r.table) + r.at;
+    for (int k = 0; k < r.len; k++) std::swap(m[k], d[k]);
+    d += r.len;
+    takeShadow(r);
+  }
+}
+
+// Shows the model after an undo or redo, at the cue and bank the step touched.
+void show(const Step &s, const char *verb) {
+  if (s.cue >= 0 && TimeIndex) TimeIndex->value(s.cue + 1);
+  if (s.bank >= 0 && Bank) Bank->value(s.bank);
+  StageVolPlateUpdate();
+  UpdateGUI();
+  checkStored(s);
+  if (!s.name.empty())
+    SetStatus("%s: %s", verb, s.name.c_str());
+  else if (s.changes == 1)
+    SetStatus("%s: %s", verb, s.what.c_str());
+  else
+    SetStatus("%s: %i changes", verb, s.changes);
+}
+
+}  // namespace
+
+void StartJournal() {
+  history.clear();
+  done = bytes = 0;
+  base.clear();
+  size_t n = 0;
+  for (int t = 0; t < NMODELTABLES; t++) base.push_back(n), n += tableBytes(t);
+  shadow.resize(n);
+  for (int t = 0; t < NMODELTABLES; t++) memcpy(shadow.data() + base[t], model(t), tableBytes(t));
+  stored = shadow;
+  differs.assign(NMODELTABLES, 0);
+  pendingName.clear();
+  mergeable = false;
+  ShowWhere();
+}
+
+void RecordStep() {
+  if (shadow.empty()) StartJournal();
+  Step s;
+  for (int t = 0; t < NMODELTABLES; t++) compare(t, s);
+  s.name.swap(pendingName);
+  if (s.ranges.empty()) return;
+  // Clicks on one control merge; each edit typed into a field is a step of its own.
+  s.source = Fl::focus();
+  bool typed = dynamic_cast<Fl_Input_ *>(Fl::focus()) != nullptr;
+
+  // The same control changing the same values again adds to its step.
+  Step *top = done ? &history[done - 1] : nullptr;
+  if (mergeable && !typed && top && done == history.size() && top->name.empty() && s.name.empty() &&
+      top->source == s.source && top->ranges == s.ranges) {
+    for (const Range &r : s.ranges) takeShadow(r);
+    checkStored(s);
+    return;
+  }
+
+  for (const Range &r : s.ranges) {
+    const char *was = shadow.data() + base[r.table] + r.at;
+    s.data.insert(s.data.end(), was, was + r.len);
+    takeShadow(r);
+  }
+  checkStored(s);
+  while (history.size() > done) bytes -= history.back().bytes(), history.pop_back();
+  bytes += s.bytes();
+  history.push_back(std::move(s));
+  done++;
+  while (history.size() > 1 && (history.size() > MAX_STEPS || bytes > MAX_HISTORY_BYTES)) dropOldest();
+  // A single step beyond the bound cannot be kept at all.
+  if (bytes > MAX_HISTORY_BYTES) dropOldest();
+  mergeable = !history.empty() && history.back().name.empty();
+}
+
+void NameStep(const char *name) {
+  if (!pendingName.empty()) return;
+  RecordStep();  // what came before the command is a step of its own
+  pendingName = name;
+}
+
+void Undo() {
+  RecordStep();
+  mergeable = false;
+  if (!done) return SetStatus("Nothing to undo");
+  Step &s = history[--done];
+  apply(s);
+  show(s, "Undone");
+}
+
+void Redo() {
+  RecordStep();
+  mergeable = false;
+  if (done == history.size()) return SetStatus("Nothing to redo");
+  Step &s = history[done++];
+  apply(s);
+  show(s, "Redone");
+}
+
+void ModelMatchesFile(int file) {
+  if (shadow.empty()) StartJournal();
+  for (int t = 0; t < NMODELTABLES; t++)
+    if (ModelTables[t].files & file) {
+      memcpy(stored.data() + base[t], model(t), tableBytes(t));
+      differs[t] = 0;
+    }
+  mergeable = false;
+  ShowWhere();
+}
+
+bool UnstoredChanges() {
+  for (char d : differs)
+    if (d) return true;
+  return false;
+}
+
+int UndoSteps() { return (int)done; }
+size_t HistoryBytes() { return bytes; }
