@@ -43,8 +43,17 @@ sleep 1.2
 shot Mix mix
 xdotool mousemove --window "$(xdotool search --onlyvisible --name '^Mix$' | head -1)" 510 299 click 1  # Cancel
 sleep 0.5
-# The cue map of the typical benchmark mix, recalled from its files.
+# The cue map of the typical benchmark mix, recalled from its files by a fresh start.
+kill $pid
+wait $pid 2>/dev/null || true
+rm -f ./*.txt
 "$OLDPWD/build/corvessa_writemix"
+"$OLDPWD/build/corvessa" >/dev/null 2>&1 &
+pid=$!
+for _ in $(seq 50); do xdotool search --onlyvisible --name '^Corvessa$' >/dev/null && break; sleep 0.1; done
+control=$(xdotool search --onlyvisible --name '^Corvessa$' | head -1)
+xdotool windowmove "$control" 840 780
+sleep 0.3
 xdotool mousemove --window "$control" 336 90 click 1  # Recall, "Recall All"
 sleep 0.3
 xdotool mousemove --window "$control" 300 173 click 1
