@@ -3,10 +3,12 @@
 #ifndef CORVESSA_FUZZUTIL_H
 #define CORVESSA_FUZZUTIL_H
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <unistd.h>
 
@@ -40,6 +42,34 @@ inline std::string FuzzReadFile(const char *name) {
   while ((n = fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
   fclose(f);
   return text;
+}
+
+// Whatever was read, the model holds only what it can: flags 0 or 1, every text
+// ended inside its row, the colour a colour.
+inline void FuzzCheckModel() {
+  auto flags = [](const int *t, size_t n) {
+    for (size_t i = 0; i < n; i++)
+      if (t[i] & ~1) abort();
+  };
+  flags(ChanActive, sizeof ChanActive / sizeof(int));
+  flags(IndexActiveArray, NCUES), flags(MuteArray, NSLOTS), flags(SoloArray, NSLOTS);
+  flags(SubAsn, sizeof SubAsn / sizeof(int)), flags(VcaAsn, sizeof VcaAsn / sizeof(int));
+  for (const char *t : CueNameBuffer)
+    if (strnlen(t, sizeof CueNameBuffer[0]) == sizeof CueNameBuffer[0]) abort();
+  for (const char *t : NameBuffer)
+    if (strnlen(t, sizeof NameBuffer[0]) == sizeof NameBuffer[0]) abort();
+  for (const char *t : {Path, WavDirName, MixDirName, LaunchCommand})
+    if (strnlen(t, 256) == 256) abort();
+  if (strnlen(MixName, sizeof MixName) == sizeof MixName) abort();
+  if (strnlen(DeviceName, sizeof DeviceName) == sizeof DeviceName) abort();
+  if (color > 255) abort();
+}
+
+// A file that began with the user's own line still holds it after a store.
+inline void FuzzCheckKept(const uint8_t *data, size_t size, const char *name, const std::string &mine) {
+  if (std::string((const char *)data, std::min(size, mine.size())) != mine) return;
+  std::string stored = "\n" + FuzzReadFile(name);
+  if (stored.find("\n# mine\n") == std::string::npos) abort();
 }
 
 #endif

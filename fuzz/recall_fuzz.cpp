@@ -1,4 +1,4 @@
-// Arbitrary bytes as faders.txt, then the full recall and refresh.
+// Arbitrary bytes as faders.txt, then the full recall and refresh: the model stays sane.
 #include "faderfile/faderfile.h"
 #include "fuzzutil.h"
 
@@ -6,5 +6,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   FuzzSetUp();
   FuzzWriteFile("faders.txt", data, size);
   StageReadFromFile();
+  FuzzCheckModel();
   return 0;
 }

@@ -1,5 +1,5 @@
-// Recall arbitrary bytes and store; then twice more reset, recall and store: the
-// last two stores are the same bytes. (The first may differ from them: a file
+// Recall arbitrary bytes and store: a line of the user's own is kept. Then twice
+// more reset, recall and store: the last two stores are the same bytes. (The first may differ from them: a file
 // can hold values that the writer rounds to a default and then leaves out, such
 // as a pan of 0.3, written "0" and not written again, or a width of 120, which
 // is not written, so the next recall keeps the width of the reset model.)
@@ -14,6 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     StageReadFromFile();
     StageWriteToFile();
     store = FuzzReadFile("faders.txt");
+    if (&store == stores) FuzzCheckKept(data, size, "faders.txt", "Hostile\n# mine\n");
     ClearInternalArrays();
   }
   if (stores[1] != stores[2]) {

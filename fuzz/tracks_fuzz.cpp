@@ -1,4 +1,4 @@
-// Arbitrary bytes as tracks.txt, read and then written back.
+// Arbitrary bytes as tracks.txt, read and then written back: the model stays sane.
 #include "fuzzutil.h"
 #include "prefs/prefs.h"
 
@@ -6,6 +6,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   FuzzSetUp();
   FuzzWriteFile("tracks.txt", data, size);
   ReadTracksFile();
+  FuzzCheckModel();
   WriteTracksFile();
   return 0;
 }

@@ -13,14 +13,11 @@ std::string recall(const std::string &text) {
   return Printed(StageReadFromFile);
 }
 
-int entry(int slot, int cue) { return slot * NCUES + cue; }
-
 }  // namespace
 
 TEST_F(FaderReaderTest, CueBlocksLoadInFileOrder) {
-  IndexActiveArray[5] = 1;
+  IndexActiveArray[5] = ChanActive[Entry(2, 5)] = 1;
   CopyName(CueNameBuffer[5], "keep", 64);
-  ChanActive[entry(2, 5)] = 1;
   std::string text =
       "My Mix\n\ncue\tIntro\nt\t0\t1.500\t0\nv\t3\t-6.00\nofs\t0.5\nv\tG\t2\t-1\nrmp\t2\n"
       "shape\t0.5\ninc\t2.25\nvca\t1\t-3\ncue\tinc\nt\t1\t0\t250\ncue\tend\nt\t2\t0\t0\n"
@@ -30,24 +27,21 @@ TEST_F(FaderReaderTest, CueBlocksLoadInFileOrder) {
   EXPECT_STREQ(MixName, "My Mix");
   // Block 0; block 1 from "inc", 2.25 seconds after the last time; names equal to
   // keywords or "end" are names.
-  EXPECT_STREQ(CueNameBuffer[0], "Intro");
-  EXPECT_STREQ(CueNameBuffer[2], "inc");
-  EXPECT_STREQ(CueNameBuffer[3], "end");
-  float times[] = {IndexSec[0], IndexSec[1], IndexMsec[2], IndexMin[3], (float)IndexActiveArray[1]};
-  EXPECT_EQ(std::vector<float>(times, times + 5), std::vector<float>({1.5f, 3.75f, 250, 2, 1}));
-  float values[] = {Volume[entry(3, 0)],   Offset[entry(3, 0)],  Ramp[entry(3, 0)],
-                    Volume[entry(129, 0)], Ramp[entry(129, 0)],  Shape[entry(129, 0)],
-                    Volume[entry(136, 1)], Volume[entry(0, 3)], (float)ChanActive[entry(4, 3)]};
-  EXPECT_EQ(std::vector<float>(values, values + 9),
-            std::vector<float>({-6, 0.5f, 0, -1, 2, 0.5f, -3, -2, 0}));
+  EXPECT_EQ(CueNameBuffer[0] + std::string("|") + CueNameBuffer[2] + "|" + CueNameBuffer[3], "Intro|inc|end");
+  EXPECT_EQ(Floats({IndexSec[0], IndexSec[1], IndexMsec[2], IndexMin[3], (float)IndexActiveArray[1]}),
+            Floats({1.5f, 3.75f, 250, 2, 1}));
+  const int sub = Entry(SubSlot(2), 0);
+  EXPECT_EQ(Floats({Volume[Entry(3, 0)], Offset[Entry(3, 0)], Ramp[Entry(3, 0)], Volume[sub], Ramp[sub],
+                    Shape[sub], Volume[Entry(VcaSlot(1), 1)], Volume[Entry(MASTER, 3)],
+                    (float)ChanActive[Entry(4, 3)]}),
+            Floats({-6, 0.5f, 0, -1, 2, 0.5f, -3, -2, 0}));
   // A cue the file does not reach keeps what it held.
-  EXPECT_EQ(IndexActiveArray[5], 1);
+  EXPECT_EQ(Ints({IndexActiveArray[5], ChanActive[Entry(2, 5)]}), Ints({1, 1}));
   EXPECT_STREQ(CueNameBuffer[5], "keep");
-  EXPECT_EQ(ChanActive[entry(2, 5)], 1);
 }
 
 TEST_F(FaderReaderTest, EffectsSendsAndReverbSettings) {
-  Pcomp[5 * 8] = 1, Prev[7 * 8] = 1, Pan[9] = 30;
+  Pcomp[5 * NGROUPS] = 1, Prev[7 * NGROUPS] = 1, Pan[9] = 30;
   Prlp[0] = 1, Prlp[1] = 5000;
   recall(
       "Mix\nrhp\t200\nrhp\t300\nwidth\t40\nwidth\t60\ncomp\t3\t-20\t4\t50\t1.5\n"
@@ -56,9 +50,9 @@ TEST_F(FaderReaderTest, EffectsSendsAndReverbSettings) {
   EXPECT_EQ(Floats({Prhp[0], Prhp[1], Prev_width, Prev_position[2], Prlp[1], Pan[9], Pan[0]}),
             Floats({1, 200, 60, 3, 5000, 30, -5}));
   // A record sets its flag and all its columns; a flag the file does not name is cleared.
-  EXPECT_EQ(Row(Pcomp + 3 * 8, 5), Floats({1, -10, 2, 10, 2}));
-  EXPECT_EQ(Floats({Pcomp[5 * 8], Prev[7 * 8], Ptrev[128 * 8], Ptrev[128 * 8 + 1]}),
-            Floats({0, 0, 1, -4}));
+  EXPECT_EQ(Row(Pcomp + 3 * NGROUPS, 5), Floats({1, -10, 2, 10, 2}));
+  EXPECT_EQ(Floats({Pcomp[5 * NGROUPS], Prev[7 * NGROUPS]}), Floats({0, 0}));
+  EXPECT_EQ(Row(Ptrev + SubSlot(1) * NGROUPS, 2), Floats({1, -4}));
 }
 
 TEST_F(FaderReaderTest, MixNameLine) {
@@ -75,7 +69,7 @@ TEST_F(FaderReaderTest, MixNameLine) {
     Prhp[1] = 0;
     recall(c.text);
     EXPECT_STREQ(MixName, c.name) << c.text;
-    EXPECT_EQ(Pcomp[3 * 8] + Prhp[1], c.records) << c.text;
+    EXPECT_EQ(Pcomp[3 * NGROUPS] + Prhp[1], c.records) << c.text;
   }
   recall(std::string(300, 'm') + "\n");
   EXPECT_EQ(strlen(MixName), 127u);
@@ -88,17 +82,16 @@ TEST_F(FaderReaderTest, RoutingAndNames) {
   EXPECT_EQ(out,
             "Channel assigned to VCA 0 is out of range!\nChannel assigned to VCA 0 is out of range!\n"
             "Channel assigned to VCA 0 is out of range!\n");
-  EXPECT_EQ(Pcomp[3 * 8], 0);
-  EXPECT_STREQ(NameBuffer[129], "end");
-  EXPECT_STREQ(NameBuffer[130], "");
-  EXPECT_EQ(strlen(NameBuffer[136]), 127u);
-  EXPECT_EQ(Ints({SubOn[1], SubAsn[3 * 8 + 1], SubOn[2], VcaAsn[0], VcaAsn[126 * 8], MuteArray[129],
-                  SoloArray[130]}),
+  EXPECT_EQ(Pcomp[3 * NGROUPS], 0);
+  EXPECT_EQ(NameBuffer[SubSlot(2)] + std::string("|") + NameBuffer[SubSlot(3)], "end|");
+  EXPECT_EQ(strlen(NameBuffer[VcaSlot(1)]), 127u);
+  EXPECT_EQ(Ints({SubOn[1], SubAsn[3 * NGROUPS + 1], SubOn[2], VcaAsn[0], VcaAsn[126 * NGROUPS],
+                  MuteArray[SubSlot(2)], SoloArray[SubSlot(3)]}),
             Ints(7, 1));
 }
 
 TEST_F(FaderReaderTest, BadRecordsAreSkipped) {
-  Pcomp[135 * 8] = 0, Pcomp[0] = 0;
+  Pcomp[SubSlot(8) * NGROUPS] = 0, Pcomp[0] = 0;
   std::string out = recall(
       "Mix\ncomp\t200\t1\t2\t3\t4\ncomp\tG\t9\t1\t2\t3\t4\ncomp\tx\t1\t2\t3\t4\ncomp\t4\t1\t2\n"
       "hp\tM\t90\np\t144\t50\np\tG\t9\t50\nrev\t150\t-3\nsub\t9\t1,2\nVCA:\t0\t1\nsubmu\t9\n"
@@ -108,13 +101,12 @@ TEST_F(FaderReaderTest, BadRecordsAreSkipped) {
                      slot + "Submix number out of range!\nVCA number out of range!\n" +
                      "Submix number out of range!\n" + slot + slot +
                      ">>Too few fields in a \"t\" record; skipped\n");
-  EXPECT_EQ(Floats({Pcomp[135 * 8], Pcomp[0], Pcomp[4 * 8], Php[1], Pan[0], Pan[136], Pan[143]}),
+  EXPECT_EQ(Floats({Pcomp[SubSlot(8) * NGROUPS], Pcomp[0], Pcomp[4 * NGROUPS], Php[1], Pan[MASTER],
+                    Pan[VcaSlot(1)], Pan[VcaSlot(8)]}),
             Floats({0, 0, 0, 90, 0, 0, 0}));
   EXPECT_EQ(Ints({SubOn[0], SubOn[1], VcaOn[0], IndexActiveArray[1]}), Ints(4, 0));
-  for (int s = 0; s < NSLOTS; s++) {
-    EXPECT_EQ(ChanActive[entry(s, 0)], 0) << s;
-    EXPECT_EQ(Offset[entry(s, 0)], 0) << s;
-  }
+  for (int s = 0; s < NSLOTS; s++)
+    EXPECT_TRUE(ChanActive[Entry(s, 0)] == 0 && Offset[Entry(s, 0)] == 0) << s;
 }
 
 TEST_F(FaderReaderTest, CrLfAndCueLimits) {
@@ -122,28 +114,28 @@ TEST_F(FaderReaderTest, CrLfAndCueLimits) {
   for (int k = 1; k < 520; k++) text += "t\t" + std::to_string(k) + "\t0\t0\nv\t2\t-1\n";
   text += "end\r\nv\t5\t-1\r\n";
   recall(text);
-  EXPECT_STREQ(MixName, "Mix Name");
-  EXPECT_STREQ(NameBuffer[128], "Drums");
-  EXPECT_EQ(SubAsn[1 * 8], 1);
-  EXPECT_EQ(Floats({IndexMsec[0], Volume[entry(1, 0)], IndexMin[511]}), Floats({3, -6, 511}));
-  EXPECT_EQ(Ints({ChanActive[entry(2, 511)], ChanActive[entry(5, 0)]}), Ints({1, 0}));
+  EXPECT_EQ(MixName + std::string("|") + NameBuffer[SubSlot(1)], "Mix Name|Drums");
+  EXPECT_EQ(SubAsn[1 * NGROUPS], 1);
+  EXPECT_EQ(Floats({IndexMsec[0], Volume[Entry(1, 0)], IndexMin[511]}), Floats({3, -6, 511}));
+  EXPECT_EQ(Ints({ChanActive[Entry(2, 511)], ChanActive[Entry(5, 0)]}), Ints({1, 0}));
 }
 
 TEST_F(FaderReaderTest, NothingUsableChangesNothing) {
-  Pcomp[8] = 1, Prev[8] = 1;
-  EXPECT_EQ(Printed(StageReadFromFile), "");
-  EXPECT_EQ(ReadFile("faders.txt"), "MixFilename\n");
-  EXPECT_EQ(Status(), "Read 0 bytes from faders.txt");
-  EXPECT_EQ(recall(""), "faders.txt file is empty\n");
-  EXPECT_EQ(Status(), "Read 0 bytes from faders.txt");
-  WriteFile("faders.txt", "Huge Mix\n");
-  ASSERT_EQ(truncate("faders.txt", MaxFileSize + 1), 0);
-  EXPECT_EQ(Printed(StageReadFromFile), "faders.txt is larger than 67108864 bytes; not read\n");
-  EXPECT_EQ(Status(), "Read 0 bytes from faders.txt");
-  remove("faders.txt");
-  mkfifo("faders.txt", 0644);  // must not wait for a writer
-  StageReadFromFile();
-  EXPECT_EQ(Status(), "Read 0 bytes from faders.txt");
+  Pcomp[1 * NGROUPS] = 1, Prev[1 * NGROUPS] = 1;
+  // No file (one is made), an empty one, one too large, a pipe (no waiting for a writer).
+  const char *printed[] = {"", "faders.txt file is empty\n",
+                           "faders.txt is larger than 67108864 bytes; not read\n", nullptr};
+  for (int i = 0; i < 4; i++) {
+    if (i == 1) WriteFile("faders.txt", "");
+    if (i == 2 && truncate("faders.txt", MaxFileSize + 1) != 0) FAIL();
+    if (i == 3) remove("faders.txt"), mkfifo("faders.txt", 0644);
+    std::string out = Printed(StageReadFromFile);
+    EXPECT_EQ(out, printed[i] ? printed[i] : out) << i;
+    EXPECT_EQ(Status(), "Read 0 bytes from faders.txt") << i;
+    if (i == 0) {
+      EXPECT_EQ(ReadFile("faders.txt"), "MixFilename\n");
+    }
+  }
   EXPECT_STREQ(MixName, "MixFilename");
-  EXPECT_EQ(Pcomp[8] + Prev[8], 2);
+  EXPECT_EQ(Pcomp[1 * NGROUPS] + Prev[1 * NGROUPS], 2);
 }

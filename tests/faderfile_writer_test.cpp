@@ -11,37 +11,29 @@ const char StartUpFile[] = "MixFilename\n\n\n\n\n\n\n\n\n\n\n\n\nt\t0\t0.000\t0\
 
 // Every kind of record, switched on in an order unlike the file's.
 void everyRecordModel() {
+  auto set = [](float *row, Floats v) { std::copy(v.begin(), v.end(), row); };
   CopyName(MixName, "Test Mix", sizeof MixName);
-  SubOn[0] = SubOn[2] = 1;
-  for (int row : {126, 0, 1}) SubAsn[row * 8 + 0] = 1;
-  NameBuffer[130][0] = 0;
-  VcaOn[7] = 1;
-  VcaAsn[4 * 8 + 7] = 1;
-  float comp[] = {1, -20, 4, 50, 1.5};
-  memcpy(Pcomp + 3 * 8, comp, sizeof comp);
-  Php[3 * 8] = 1, Php[3 * 8 + 1] = 80;
-  Prev[3 * 8] = 1, Prev[3 * 8 + 1] = -10;
-  Pfxg[127 * 8] = 1, Pfxg[127 * 8 + 1] = 2.5;
-  Pnlc[129 * 8] = 1;
-  Ptrev[129 * 8] = 1, Ptrev[129 * 8 + 1] = -3;
-  Prev[0] = 1, Prev[1] = -6;
-  Pfxg[0] = 1, Pfxg[1] = 1;
-  Plim[0] = 1, Plim[1] = -0.1f;
-  Pband1[0] = 1, Pband1[2] = 3;
-  Pcomp[5 * 8 + 1] = -30;  // off: not written
-  Prlp[0] = 1;
-  Prev_width = 100;
-  Pan[3] = -25, Pan[128] = 10, Pan[0] = 5, Pan[140] = 20;
-  Volume[3 * 512] = -6, ChanActive[3 * 512] = 1;
-  Volume[128 * 512] = -1.5f, ChanActive[128 * 512] = 1;
-  Volume[143 * 512] = -3, Offset[143 * 512] = 0.5f, Ramp[143 * 512] = 1.25f;
-  ChanActive[143 * 512] = 1;
-  ChanActive[0] = 1, Shape[0] = 2;
+  SubOn[0] = SubOn[2] = 1, VcaOn[7] = 1;
+  for (int row : {126, 0, 1}) SubAsn[row * NGROUPS + 0] = 1;
+  NameBuffer[SubSlot(3)][0] = 0;
+  VcaAsn[4 * NGROUPS + 7] = 1;
+  set(Pcomp + 3 * NGROUPS, {1, -20, 4, 50, 1.5}), set(Php + 3 * NGROUPS, {1, 80});
+  set(Prev + 3 * NGROUPS, {1, -10}), set(Pfxg + NCHANNELS * NGROUPS, {1, 2.5});
+  set(Pnlc + SubSlot(2) * NGROUPS, {1}), set(Ptrev + SubSlot(2) * NGROUPS, {1, -3});
+  set(Prev, {1, -6}), set(Pfxg, {1, 1}), set(Plim, {1, -0.1f}), set(Pband1, {1, 500, 3});
+  Pcomp[5 * NGROUPS + 1] = -30;  // off: not written
+  Prlp[0] = 1, Prev_width = 100;
+  Pan[3] = -25, Pan[SubSlot(1)] = 10, Pan[MASTER] = 5, Pan[VcaSlot(5)] = 20;
+  Volume[Entry(3, 0)] = -6, Volume[Entry(SubSlot(1), 0)] = -1.5f;
+  const int vca = Entry(VcaSlot(8), 0);
+  Volume[vca] = -3, Offset[vca] = 0.5f, Ramp[vca] = 1.25f;
+  for (int e : {Entry(3, 0), Entry(SubSlot(1), 0), vca, Entry(MASTER, 0)}) ChanActive[e] = 1;
+  Shape[Entry(MASTER, 0)] = 2;
   IndexActiveArray[3] = 1, IndexMin[3] = 1, IndexSec[3] = 2.5f, IndexMsec[3] = 250;
   CopyName(CueNameBuffer[3], "A", 64);
   IndexActiveArray[7] = 1;
   CopyName(CueNameBuffer[7], "Go", 64);
-  MuteArray[129] = 1, SoloArray[128] = SoloArray[135] = 1;
+  MuteArray[SubSlot(2)] = 1, SoloArray[SubSlot(1)] = SoloArray[SubSlot(8)] = 1;
   MuteArray[5] = 1;  // channel mutes belong to tracks.txt
 }
 
@@ -67,12 +59,11 @@ void maximalModel() {
   CopyName(MixName, longName.c_str(), sizeof MixName);
   for (int s = 0; s < NSLOTS; s++) {
     CopyName(NameBuffer[s], longName.c_str(), 128);
-    Pan[s] = s < 136 ? s - 70 : 0;
-    for (float *t : {Pcomp, Prms, Pnlc, Plim, Pfxg, Php, Plshelf, Pband1, Pband2, Phshelf, Prev,
-                     Ptrev})
-      for (int c = 0; c < 8; c++) t[s * 8 + c] = c == 0 ? 1 : c < 5 ? s + c * 0.5f : 0;
+    Pan[s] = s < FIRST_VCA ? s - 70 : 0;
+    for (const Effect &e : Effects)
+      for (int c = 0; c < NGROUPS; c++) e.table[s * NGROUPS + c] = c == 0 ? 1 : c < 5 ? s + c * 0.5f : 0;
   }
-  for (int i = 0; i < NROWS * NGROUPS; i++) SubAsn[i] = VcaAsn[i] = i < 127 * 8;
+  for (int i = 0; i < NROWS * NGROUPS; i++) SubAsn[i] = VcaAsn[i] = i < NCHANNELS * NGROUPS;
   for (int g = 0; g < NGROUPS; g++) SubOn[g] = VcaOn[g] = 1;
   for (int k = 0; k < NCUES; k++) {
     IndexActiveArray[k] = 1;
@@ -94,21 +85,17 @@ TEST_F(FaderWriterTest, StartUpModel) {
   EXPECT_EQ(ReadFile("faders.txt"), StartUpFile);
   EXPECT_EQ(Status(), "Wrote 41 bytes to faders.txt");
   EXPECT_EQ(reserve_fbuff, StartUpFile);
-
-  // No file: it is created, and starts with the mix name as it stands.
-  remove("faders.txt");
-  CopyName(MixName, "Night Mix", sizeof MixName);
-  StageWriteToFile();
-  EXPECT_EQ(ReadFile("faders.txt"), "Night Mix" + std::string(StartUpFile + 11));
-  // An empty name becomes "mixFilename" when the file is created; an empty file is not stale.
-  remove("faders.txt");
-  MixName[0] = 0;
-  StageWriteToFile();
-  EXPECT_EQ(ReadFile("faders.txt").substr(0, 12), "mixFilename\n");
-  WriteFile("faders.txt", "");
-  CopyName(MixName, "Other", sizeof MixName);
-  StageWriteToFile();
-  EXPECT_EQ(ReadFile("faders.txt"), "Other" + std::string(StartUpFile + 11));
+  // A new file, or an empty one, starts with the mix name as it stands; an empty
+  // name becomes "mixFilename" when the file is created.
+  const struct { bool exists; const char *name, *first; } cases[] = {
+      {false, "Night Mix", "Night Mix"}, {false, "", "mixFilename"}, {true, "Other", "Other"}};
+  for (auto &c : cases) {
+    remove("faders.txt");
+    if (c.exists) WriteFile("faders.txt", "");
+    CopyName(MixName, c.name, sizeof MixName);
+    StageWriteToFile();
+    EXPECT_EQ(ReadFile("faders.txt"), c.first + std::string(StartUpFile + 11)) << c.name;
+  }
 }
 
 TEST_F(FaderWriterTest, EveryRecordInItsPlace) {
@@ -123,7 +110,7 @@ TEST_F(FaderWriterTest, EveryRecordInItsPlace) {
   StageWriteToFile();
   std::string text = ReadFile("faders.txt");
   EXPECT_EQ(text.find("width"), std::string::npos);
-  for (int s = 0; s < NSLOTS; s++) Prev[s * 8] = Ptrev[s * 8] = 0;
+  for (int s = 0; s < NSLOTS; s++) Prev[s * NGROUPS] = Ptrev[s * NGROUPS] = 0;
   Prhp[0] = 1, Prhp[1] = 150;
   MixName[0] = 0;
   StageWriteToFile();

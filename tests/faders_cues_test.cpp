@@ -7,39 +7,23 @@ enum { INSERT, REMOVE, PROPAGATE };
 
 // Cue k of slot s holds values made from s and `was`; -1 stands for an empty cue.
 void Fill(int k, int was) {
+  const bool empty = was < 0;
   for (int s = 0; s < NSLOTS; s++) {
-    int i = s * NCUES + k;
-    bool e = was < 0;
-    Volume[i] = e ? 0 : -(s * 1000 + was);
-    Offset[i] = e ? 0 : s + was * 1000.5f;
-    Ramp[i] = e ? 0 : s * 3 + was;
-    Shape[i] = e ? 1 : 2 + s + was * 1000;
-    ChanActive[i] = e ? 0 : (s + was) % 2;
+    const int i = Entry(s, k);
+    Volume[i] = empty ? 0 : -(s * 1000 + was), Offset[i] = empty ? 0 : s + was * 1000.5f;
+    Ramp[i] = empty ? 0 : s * 3 + was, Shape[i] = empty ? 1 : 2 + s + was * 1000;
+    ChanActive[i] = empty ? 0 : (s + was) % 2;
   }
-  IndexActiveArray[k] = was >= 0 && was % 3 == 0;
-  IndexMin[k] = was < 0 ? 0 : was;
-  IndexSec[k] = was < 0 ? 0 : was + 0.25f;
-  IndexMsec[k] = was < 0 ? 0 : 2 * was;
+  IndexActiveArray[k] = !empty && was % 3 == 0;
+  IndexMin[k] = empty ? 0 : was, IndexSec[k] = empty ? 0 : was + 0.25f, IndexMsec[k] = empty ? 0 : 2 * was;
 }
-
-// The bytes of everything an edit may move, and of what it must not.
-std::string Moved() {
-  return Bytes({Volume, Offset, Ramp, Shape, ChanActive, IndexActiveArray, IndexMin, IndexSec,
-                IndexMsec});
-}
-
-std::string Kept() { return Bytes({CueNameBuffer, Pan, SoloArray, MuteArray}); }
 
 class FadersCuesTest : public ConsoleTest {
  protected:
-  std::string kept;
-
   void SetUp() override {
     ConsoleTest::SetUp();
-    for (int k = 0; k < NCUES; k++) Fill(k, k);
-    for (int k = 0; k < NCUES; k++) CueNameBuffer[k][0] = 'a' + k % 26;
+    for (int k = 0; k < NCUES; k++) Fill(k, k), CueNameBuffer[k][0] = 'a' + k % 26;
     for (int s = 0; s < NSLOTS; s++) Pan[s] = s % 100, SoloArray[s] = s % 2, MuteArray[s] = s % 3;
-    kept = Kept();
   }
 
   // Runs a menu item at a time index.
@@ -47,18 +31,11 @@ class FadersCuesTest : public ConsoleTest {
     Set(TimeIndex, timeIndex);
     menu_Edit[item].do_callback(FadersWindow);
   }
-
-  // The cues lay out as `was` says.
-  void Expect(int (*was)(int k)) {
-    std::string now = Moved();
-    for (int k = 0; k < NCUES; k++) Fill(k, was(k));
-    EXPECT_TRUE(now == Moved());
-    EXPECT_TRUE(Kept() == kept) << "names, pan, solo and mute stay where they are";
-  }
 };
 
 }  // namespace
 
+// Names, pan, solo and mute stay where they are; the cues move as `was` says.
 TEST_F(FadersCuesTest, InsertRemoveAndPropagate) {
   struct {
     std::vector<std::pair<int, int>> edits;  // menu item, time index
@@ -74,17 +51,22 @@ TEST_F(FadersCuesTest, InsertRemoveAndPropagate) {
       {{{PROPAGATE, 511}, {PROPAGATE, 512}}, "Propagated index 512 forward",
        [](int k) { return k == 511 ? 510 : k; }},
   };
+  auto Kept = [] {
+    return std::string((char *)CueNameBuffer, sizeof CueNameBuffer) + std::string((char *)Pan, sizeof Pan) +
+           std::string((char *)SoloArray, sizeof SoloArray) + std::string((char *)MuteArray, sizeof MuteArray);
+  };
+  const std::string kept = Kept();
   for (auto &c : cases) {
     SCOPED_TRACE(c.status);
     for (int k = 0; k < NCUES; k++) Fill(k, k);
     for (auto &e : c.edits) Edit(e.first, e.second);
     EXPECT_EQ(Status(), c.status);
-    Expect(c.was);
+    const std::string now = Model();
+    for (int k = 0; k < NCUES; k++) Fill(k, c.was(k));
+    EXPECT_EQ(Changed(now), "");
+    EXPECT_TRUE(Kept() == kept);
   }
-}
-
-TEST_F(FadersCuesTest, TheWindowShowsTheEditedCue) {
-  Edit(REMOVE, 3);
+  Edit(REMOVE, 3);  // the window shows the edited cue
   EXPECT_EQ(GuiMsec->value(), 6);
   Edit(INSERT, 1);
   EXPECT_EQ(Values({vol1, A2, IndexActive}), "0 0 0");  // the empty cue
@@ -93,15 +75,10 @@ TEST_F(FadersCuesTest, TheWindowShowsTheEditedCue) {
 TEST_F(FadersCuesTest, TimeAndActiveAreIndependent) {
   Fill(3, -1);
   Set(TimeIndex, 4);
-  GuiMin->value(1);
-  GuiSec->value(30.5);
-  Fire(GuiSec);
-  EXPECT_EQ(IndexMin[3], 1);
-  EXPECT_EQ(IndexSec[3], 30.5);
-  EXPECT_EQ(IndexActiveArray[3], 0);
+  GuiMin->value(1), GuiSec->value(30.5), Fire(GuiSec);
+  EXPECT_EQ(Floats({IndexMin[3], IndexSec[3], (float)IndexActiveArray[3]}), Floats({1, 30.5, 0}));
   SetStatus("x");
   Set(IndexActive, 1);
-  EXPECT_EQ(IndexActiveArray[3], 1);
-  EXPECT_EQ(IndexSec[3], 30.5);
+  EXPECT_EQ(Floats({IndexSec[3], (float)IndexActiveArray[3]}), Floats({30.5, 1}));
   EXPECT_EQ(Status(), "");
 }

@@ -23,9 +23,13 @@ void write(const char *name, const char *text) {
   fclose(f);
 }
 
+// A copy of the file as name.first.
 void keep(const char *name) {
-  std::string copy = std::string(name) + ".first";
-  rename(name, copy.c_str());
+  FILE *in = fopen(name, "rb");
+  std::string text;
+  for (int c; in && (c = fgetc(in)) != EOF;) text += (char)c;
+  if (in) fclose(in);
+  write((std::string(name) + ".first").c_str(), text.c_str());
 }
 
 }  // namespace
@@ -51,14 +55,6 @@ int main(int argc, char **argv) {
   SaveAll();
   for (const char *name : {"faders.txt", "prefs.txt", "tracks.txt"}) keep(name);
   ClearInternalArrays();
-  for (const char *name : {"faders.txt", "prefs.txt", "tracks.txt"}) {
-    std::string copy = std::string(name) + ".first";
-    FILE *in = fopen(copy.c_str(), "rb");
-    std::string text;
-    for (int c; in && (c = fgetc(in)) != EOF;) text += (char)c;
-    if (in) fclose(in);
-    write(name, text.c_str());
-  }
   RecallAll();
   SaveAll();
 

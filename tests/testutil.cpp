@@ -1,5 +1,6 @@
 #include "testutil.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <dirent.h>
 #include <fstream>
@@ -69,6 +70,11 @@ void Set(Fl_Spinner *w, double v) { w->value(v), Fire(w); }
 void Set(Fl_Valuator *w, double v) { w->value(v), Fire(w); }
 void Set(Fl_Button *w, int on) { w->value(on), Fire(w); }
 void Set(Fl_Input *w, const char *text) { w->value(text), Fire(w); }
+void SetValue(Fl_Widget *w, double v) {
+  if (auto *s = dynamic_cast<Fl_Spinner *>(w)) return Set(s, v);
+  if (auto *b = dynamic_cast<Fl_Button *>(w)) return Set(b, (int)v);
+  Set(dynamic_cast<Fl_Valuator *>(w), v);
+}
 
 void ShowBank(int bank, int timeIndex) {
   Bank->value(bank);
@@ -81,14 +87,37 @@ void ShowSubmix(int n) {
   Set(SelectGroupChannel, 1);
 }
 
-std::string Bytes(std::initializer_list<Table> tables) {
-  std::string s;
-  for (const Table &t : tables) s.append((const char *)t.p, t.n);
-  return s;
+std::string Model() {
+  std::string m;
+  for (int t = 0; t < NMODELTABLES; t++) {
+    const ModelTable &mt = ModelTables[t];
+    const char *p = (const char *)mt.address;
+    bool text = false;
+    for (const void *a : {(void *)NameBuffer, (void *)CueNameBuffer, (void *)MixName, (void *)Path,
+                          (void *)WavDirName, (void *)MixDirName, (void *)LaunchCommand, (void *)DeviceName})
+      text |= a == mt.address;
+    for (int i = 0; i < mt.count; i++, p += mt.size) {
+      std::string e(p, mt.size);
+      if (text) e = std::string(e.c_str()).append(mt.size - strnlen(p, mt.size), '\0');
+      m += e;
+    }
+  }
+  return m;
 }
 
-std::string StripTables() {
-  return Bytes({Volume, Offset, Ramp, Shape, ChanActive, Pan, SoloArray, MuteArray});
+std::string Changed(const std::string &before) {
+  const std::string now = Model();
+  std::string what;
+  size_t start = 0;
+  for (int t = 0; t < NMODELTABLES; t++) {
+    const ModelTable &mt = ModelTables[t];
+    for (int i = 0; i < mt.count; i++, start += mt.size)
+      if (now.compare(start, mt.size, before, start, mt.size) != 0) {
+        if (what.size() > 200) return what + ", ...";
+        what += (what.empty() ? "" : ", ") + DescribeElement(mt, i);
+      }
+  }
+  return what;
 }
 
 namespace {

@@ -61,22 +61,19 @@ void Set(Fl_Spinner *w, double v);
 void Set(Fl_Valuator *w, double v);
 void Set(Fl_Button *w, int on);
 void Set(Fl_Input *w, const char *text);
+// The same for a spinner, valuator or button known only as a widget.
+void SetValue(Fl_Widget *w, double v);
 
 // The faders window at a channel bank and a time index.
 void ShowBank(int bank, int timeIndex = 1);
 // The effects window on submix n.
 void ShowSubmix(int n);
 
-// The raw bytes of whole tables, to tell whether anything in them changed.
-struct Table {
-  template <class T, size_t N>
-  Table(T (&t)[N]) : p(t), n(sizeof t) {}
-  const void *p;
-  size_t n;
-};
-std::string Bytes(std::initializer_list<Table> tables);
-// Every table a strip of the faders window stores into, names aside.
-std::string StripTables();
+// The whole model, table after table, texts only up to their ends.
+std::string Model();
+// The elements in which the model differs from a Model() taken before, in the
+// user's words ("volume of channel 13 at time index 5, pan of channel 2"); "" for none.
+std::string Changed(const std::string &before);
 // n elements of a table from p on, to compare with a list.
 using Floats = std::vector<float>;
 inline Floats Row(const float *p, int n) { return Floats(p, p + n); }

@@ -98,11 +98,7 @@ case $scenario in
 startup)
   start
   [ "$(size "$control")" = 390x175 ] || fail "control window is $(size "$control")"
-  for w in "${windows[@]}"; do
-    title=${w% *}
-    title=${title% *}
-    title=${title% *}
-    title=${title% *}
+  for title in Faders Effects Reverb "Submix Matrix" "VCA Matrix" Preferences; do
     unmapped "$title" || fail "$title is shown at start"
   done
   ;;
@@ -139,6 +135,10 @@ mix)
   waitfor 100 grep -q "tracks.txt:" tarnell4.log || fail "the engine did not run"
   grep -q "^faders.txt: .*1 cues in use" tarnell4.log || fail "the engine did not read faders.txt"
   for f in faders.txt prefs.txt tracks.txt; do [ -f "$f" ] || fail "no $f"; done
+  rm faders.txt prefs.txt tracks.txt
+  key "$control" ctrl+m
+  waitfor 100 test -f tracks.txt || fail "Ctrl+M stored nothing"
+  waitfor 100 bash -c '[ "$(grep -c tracks.txt: stdout.txt)" -eq 2 ]' || fail "Ctrl+M did not run the engine"
   ;;
 mixwindow)
   # A 5-second mix: the "Mix" window shows it and its clock runs, the control
