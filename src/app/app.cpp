@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "cuemap/cuemap.h"
 #include "effects/effects.h"
 #include "faderfile/faderfile.h"
 #include "faders/faders.h"
@@ -105,7 +106,8 @@ void FormEngineCommand(char *out, int size) { snprintf(out, size, "%starnell4", 
 namespace {
 
 Fl_Double_Window **const allWindows[] = {&FadersWindow,  &PrefsWindow, &SubWindow,   &EffectsWindow,
-                                         &ControlWindow, &VCAWindow,   &ReverbWindow, &MessagesWindow};
+                                         &ControlWindow, &VCAWindow,   &ReverbWindow, &MessagesWindow,
+                                         &CueMapWindow};
 
 // The pointer of every shown window while the engine runs.
 void setCursor(Fl_Cursor c) {
@@ -236,7 +238,8 @@ void BuildWindows() {
   make_window6();
   make_window7();
   make_window4();
-  make_window9();  // "Messages"
+  make_window9();   // "Messages"
+  make_window10();  // "Cue Map"
   for (Fl_Double_Window **w : allWindows) (*w)->callback(closeWindow);
   for (Fl_Double_Window **w : allWindows) StoreAsTyped(*w);
   make_window8();  // the "Mix" window, closed by "Cancel"
