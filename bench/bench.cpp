@@ -21,9 +21,11 @@
 #include <vector>
 
 #include "app/app.h"
+#include "cuemap/cuemap.h"
 #include "effects/effects.h"
 #include "faderfile/faderfile.h"
 #include "faders/faders.h"
+#include "messages/messages.h"
 #include "mixes.h"
 #include "model/model.h"
 #include "prefs/prefs.h"
@@ -304,6 +306,59 @@ void BM_Drawn(benchmark::State &state) {
   Fl::flush();
 }
 
+// ---- the cue map on the largest mix, shown and drawn up to the display server
+
+// The process's resident memory in bytes.
+double resident() {
+  long pages = 0, rss = 0;
+  FILE *f = fopen("/proc/self/statm", "r");
+  if (!f || fscanf(f, "%ld %ld", &pages, &rss) != 2) abort();
+  fclose(f);
+  return double(rss) * sysconf(_SC_PAGESIZE);
+}
+double cueMapMemory = -1;  // bytes the map added, -1 before it was shown
+
+// 0: a full redraw at full size; 1: a full redraw zoomed out to fit, every cell
+// drawn; 2: the check and redraw after a single edit, zoomed out to fit.
+void BM_CueMap(benchmark::State &state) {
+  BuildMaximalMix();
+  UpdateGUI();
+  double before = resident();
+  ShowCueMap();
+  while (!CueMapWindow->visible()) Fl::wait(0.01);
+  for (int i = 0; i < 20; i++) Fl::wait(0.005);
+  if (state.range(0) == 0) MapCellW = MAP_CELL_W, MapCellH = MAP_CELL_H, CueMapLayout();
+  else CueMapFit();
+  auto drawn = [] {
+    Fl::flush();
+    XSync(fl_display, False);
+  };
+  drawn();
+  const char *names[] = {"CueMap full redraw", "CueMap full redraw, fit", "CueMap one edit"};
+  if (state.range(0) < 2) {
+    timed(state, names[state.range(0)], [&] {
+      CueMapInvalidate();
+      CueMapCheck();
+      drawn();
+    });
+  } else {
+    int i = Entry(13, 300);
+    timed(state, names[2], [&] {
+      Volume[i] = Volume[i] == -6 ? 3 : -6;
+      CueMapCheck();
+      drawn();
+    });
+    if (MapCells[MapSlotRow(13) * NCUES + 300] != MapCellCode(13, 300)) {
+      state.SkipWithError("the map did not follow the edit");
+      figures[names[2]].wrong = true;
+    }
+  }
+  if (cueMapMemory < 0) cueMapMemory = resident() - before;
+  state.SetLabel(names[state.range(0)]);
+  HideCueMap();
+  Fl::flush();
+}
+
 // The journal on the largest mix: a step after one edit, and the undo and redo
 // of a cue insert with the whole refresh.
 void BM_RecordStep(benchmark::State &state) {
@@ -341,6 +396,29 @@ void BM_UndoInsert(benchmark::State &state) {
   figures["Undo or redo of InsertIndex"].wrong = UndoSteps() > 1;
 }
 
+// A recall of a file of 100,000 lines that all make a message: half of them
+// printed ("Submix number out of range!", standard output going nowhere), half
+// hints (a "v" record typed with spaces). The list must stay capped.
+void BM_RecallBadLines(benchmark::State &state) {
+  ClearInternalArrays();
+  std::string text = "Bad Mix\n";
+  for (int i = 0; i < 50000; i++) text += "sub\t9\t1\nv 14 -3.00\n";
+  FILE *f = fopen("faders.txt", "wb");
+  if (!f || fwrite(text.data(), 1, text.size(), f) != text.size() || fclose(f) != 0) abort();
+  fflush(stdout);
+  int out = dup(1), null = open("/dev/null", O_WRONLY);
+  dup2(null, 1);
+  timed(state, "Recall of 100,000 bad lines", [] {
+    StageReadFromFile();
+    fflush(stdout);
+  }, nullptr, text.size());
+  dup2(out, 1);
+  close(out), close(null);
+  figures["Recall of 100,000 bad lines"].wrong = MessageCount() != MaxMessages;
+  state.counters["listed"] = MessageCount();
+  ClearMessages();
+}
+
 // ---- the closing table
 
 struct Target {
@@ -361,9 +439,12 @@ const Target targets[] = {
     {"ComptoArray", 1e-3, 0},                   {"ReverbToArray", 1e-3, 0},
     {"SubmixToArray", 1e-3, 0},                 {"VcaToArray", 1e-3, 0},
     {"PreviewToArray", 1e-3, 0},                {"StageVolPlateUpdate drawn", 0, 0},
+    {"UpdateGUI drawn", 0, 0},
+    {"CueMap full redraw", 16e-3, 0},          {"CueMap full redraw, fit", 16e-3, 0},
+    {"CueMap one edit", 2e-3, 0},
     {"UpdateGUI drawn", 0, 0},                  {"RecordStep after one edit", 0.2e-3, 0},
-    {"Undo or redo of InsertIndex", 5e-3, 0},   {"Syncs of a store typical", 0, 0},
-    {"Syncs of a store maximal", 0, 0},
+    {"Undo or redo of InsertIndex", 5e-3, 0},  {"Recall of 100,000 bad lines", 60e-3, 0},
+    {"Syncs of a store typical", 0, 0},         {"Syncs of a store maximal", 0, 0},
 };
 
 void duration(char *out, size_t size, double s) {
@@ -414,6 +495,12 @@ bool printTable() {
     printf("%-28s %25s %8s   %-22s %s\n", label, time, "", "growth <= 1.5x", verdict(ok));
     printf("%-28s %25zu %8s   %-22s\n", "", b->second.bytes, "", "bytes of the largest mix");
   }
+  if (cueMapMemory >= 0) {
+    bool ok = cueMapMemory <= 8 << 20;
+    all = all && ok;
+    printf("%-28s %9.2f MiB %34s   %-22s %s\n", "CueMap memory", cueMapMemory / (1 << 20), "",
+           "<= 8 MiB", verdict(ok));
+  }
   return all;
 }
 
@@ -438,8 +525,10 @@ BENCHMARK(BM_SubmixToArray)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_VcaToArray)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PreviewToArray)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Drawn)->DenseRange(0, 1)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CueMap)->DenseRange(0, 2)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RecordStep)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_UndoInsert)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RecallBadLines)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv) {
   char dir[] = "/tmp/corvessa-bench-XXXXXX";

@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 if [ -z "${SHOTS_INNER:-}" ]; then
   bash tools/install-deps.sh cmake make g++ libfltk1.3-dev xvfb xauth xdotool imagemagick
   cmake -S . -B build -DCORVESSA_TESTS=OFF >/dev/null
-  cmake --build build -j"$(nproc)" --target corvessa tarnell4
+  cmake --build build -j"$(nproc)" --target corvessa tarnell4 corvessa_writemix
   SHOTS_INNER=1 exec xvfb-run -a -s "-noreset -screen 0 1280x1024x24" bash "$0"
 fi
 docs=$PWD/docs
@@ -43,4 +43,22 @@ sleep 1.2
 shot Mix mix
 xdotool mousemove --window "$(xdotool search --onlyvisible --name '^Mix$' | head -1)" 510 299 click 1  # Cancel
 sleep 0.5
+# The cue map of the typical benchmark mix, recalled from its files by a fresh start.
+kill $pid
+wait $pid 2>/dev/null || true
+rm -f ./*.txt
+"$OLDPWD/build/corvessa_writemix"
+"$OLDPWD/build/corvessa" >/dev/null 2>&1 &
+pid=$!
+for _ in $(seq 50); do xdotool search --onlyvisible --name '^Corvessa$' >/dev/null && break; sleep 0.1; done
+control=$(xdotool search --onlyvisible --name '^Corvessa$' | head -1)
+xdotool windowmove "$control" 840 780
+sleep 0.3
+xdotool mousemove --window "$control" 336 90 click 1  # Recall, "Recall All"
+sleep 0.3
+xdotool mousemove --window "$control" 300 173 click 1
+sleep 0.3
+xdotool mousemove --window "$control" 5 5 key ctrl+t
+sleep 0.8
+shot "Cue Map" cuemap
 echo "Screenshots in docs/"

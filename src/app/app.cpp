@@ -11,9 +11,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "cuemap/cuemap.h"
 #include "effects/effects.h"
 #include "faderfile/faderfile.h"
 #include "faders/faders.h"
+#include "messages/messages.h"
 #include "mix/mix.h"
 #include "model/model.h"
 #include "prefs/prefs.h"
@@ -74,6 +76,7 @@ namespace {
 
 // The three stores, in order; false when one of them failed.
 bool storeAll() {
+  MessagesFrom counted("store");
   ClearStoreError();
   WritePreferencesFile();
   WriteTracksFile();
@@ -91,6 +94,7 @@ void SaveAll() {
 }
 
 void RecallAll() {
+  MessagesFrom counted("recall");
   NameStep("Recall All");
   ClearStoreError();
   StageReadFromFile();
@@ -104,7 +108,8 @@ void FormEngineCommand(char *out, int size) { snprintf(out, size, "%starnell4", 
 namespace {
 
 Fl_Double_Window **const allWindows[] = {&FadersWindow,  &PrefsWindow, &SubWindow,   &EffectsWindow,
-                                         &ControlWindow, &VCAWindow,   &ReverbWindow};
+                                         &ControlWindow, &VCAWindow,   &ReverbWindow, &MessagesWindow,
+                                         &CueMapWindow};
 
 // The pointer of every shown window while the engine runs.
 void setCursor(Fl_Cursor c) {
@@ -235,6 +240,8 @@ void BuildWindows() {
   make_window6();
   make_window7();
   make_window4();
+  make_window9();   // "Messages"
+  make_window10();  // "Cue Map"
   for (Fl_Double_Window **w : allWindows) (*w)->callback(closeWindow);
   for (Fl_Double_Window **w : allWindows) StoreAsTyped(*w);
   make_window8();  // the "Mix" window, closed by "Cancel"

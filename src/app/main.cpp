@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "effects/effects.h"
 #include "keys/keys.h"
+#include "messages/messages.h"
 #include "model/model.h"
 #include "undo/undo.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char **argv) {
   UpdateGUI();
   StartJournal();
   StartKeys();
+  StartMessages();
   Fl::add_check([](void *) { RecordStep(); });
   return Fl::run();
 }

@@ -1,12 +1,15 @@
 // The fader file reader: lays faders.txt over the model in one pass over its lines.
 // A record is a line whose first field (its text up to the first tab) is a keyword;
 // the line whose first field is "end" closes the program's part of the file.
+#include <cfloat>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
 #include "app/app.h"
 #include "effects/effects.h"
 #include "faderfile/faderfile.h"
+#include "messages/messages.h"
 #include "model/model.h"
 #include "undo/undo.h"
 
@@ -40,13 +43,10 @@ const Keyword keywords[] = {
 // The two routing matrices: submixes and VCAs.
 struct Routing {
   int *on, *asn, firstSlot;
-  const char *numberError, *channelError;
+  const char *numberError, *name;
 };
-const Routing routings[2] = {
-    {SubOn, SubAsn, FIRST_SUB, "Submix number out of range!\n",
-     "Channel assigned to sub %i is out of range!\n"},
-    {VcaOn, VcaAsn, FIRST_VCA, "VCA number out of range!\n",
-     "Channel assigned to VCA %i is out of range!\n"}};
+const Routing routings[2] = {{SubOn, SubAsn, FIRST_SUB, "Submix number out of range!\n", "sub"},
+                             {VcaOn, VcaAsn, FIRST_VCA, "VCA number out of range!\n", "VCA"}};
 
 const char SlotError[] = ">>Channel number out of range or not specified!\n";
 
@@ -70,18 +70,32 @@ const char *nextField(Fields &f) {
   return field;
 }
 
+// The first field of the line being read where a number belongs but none is,
+// for a hint: a channel number (the record is not read) or a value (read as 0).
+const char *badSlot, *badValue;
+
 // Reads an integer field as atoi would, but only when it starts with a number.
 bool readInt(const char *f, long *v) {
+  const char *s = f;
   f += strspn(f, " \t");
   const char *d = f + (*f == '-' || *f == '+');
-  if (*d < '0' || *d > '9') return false;
+  if (*d < '0' || *d > '9') {
+    if (!badSlot) badSlot = s;
+    return false;
+  }
   *v = ParseInt(f);
   return true;
 }
 
-// Reads a value field into v; a value that is infinite, NaN or beyond a float
-// leaves v as it was, as the windows refuse one.
-void readFloat(const char *f, float &v) { ReadFileValue(f, v); }
+// Reads a value field into v; a field without a number reads as 0 (and is noted),
+// and a value that is infinite, NaN or beyond a float leaves v as it was, as the
+// windows refuse one.
+void readFloat(const char *f, float &v) {
+  const char *end;
+  double d = ParseNumber(f, &end);
+  if (end == f && !badValue) badValue = f;
+  if (std::fabs(d) <= FLT_MAX) v = (float)d;
+}
 
 // Reads a slot: a channel number 0..maxNumber, "G" and a submix number 1..8, or "M".
 // Returns the slot, -1 when it is not one, -2 when the line ends too early.
@@ -97,7 +111,9 @@ int readSlot(Fields &f, long maxNumber) {
   return readInt(s, &n) && n >= 0 && n <= maxNumber ? int(n) : -1;
 }
 
-void tooFew(const char *key) { printf(">>Too few fields in a \"%s\" record; skipped\n", key); }
+void tooFew(const char *key) {
+  Message(std::string(">>Too few fields in a \"") + key + "\" record; skipped\n");
+}
 
 // Takes n - 1 fields and the rest of the line over n values; false when the line is short.
 bool readValues(Fields &f, float *v, int n) {
@@ -108,6 +124,18 @@ bool readValues(Fields &f, float *v, int n) {
   }
   readFloat(f.p, v[n - 1]);
   return true;
+}
+
+// The hints for the record just read, when one of its numbers held none.
+void numberHint(const char *key) {
+  if (badSlot) NumberHint(badSlot, key, "is not read");
+  else if (badValue) NumberHint(badValue, key, "reads it as 0");
+}
+
+// A cue record that no cue can take.
+void notRead(int cue, const char *key) {
+  const char *why = cue < 0 ? "before the first \"t\" record" : "past the 512th cue";
+  Hint(LineName() + ": the \"" + key + "\" record " + why + " is not read");
 }
 
 // The state of one scan.
@@ -121,12 +149,14 @@ struct Scan {
   // routing lists, applied after the scan
   std::string lists[2][NGROUPS];
   bool listed[2][NGROUPS] = {};
+  size_t listLine[2][NGROUPS];  // where the list's line starts
+  size_t line = 0;              // where the line being read starts
 };
 
 // Holds an effect record's slot: false, with a message, when it is none.
 bool checkValI(int slot) {
   if (slot >= 0 && slot < FIRST_VCA) return true;
-  fputs(SlotError, stdout);
+  Message(SlotError);
   return false;
 }
 
@@ -151,7 +181,7 @@ void Params2D(Fields &f, const char *key, float *table) {
   int slot = readSlot(f, NSLOTS - 1);
   if (slot == -2) return tooFew(key);
   if (slot < 0) {
-    fputs(SlotError, stdout);
+    Message(SlotError);
     return;
   }
   table[slot * NGROUPS] = 1.0f;
@@ -177,7 +207,7 @@ void ReadSubmixState(Fields &f, int *flags) {
   if (readInt(f.p, &n) && n >= 1 && n <= NGROUPS)
     flags[SubSlot(n)] = 1;
   else
-    fputs(routings[0].numberError, stdout);
+    Message(routings[0].numberError);
 }
 
 // "sub" or "VCA:" (name false), "subname" or "vcaname" (name true).
@@ -192,12 +222,13 @@ void parseRouting(Scan &st, Fields &f, const char *key, int which, bool name) {
     return;
   }
   if (!valid) {
-    fputs(r.numberError, stdout);
+    Message(r.numberError);
     return;
   }
   r.on[n - 1] = 1;
   st.lists[which][n - 1].assign(f.p, f.end - f.p);
   st.listed[which][n - 1] = true;
+  st.listLine[which][n - 1] = st.line;
 }
 
 void ParseSubmix(Scan &st, Fields &f, const char *key, bool name) {
@@ -222,7 +253,8 @@ void routeList(const std::string &list, int index, int which) {
     if (readInt(piece.c_str(), &c) && c >= 1 && c <= NCHANNELS)
       r.asn[(c - 1) * NGROUPS + index] = 1;
     else
-      printf(r.channelError, index);
+      Message(std::string("Channel assigned to ") + r.name + " " + std::to_string(index) +
+              " is out of range!\n");
   }
 }
 
@@ -232,10 +264,10 @@ void RoutetoVCA(const std::string &list, int index) { routeList(list, index, 1);
 // Cue blocks: "cue", "t", "inc", then the entries of the block.
 
 // A new block, from "t" or "inc", at the scan's time.
-void openCue(Scan &st) {
+void openCue(Scan &st, const char *key) {
   st.cue++;
   st.open = st.cue < NCUES;
-  if (!st.open) return;
+  if (!st.open) return notRead(st.cue, key);
   IndexMin[st.cue] = st.min;
   IndexSec[st.cue] = st.sec;
   IndexMsec[st.cue] = st.msec;
@@ -251,12 +283,15 @@ void readTime(Scan &st, Fields &f, const char *key) {
   readFloat(m, st.min);
   readFloat(s, st.sec);
   readFloat(f.p, st.msec);
-  openCue(st);
+  openCue(st, key);
 }
 
 // "v" names a channel, submix or the master; "vca" a VCA by its number.
 void readEntry(Scan &st, Fields &f, const Keyword &k) {
-  if (!st.open) return;
+  if (!st.open) {
+    if (st.cue < 0 || st.cue >= NCUES) notRead(st.cue, k.key);
+    return;
+  }
   int slot;
   if (k.kind == VOLUME) {
     slot = readSlot(f, NSLOTS - 1);
@@ -268,7 +303,7 @@ void readEntry(Scan &st, Fields &f, const Keyword &k) {
   st.slot = -1;  // modifiers after a bad entry must not land on another slot
   if (slot == -2) return tooFew(k.key);
   if (slot == -1) {
-    fputs(SlotError, stdout);
+    Message(SlotError);
     return;
   }
   st.slot = slot;
@@ -279,20 +314,25 @@ void readEntry(Scan &st, Fields &f, const Keyword &k) {
 void readCueRecord(Scan &st, Fields &f, const Keyword &k) {
   switch (k.kind) {
     case CUE:
-      if (st.cue + 1 < NCUES) CopyName(CueNameBuffer[st.cue + 1], f.p, sizeof CueNameBuffer[0]);
+      if (st.cue + 1 < NCUES)
+        CopyName(CueNameBuffer[st.cue + 1], f.p, sizeof CueNameBuffer[0]);
+      else
+        notRead(st.cue + 1, k.key);
       return;
     case TIME: return readTime(st, f, k.key);
-    case INC:
-      {
+    case INC: {
       float inc = 0;
       readFloat(f.p, inc);
       st.sec += inc;
+      return openCue(st, k.key);
     }
-      return openCue(st);
     case VOLUME:
     case VCAVOL: return readEntry(st, f, k);
     default:  // "ofs", "rmp", "shape"
-      if (st.open && st.slot >= 0) readFloat(f.p, k.target[Entry(st.slot, st.cue)]);
+      if (st.open && st.slot >= 0)
+        readFloat(f.p, k.target[Entry(st.slot, st.cue)]);
+      else if (st.cue < 0 || st.cue >= NCUES)
+        notRead(st.cue, k.key);
   }
 }
 
@@ -331,6 +371,23 @@ const Effect *findEffect(const char *word, size_t n) {
   return nullptr;
 }
 
+// A line without a tab whose first word, up to a space, is a keyword and whose
+// next word could start such a record: a record typed with spaces.
+void spacedHint(const char *line, const char *stop) {
+  const char *sp = static_cast<const char *>(memchr(line, ' ', stop - line));
+  if (!sp || sp == line) return;
+  const char *key = nullptr;
+  bool text = false;  // a cue name may be any word
+  if (const Keyword *k = findKeyword(line, sp - line))
+    key = k->key, text = k->kind == CUE;
+  else if (const Effect *e = findEffect(line, sp - line))
+    key = e->key;
+  const char *w = sp + strspn(sp, " ");
+  if (!key || w >= stop) return;
+  bool marker = (*w == 'G' || *w == 'M') && (w[1] == ' ' || w + 1 == stop);
+  if (text || marker || strchr("0123456789+-.", *w)) SpacedHint(key);
+}
+
 // The mix name line: a name of more than three characters replaces the mix name.
 void readMixName(const char *line) {
   if (strlen(line) > 3) CopyName(MixName, line, sizeof MixName);
@@ -342,9 +399,10 @@ void scanText(std::string &text) {
   // Effects and sends without a record are off.
   for (const Effect &e : Effects)
     for (int s = 0; s < NSLOTS; s++) e.table[s * NGROUPS] = 0;
-  char *p = &text[0], *end = p + text.size();
+  char *p = &text[0], *end = p + text.size(), *base = p;
   bool first = true, seekName = true;
   for (char *line = p; line < end; line = p) {
+    AboutLine(st.line = line - base);
     const char *next;
     char *stop = line + LineAt(line, end, &next);
     p = line + (next - line);
@@ -371,20 +429,29 @@ void scanText(std::string &text) {
     if (isEnd) break;
 
     Fields f = {tab ? tab + 1 : stop, stop};
-    if (const Keyword *k = findKeyword(line, n))
+    badSlot = badValue = nullptr;
+    if (const Keyword *k = findKeyword(line, n)) {
       readRecord(st, f, *k);
-    else if (const Effect *e = findEffect(line, n))
+      numberHint(k->key);
+    } else if (const Effect *e = findEffect(line, n)) {
       ParamsFromBuffer(f, e->key, e->table, e->values + 1);
+      numberHint(e->key);
+    } else if (!tab) {
+      spacedHint(line, stop);
+    }
   }
   for (int which = 0; which < 2; which++)
     for (int g = 0; g < NGROUPS; g++)
-      if (st.listed[which][g] && routings[which].on[g] == 1)
+      if (st.listed[which][g] && routings[which].on[g] == 1) {
+        AboutLine(st.listLine[which][g]);
         (which ? RoutetoVCA : RouteChannel)(st.lists[which][g], g);
+      }
 }
 
 }  // namespace
 
 void StageReadFromFile() {
+  MessagesFrom counted("recall");
   NameStep("Recall Faders / Effects");
   int state;
   long n = ReadFaderFile(&state);
@@ -399,7 +466,9 @@ void StageReadFromFile() {
   SetStatus("Read %i bytes from faders.txt", (int)n);
   if (n > 0) {
     std::string work(reserve_fbuff);
+    ReadingFile("faders.txt", reserve_fbuff);
     scanText(work);
+    DoneReading();
   }
   ModelMatchesFile(FADER_FILE);
   StageVolPlateUpdate();

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include "faderfile/faderfile.h"
+#include "messages/messages.h"
 #include "model/model.h"
 #include "status/status.h"
 #include "undo/undo.h"
@@ -162,7 +163,7 @@ bool makeNewFile() {
   std::string t = mixNameLine();
   size_t written;
   if (ReplaceFile(FaderFile, t.data(), t.size(), &written) == WRITE_OK) return true;
-  printf("faders.txt could not be created\n");
+  Message("faders.txt could not be created\n", FaderFile);
   return false;
 }
 
@@ -178,17 +179,18 @@ long loadFaderFile(int *state, bool recall) {
       reserve_fbuff = mixNameLine();
       return 0;
     case FILE_TOO_LARGE:
-      printf("faders.txt is larger than %zu bytes; not read\n", MaxFileSize);
+      Message("faders.txt is larger than " + std::to_string(MaxFileSize) + " bytes; not read\n",
+              FaderFile);
       return 0;
     case FILE_UNREADABLE:
-      printf("fader file read error\n");
+      Message("fader file read error\n", FaderFile);
       return 0;
     case FILE_NOT_TEXT:
-      printf("faders.txt is not a text file\n");
+      Message("faders.txt is not a text file\n", FaderFile);
       return 0;
   }
   if (text.empty()) {
-    printf("faders.txt file is empty\n");
+    Message("faders.txt file is empty\n", FaderFile);
     return 0;
   }
   reserve_fbuff.swap(text);
@@ -246,7 +248,9 @@ long WriteFaderFile(const std::string &text) {
   int result = ReplaceFile(FaderFile, text.data(), text.size(), &written, true);
   if (result == WRITE_OK) return (long)text.size();
   if (result == WRITE_SHORT) {
-    printf("write error:  expected %zu, returned %zu\n", text.size(), written);
+    Message("write error:  expected " + std::to_string(text.size()) + ", returned " +
+                std::to_string(written) + "\n",
+            FaderFile);
     ReportStoreError("faders.txt write error: expected %zu, returned %zu", text.size(), written);
   } else {
     ReportReplaceFailure(FaderFile, result);
@@ -255,6 +259,7 @@ long WriteFaderFile(const std::string &text) {
 }
 
 void StageWriteToFile() {
+  MessagesFrom counted("store");
   int state;
   long n = loadFaderFile(&state, false);
   // A file that exists but could not be read whole holds lines we must not lose.

@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "app/app.h"
+#include "cuemap/cuemap.h"
 #include "faders/strip.h"
 
 Fl_Double_Window *FadersWindow;
@@ -243,6 +244,9 @@ void buildCueControls() {
   MixNameInput->callback(Call<StoreMixName>);
 
   MixButton3 = MixButtonAt(508, 14, 100, 28);
+  Fl_Button *map = new Fl_Button(440, 18, 56, 20, "Map");  // the cue map, Ctrl+T
+  map->labelsize(12);
+  map->callback(Call<ShowCueMap>);
 
   TimeIndex = spinner(12, 80, 50, "time index", NCUES);
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "faderfile/faderfile.h"
+#include "messages/messages.h"
 #include "model/model.h"
 #include "prefs/prefs.h"
 #include "status/status.h"
@@ -23,6 +24,7 @@ bool allZero(const float *v, int n) {
 }  // namespace
 
 void WritePreferencesFile() {
+  MessagesFrom counted("store");
   // Lines of the old file that are not the program's own are kept, so an old
   // file that cannot be read whole must not be replaced.
   std::string carried;
@@ -132,26 +134,60 @@ void apply(const Record &r, const std::vector<std::string> &fields, const std::s
   }
 }
 
+const Record *findRecord(const std::string &key) {
+  for (const Record &r : records)
+    if (key == r.key) return &r;
+  return nullptr;
+}
+
+// A line without a tab whose first word, up to a space, is a keyword and whose
+// next word could start such a record: a record typed with spaces.
+void spacedHint(const std::string &line) {
+  size_t sp = line.find(' '), w = line.find_first_not_of(' ', sp);
+  const Record *r = sp && sp != std::string::npos ? findRecord(line.substr(0, sp)) : nullptr;
+  if (!r || w == std::string::npos) return;
+  std::string word = line.substr(w, line.find(' ', w) - w);
+  bool number = strchr("0123456789+-.", word[0]) != nullptr;
+  bool fits = r->kind == TEXT || (r->kind == PREVIEW ? word == "on" || word == "off"
+                                                      : r->kind != MONO && number);
+  if (fits) SpacedHint(r->key);
+}
+
+// A value of a number record that holds no number.
+void numberHint(const Record &r, const std::vector<std::string> &fields, const std::string &rest) {
+  if (r.kind != NUMBERS && r.kind != TRUNCATED && r.kind != WHOLE) return;
+  if (rest.find_first_not_of(" \t") == std::string::npos) return;  // changes nothing
+  for (size_t i = 1; i < fields.size() && (int)i <= r.n; i++) {
+    const char *s = fields[i].c_str(), *end;
+    ParseNumber(s, &end);
+    if (end == s) return NumberHint(s, r.key, "reads it as 0");
+  }
+}
+
 }  // namespace
 
 void ReadPreferencesFile() {
+  MessagesFrom counted("recall");
   NameStep("Recall Preferences");
   std::string text;
   if (!LoadTextFile("prefs.txt", text)) return;
   SetStatus("Read %i bytes from prefs.txt", (int)text.size());
+  ReadingFile("prefs.txt", text);
 
   std::vector<std::string> fields;
   const char *end = text.data() + text.size(), *after;
   for (const char *p = text.data(); p < end; p = after) {
+    AboutLine(p - text.data());
     std::string line(p, LineAt(p, end, &after));
 
     size_t tab = line.find('\t');
     std::string key = line.substr(0, tab);
     if (key == "end") break;
-    const Record *r = nullptr;
-    for (const Record &k : records)
-      if (key == k.key) r = &k;
-    if (!r) continue;
+    const Record *r = findRecord(key);
+    if (!r) {
+      if (tab == std::string::npos) spacedHint(line);
+      continue;
+    }
 
     fields.clear();
     for (size_t f = 0;;) {
@@ -160,8 +196,11 @@ void ReadPreferencesFile() {
       if (next == std::string::npos) break;
       f = next + 1;
     }
-    apply(*r, fields, tab == std::string::npos ? std::string() : line.substr(tab + 1));
+    std::string rest = tab == std::string::npos ? std::string() : line.substr(tab + 1);
+    apply(*r, fields, rest);
+    numberHint(*r, fields, rest);
   }
+  DoneReading();
   ModelMatchesFile(PREFS_FILE);
   UpdatePreferences();
 }

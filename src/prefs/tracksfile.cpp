@@ -3,12 +3,14 @@
 #include <cstring>
 
 #include "faders/faders.h"
+#include "messages/messages.h"
 #include "model/model.h"
 #include "prefs/prefs.h"
 #include "status/status.h"
 #include "undo/undo.h"
 
 void WriteTracksFile() {
+  MessagesFrom counted("store");
   // Channels up to the last one that is named and not muted.
   int last = 1;
   for (int c = 1; c <= NCHANNELS; c++)
@@ -70,15 +72,18 @@ void readRecord(int c, const char *s, const char *e) {
 }  // namespace
 
 void ReadTracksFile() {
+  MessagesFrom counted("recall");
   NameStep("Recall Track Names");
   std::string text;
   if (!LoadTextFile("tracks.txt", text)) return;
   SetStatus("Read %i bytes from tracks.txt", (int)text.size());
+  ReadingFile("tracks.txt", text);
 
   // Record k names channel k, whatever number it carries.
   int k = 0;
   const char *end = text.data() + text.size(), *next;
-  for (const char *s = text.data() + recordsStart(text); s < end && k < NCHANNELS; s = next) {
+  for (const char *s = text.data() + recordsStart(text); s < end; s = next) {
+    AboutLine(s - text.data());
     const char *e = s + LineAt(s, end, &next);
 
     while (s < e && blank(*s)) s++;
@@ -86,8 +91,14 @@ void ReadTracksFile() {
     const char *w = s;
     while (w < e && !blank(*w)) w++;
     if (w - s == 3 && memcmp(s, "end", 3) == 0) break;
+    if (k == NCHANNELS) {
+      Hint(LineName() + " is past the last channel, " + std::to_string(NCHANNELS) +
+           "; it is not read");
+      break;
+    }
     readRecord(++k, w, e);
   }
+  DoneReading();
 
   ModelMatchesFile(TRACKS_FILE);
   UpdateNames();

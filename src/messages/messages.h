@@ -1,0 +1,69 @@
+// The messages of the readers, the writers and the stores: printed on standard
+// output as they always were, and kept in a bounded list for the "Messages" window.
+#ifndef CORVESSA_MESSAGES_H
+#define CORVESSA_MESSAGES_H
+
+#include <cstddef>
+#include <string>
+
+class Fl_Browser;
+class Fl_Double_Window;
+
+// One message as the window lists it.
+struct MessageEntry {
+  char time[9];      // "hh:mm:ss"
+  const char *file;  // "faders.txt", or "" when no file is read
+  long line;         // 1, 2, ... of the file; 0 when no line caused it
+  std::string text;  // the line, cut to a readable length, or ""
+  std::string message;
+};
+
+enum { MaxMessages = 5000 };  // the oldest go first
+
+// The file whose lines the messages made from now on are about: text is the whole
+// file as read. AboutLine(start) names the line beginning at text[start]; the line
+// number is counted only when a message is made. DoneReading() ends it.
+void ReadingFile(const char *file, const std::string &text);
+void AboutLine(size_t start);
+void DoneReading();
+
+// Prints text exactly as given (no format) and lists it without its newline,
+// about the current line, or about file as a whole when that is given.
+void Message(const std::string &text, const char *file = nullptr);
+// Lists a hint about the current line, which standard output never sees; a line
+// that already has a message or hint gets no further one.
+void Hint(const std::string &text);
+// "line 14 of faders.txt", for hints.
+std::string LineName();
+// The hints the readers share: a record typed with spaces instead of tabs, which
+// the file keeps as a comment line; a field that holds no number where key's
+// record wants one, and what then becomes of the record ("reads it as 0").
+void SpacedHint(const char *key);
+void NumberHint(const char *field, const char *key, const char *outcome);
+
+int MessageCount();
+const MessageEntry &MessageAt(int i);  // 0 is the oldest
+void ClearMessages();
+
+// A recall or store command: messages made between the first MessagesFrom of a
+// command and its end are counted for the note. Nested commands join the outer one.
+struct MessagesFrom {
+  explicit MessagesFrom(const char *command);  // "recall" or "store"
+  ~MessagesFrom();
+};
+// "2 messages from the last recall: Ctrl+L"; empty when it made none. The
+// control window's bottom line carries it once a command has ended.
+std::string MessagesNote();
+
+// ---- the window
+
+extern Fl_Double_Window *MessagesWindow;
+extern Fl_Browser *MessageList;
+Fl_Double_Window *make_window9();
+void ShowMessages();  // Ctrl+L
+void HideMessages();  // Ctrl+Shift+L
+void UpdateMessages();  // the list as it stands, when the window is shown
+// Takes Ctrl+L and Ctrl+Shift+L from every window.
+void StartMessages();
+
+#endif

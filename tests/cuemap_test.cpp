@@ -1,0 +1,250 @@
+// The cue map: its cells and outline read back as pixels, where a click or a
+// key takes the faders window, and how it follows the model.
+#include "testutil.h"
+
+#include <FL/fl_draw.H>
+#include <FL/x.H>  // the offscreen; after the test headers, whose names its macros would take
+
+#include <cmath>
+
+#include "cuemap/cuemap.h"
+#include "undo/undo.h"
+
+namespace {
+
+// A small known mix: cues 0, 2 and 5 in use, so three columns.
+struct Mark {
+  int slot, cue;
+  float volume, ramp, offset, shape;
+};
+const Mark marks[] = {{1, 0, -60, 0, 0, 1},    {3, 2, 12, 0, 0, 1},       {13, 5, 0, 0.5f, 0, 1},
+                      {MASTER, 2, -20, 0, 0, 1}, {SubSlot(2), 5, -6, 0, 0, 1}, {VcaSlot(8), 0, -90, 0, 0, 1},
+                      {127, 2, 3, 0, 2, 1},      {14, 0, -30, 1, 1, 2}};
+const int cues[] = {0, 2, 5};
+
+struct Pixels {
+  int w, h;
+  std::vector<uchar> rgb;
+  Fl_Color at(int x, int y) const {
+    const uchar *p = &rgb[(y * w + x) * 3];
+    return fl_rgb_color(p[0], p[1], p[2]);
+  }
+};
+
+// The whole map drawn into an offscreen image and read back.
+Pixels Drawn() {
+  CueMapWindow->make_current();
+  int w = CueMapWindow->w(), h = CueMapWindow->h();
+  Fl_Offscreen off = fl_create_offscreen(w, h);
+  fl_begin_offscreen(off);
+  CueMap->draw();
+  Pixels p{w, h, std::vector<uchar>(w * h * 3)};
+  fl_read_image(p.rgb.data(), 0, 0, w, h);
+  fl_end_offscreen();
+  fl_delete_offscreen(off);
+  return p;
+}
+
+// Points of a cell: its centre, its edges.
+enum Where { CENTRE, TOP, BOTTOM, LEFT };
+Fl_Color Pixel(const Pixels &p, int slot, int col, Where where = CENTRE) {
+  int x, y, w, h;
+  MapCellBox(MapSlotRow(slot), col, x, y, w, h);
+  return p.at(where == LEFT ? x : x + w / 2, where == TOP ? y : where == BOTTOM ? y + h - 1 : y + h / 2);
+}
+
+std::string ModelBytes() {
+  std::string b;
+  for (int t = 0; t < NMODELTABLES; t++)
+    b.append((const char *)ModelTables[t].address, ModelTables[t].size * ModelTables[t].count);
+  return b;
+}
+
+void Click(int slot, int col) {
+  int x, y, w, h;
+  MapCellBox(MapSlotRow(slot), col, x, y, w, h);
+  Fl::e_x = x + w / 2, Fl::e_y = y + h / 2;
+  CueMap->handle(FL_PUSH);
+}
+
+class CueMapTest : public ConsoleTest {
+ protected:
+  void SetUp() override {
+    ConsoleTest::SetUp();
+    for (int k : cues) IndexActiveArray[k] = 1, IndexSec[k] = k * 1.5f;
+    for (const Mark &m : marks) {
+      int i = Entry(m.slot, m.cue);
+      ChanActive[i] = 1, Volume[i] = m.volume, Ramp[i] = m.ramp, Offset[i] = m.offset, Shape[i] = m.shape;
+    }
+    Volume[Entry(7, 0)] = -3;  // a value without an entry
+    ChanActive[Entry(5, 1)] = 1;  // an entry at a cue not in use
+    UpdateGUI();
+    // Every row in view, cells tall enough to tell their centre from the outline.
+    CueMapWindow->resize(0, 0, 900, 1000);
+    MapCellW = MAP_CELL_W, MapCellH = 6, MapRow0 = MapCol0 = 0;
+    ShowCueMap();
+  }
+  void TearDown() override {
+    HideCueMap();
+    ConsoleTest::TearDown();
+  }
+};
+
+TEST_F(CueMapTest, CellsShowTheEntriesAndTheirVolumes) {
+  ASSERT_EQ(NMapCols, 3);
+  Pixels p = Drawn();
+  std::string wrong;
+  for (int s = 0; s < NSLOTS; s++)
+    for (int c = 0; c < 3; c++) {
+      Fl_Color want = MapPlainColor;
+      for (const Mark &m : marks)
+        if (m.slot == s && m.cue == cues[c]) want = MapVolumeColor(m.volume);
+      if (Pixel(p, s, c) != want) wrong += " slot " + std::to_string(s) + " cue " + std::to_string(cues[c]);
+    }
+  EXPECT_EQ(wrong, "");
+  // One continuous scale: distinct ends, -90 dB as -60 dB, no jumps between neighbours.
+  EXPECT_NE(MapVolumeColor(-60), MapVolumeColor(0));
+  EXPECT_NE(MapVolumeColor(0), MapVolumeColor(12));
+  EXPECT_EQ(MapVolumeColor(-90), MapVolumeColor(-60));
+  EXPECT_EQ(MapVolumeColor(NAN), MapVolumeColor(-60));
+  for (float db = -60; db < 12; db += 0.5f) {
+    Fl_Color a = MapVolumeColor(db), b = MapVolumeColor(db + 0.5f);
+    for (int shift : {24, 16, 8}) EXPECT_LE(std::abs(int(a >> shift & 255) - int(b >> shift & 255)), 12) << db;
+  }
+  // At full size the marks: a bar below for a ramp, corners for offset and shape.
+  MapCellH = MAP_CELL_H;
+  ShowBank(3, 2);  // no outline near the cells looked at
+  CueMapCheck();
+  p = Drawn();
+  int x, y, w, h;
+  MapCellBox(MapSlotRow(14), 0, x, y, w, h);
+  EXPECT_EQ(p.at(x + w / 2, y + h - 2), MapMarkColor);
+  EXPECT_EQ(p.at(x + 1, y + 1), MapMarkColor);
+  EXPECT_EQ(p.at(x + w - 3, y + 1), MapMarkColor);
+  EXPECT_EQ(p.at(x + w / 2, y + h / 2), MapVolumeColor(-30));
+  MapCellBox(MapSlotRow(3), 1, x, y, w, h);
+  for (int px : {x + 1, x + w / 2, x + w - 3})
+    for (int py : {y + 1, y + h - 2}) EXPECT_EQ(p.at(px, py), MapVolumeColor(12));
+}
+
+TEST_F(CueMapTest, TheCurrentCueAndBankAreOutlined) {
+  ShowBank(2, 3);  // cue 2, the second column
+  CueMapCheck();
+  Pixels p = Drawn();
+  const struct {
+    int slot, col;
+    Where where;
+    bool outlined;
+  } points[] = {
+      {50, 1, LEFT, true},        {50, 0, LEFT, false},       {50, 2, LEFT, false},
+      {11, 0, TOP, true},         {12, 0, TOP, false},        {10, 0, TOP, false},
+      {20, 2, BOTTOM, true},      {21, 2, TOP, false},        {SubSlot(2), 2, TOP, true},
+      {SubSlot(2), 2, BOTTOM, true}, {SubSlot(3), 2, TOP, false}, {VcaSlot(2), 0, TOP, true},
+      {MASTER, 0, TOP, true},     {VcaSlot(8), 0, TOP, false},
+  };
+  for (auto &t : points)
+    EXPECT_EQ(Pixel(p, t.slot, t.col, t.where) == MapOutlineColor, t.outlined) << "slot " << t.slot << " column " << t.col;
+}
+
+TEST_F(CueMapTest, AClickOrAKeyMovesTheFadersWindowAndStoresNothing) {
+  std::string before = ModelBytes();
+  const struct {
+    int slot, col, timeIndex, bank;
+  } clicks[] = {
+      {13, 2, 6, 2}, {SubSlot(3), 1, 3, 3}, {VcaSlot(8), 0, 1, 8}, {120, 1, 3, 12},
+      {MASTER, 2, 6, 12},  // the master keeps the bank
+      {125, 0, 1, 12},     // so do the channels no bank shows
+  };
+  for (auto &t : clicks) {
+    Click(t.slot, t.col);
+    EXPECT_EQ(TimeIndex->value(), t.timeIndex) << t.slot;
+    EXPECT_EQ(Bank->value(), t.bank) << t.slot;
+  }
+  Click(13, 2);
+  EXPECT_EQ(Values({vol3, ramp3, GuiSec}), "0 0.5 7.5");
+  EXPECT_EQ(ModelBytes(), before);
+  // Keys move the outline: by a column, a bank, or a page of columns.
+  ShowBank(1, 2);  // cue 1, not in use
+  const struct {
+    int key, timeIndex, bank;
+  } keys[] = {{FL_Right, 3, 1}, {FL_Right, 6, 1}, {FL_Right, 6, 1}, {FL_Left, 3, 1}, {FL_Down, 3, 2},
+              {FL_Up, 3, 1},    {FL_Up, 3, 1},    {FL_Page_Up, 1, 1}, {FL_Page_Down, 6, 1}};
+  for (auto &t : keys) {
+    Fl::e_keysym = t.key;
+    EXPECT_EQ(CueMap->handle(FL_KEYBOARD), 1);
+    EXPECT_EQ(TimeIndex->value(), t.timeIndex) << t.key;
+    EXPECT_EQ(Bank->value(), t.bank) << t.key;
+  }
+  EXPECT_EQ(ModelBytes(), before);
+}
+
+// Runs the event loop until the map window has been drawn.
+void Settle() {
+  for (int i = 0; i < 200 && (CueMapWindow->damage() || !CueMapWindow->visible()); i++) Fl::wait(0.01);
+}
+
+TEST_F(CueMapTest, FollowsEditsUndoCueListChangesAndRecalls) {
+  // An edit damages only its cell; an undo takes it back.
+  ShowBank(2, 3);
+  StartJournal();
+  CueMapCheck();
+  Settle();
+  ASSERT_EQ(CueMap->damage(), 0);
+  Set(A5, 1);
+  Set(vol5, -6);
+  RecordStep();
+  CueMapCheck();
+  EXPECT_EQ(CueMap->damage(), FL_DAMAGE_USER1);
+  EXPECT_EQ(Pixel(Drawn(), 15, 1), MapVolumeColor(-6));
+  Undo();
+  CueMapCheck();
+  EXPECT_EQ(Pixel(Drawn(), 15, 1), MapPlainColor);
+  // "Insert Index" at time index 2 moves cues 2 and 5 to 3 and 6.
+  Set(TimeIndex, 2);
+  menu_Edit[0].do_callback(FadersWindow);
+  CueMapCheck();
+  ASSERT_EQ(NMapCols, 3);
+  EXPECT_EQ(MapCols[1], 3);
+  Pixels p = Drawn();
+  EXPECT_EQ(Pixel(p, 3, 1), MapVolumeColor(12));
+  EXPECT_EQ(Pixel(p, 13, 2), MapVolumeColor(0));
+  // A recall lays the file over the model.
+  WriteFile("faders.txt", "Hand Mix\n\nt\t0\t1.000\t0\nv\t9\t-9.50\nend\n");
+  StageReadFromFile();
+  CueMapCheck();
+  p = Drawn();
+  EXPECT_EQ(Pixel(p, 9, 0), MapVolumeColor(-9.5f));
+  EXPECT_EQ(Pixel(p, 1, 0), MapVolumeColor(-60));
+}
+
+
+TEST_F(CueMapTest, TheLargestMixScrollsBothWaysAndZoomsOutToFit) {
+  for (int k = 0; k < NCUES; k++) IndexActiveArray[k] = 1;
+  ChanActive[Entry(127, NCUES - 1)] = 1, Volume[Entry(127, NCUES - 1)] = 6;
+  MapCellH = MAP_CELL_H;
+  CueMapCheck();
+  ASSERT_EQ(NMapCols, NCUES);
+  // The scrollbars and the wheel move the cells.
+  CueMapHScroll->value(400), Fire(CueMapHScroll);
+  CueMapVScroll->value(70), Fire(CueMapVScroll);
+  Fl::e_dy = 2, Fl::e_dx = 0;
+  CueMap->handle(FL_MOUSEWHEEL);
+  EXPECT_EQ(MapCol0, 400);
+  EXPECT_EQ(MapRow0, 76);
+  Click(77, MapCol0);  // the first cell in view
+  EXPECT_EQ(TimeIndex->value(), 401);
+  EXPECT_EQ(Bank->value(), 8);
+  int row, col;
+  // Fit shows every cell, down to the last cue of the last channel.
+  CueMapFit();
+  int x1 = CueMap->x() + CueMap->w() - 1, y1 = CueMap->y() + CueMap->h() - 1;
+  ASSERT_TRUE(MapCellAt(x1, y1, row, col));
+  EXPECT_EQ(row, NSLOTS - 1);
+  EXPECT_EQ(col, NCUES - 1);
+  EXPECT_EQ(Pixel(Drawn(), 127, NCUES - 1), MapVolumeColor(6));
+  CueMapZoomIn(), CueMapZoomIn(), CueMapZoomIn(), CueMapZoomIn(), CueMapZoomIn();
+  EXPECT_EQ(MapCellW, MAP_CELL_W);
+  EXPECT_EQ(MapCellH, MAP_CELL_H);
+}
+
+}  // namespace
