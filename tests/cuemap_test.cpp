@@ -13,10 +13,7 @@
 namespace {
 
 // A small known mix: cues 0, 2 and 5 in use, so three columns.
-struct Mark {
-  int slot, cue;
-  float volume, ramp, offset, shape;
-};
+struct Mark { int slot, cue; float volume, ramp, offset, shape; };
 const Mark marks[] = {{1, 0, -60, 0, 0, 1},    {3, 2, 12, 0, 0, 1},       {13, 5, 0, 0.5f, 0, 1},
                       {MASTER, 2, -20, 0, 0, 1}, {SubSlot(2), 5, -6, 0, 0, 1}, {VcaSlot(8), 0, -90, 0, 0, 1},
                       {127, 2, 3, 0, 2, 1},      {14, 0, -30, 1, 1, 2}};
@@ -25,10 +22,7 @@ const int cues[] = {0, 2, 5};
 struct Pixels {
   int w, h;
   std::vector<uchar> rgb;
-  Fl_Color at(int x, int y) const {
-    const uchar *p = &rgb[(y * w + x) * 3];
-    return fl_rgb_color(p[0], p[1], p[2]);
-  }
+  Fl_Color at(int x, int y) const { const uchar *p = &rgb[(y * w + x) * 3]; return fl_rgb_color(p[0], p[1], p[2]); }
 };
 
 // The whole map drawn into an offscreen image and read back.
@@ -47,24 +41,22 @@ Pixels Drawn() {
 
 // Points of a cell: its centre, its edges.
 enum Where { CENTRE, TOP, BOTTOM, LEFT };
+void Point(int slot, int col, Where where, int &px, int &py) {
+  int x, y, w, h;
+  MapCellBox(MapSlotRow(slot), col, x, y, w, h);
+  px = where == LEFT ? x : x + w / 2, py = where == TOP ? y : where == BOTTOM ? y + h - 1 : y + h / 2;
+}
 Fl_Color Pixel(const Pixels &p, int slot, int col, Where where = CENTRE) {
-  int x, y, w, h;
-  MapCellBox(MapSlotRow(slot), col, x, y, w, h);
-  return p.at(where == LEFT ? x : x + w / 2, where == TOP ? y : where == BOTTOM ? y + h - 1 : y + h / 2);
+  int x, y;
+  Point(slot, col, where, x, y);
+  return p.at(x, y);
 }
-
-std::string ModelBytes() {
-  std::string b;
-  for (int t = 0; t < NMODELTABLES; t++)
-    b.append((const char *)ModelTables[t].address, ModelTables[t].size * ModelTables[t].count);
-  return b;
-}
-
-void Click(int slot, int col) {
-  int x, y, w, h;
-  MapCellBox(MapSlotRow(slot), col, x, y, w, h);
-  Fl::e_x = x + w / 2, Fl::e_y = y + h / 2;
+// The faders window's time index and bank, after a click on a cell.
+std::string Shows() { return Values({TimeIndex, Bank}); }
+std::string Click(int slot, int col) {
+  Point(slot, col, CENTRE, Fl::e_x, Fl::e_y);
   CueMap->handle(FL_PUSH);
+  return Shows();
 }
 
 class CueMapTest : public ConsoleTest {
@@ -84,13 +76,10 @@ class CueMapTest : public ConsoleTest {
     MapCellW = MAP_CELL_W, MapCellH = 6, MapRow0 = MapCol0 = 0;
     ShowCueMap();
   }
-  void TearDown() override {
-    HideCueMap();
-    ConsoleTest::TearDown();
-  }
+  void TearDown() override { HideCueMap(), ConsoleTest::TearDown(); }
 };
 
-TEST_F(CueMapTest, CellsShowTheEntriesAndTheirVolumes) {
+TEST_F(CueMapTest, CellsShowTheEntriesTheirVolumesAndTheOutline) {
   ASSERT_EQ(NMapCols, 3);
   Pixels p = Drawn();
   std::string wrong;
@@ -102,11 +91,22 @@ TEST_F(CueMapTest, CellsShowTheEntriesAndTheirVolumes) {
       if (Pixel(p, s, c) != want) wrong += " slot " + std::to_string(s) + " cue " + std::to_string(cues[c]);
     }
   EXPECT_EQ(wrong, "");
+  // The current cue's column and the current bank's rows are outlined.
+  ShowBank(2, 3);  // cue 2, the second column
+  CueMapCheck();
+  p = Drawn();
+  const struct { int slot, col; Where where; bool outlined; } points[] = {
+      {50, 1, LEFT, true},        {50, 0, LEFT, false},       {50, 2, LEFT, false},
+      {11, 0, TOP, true},         {12, 0, TOP, false},        {10, 0, TOP, false},
+      {20, 2, BOTTOM, true},      {21, 2, TOP, false},        {SubSlot(2), 2, TOP, true},
+      {SubSlot(2), 2, BOTTOM, true}, {SubSlot(3), 2, TOP, false}, {VcaSlot(2), 0, TOP, true},
+      {MASTER, 0, TOP, true},     {VcaSlot(8), 0, TOP, false},
+  };
+  for (auto &t : points)
+    EXPECT_EQ(Pixel(p, t.slot, t.col, t.where) == MapOutlineColor, t.outlined) << "slot " << t.slot << " column " << t.col;
   // One continuous scale: distinct ends, -90 dB as -60 dB, no jumps between neighbours.
-  EXPECT_NE(MapVolumeColor(-60), MapVolumeColor(0));
-  EXPECT_NE(MapVolumeColor(0), MapVolumeColor(12));
-  EXPECT_EQ(MapVolumeColor(-90), MapVolumeColor(-60));
-  EXPECT_EQ(MapVolumeColor(NAN), MapVolumeColor(-60));
+  EXPECT_NE(MapVolumeColor(-60), MapVolumeColor(12));
+  for (float db : {-90.0f, NAN}) EXPECT_EQ(MapVolumeColor(db), MapVolumeColor(-60)) << db;
   for (float db = -60; db < 12; db += 0.5f) {
     Fl_Color a = MapVolumeColor(db), b = MapVolumeColor(db + 0.5f);
     for (int shift : {24, 16, 8}) EXPECT_LE(std::abs(int(a >> shift & 255) - int(b >> shift & 255)), 12) << db;
@@ -118,69 +118,35 @@ TEST_F(CueMapTest, CellsShowTheEntriesAndTheirVolumes) {
   p = Drawn();
   int x, y, w, h;
   MapCellBox(MapSlotRow(14), 0, x, y, w, h);
-  EXPECT_EQ(p.at(x + w / 2, y + h - 2), MapMarkColor);
-  EXPECT_EQ(p.at(x + 1, y + 1), MapMarkColor);
-  EXPECT_EQ(p.at(x + w - 3, y + 1), MapMarkColor);
+  for (Fl_Color c : {p.at(x + w / 2, y + h - 2), p.at(x + 1, y + 1), p.at(x + w - 3, y + 1)}) EXPECT_EQ(c, MapMarkColor);
   EXPECT_EQ(p.at(x + w / 2, y + h / 2), MapVolumeColor(-30));
   MapCellBox(MapSlotRow(3), 1, x, y, w, h);
   for (int px : {x + 1, x + w / 2, x + w - 3})
     for (int py : {y + 1, y + h - 2}) EXPECT_EQ(p.at(px, py), MapVolumeColor(12));
 }
 
-TEST_F(CueMapTest, TheCurrentCueAndBankAreOutlined) {
-  ShowBank(2, 3);  // cue 2, the second column
-  CueMapCheck();
-  Pixels p = Drawn();
-  const struct {
-    int slot, col;
-    Where where;
-    bool outlined;
-  } points[] = {
-      {50, 1, LEFT, true},        {50, 0, LEFT, false},       {50, 2, LEFT, false},
-      {11, 0, TOP, true},         {12, 0, TOP, false},        {10, 0, TOP, false},
-      {20, 2, BOTTOM, true},      {21, 2, TOP, false},        {SubSlot(2), 2, TOP, true},
-      {SubSlot(2), 2, BOTTOM, true}, {SubSlot(3), 2, TOP, false}, {VcaSlot(2), 0, TOP, true},
-      {MASTER, 0, TOP, true},     {VcaSlot(8), 0, TOP, false},
-  };
-  for (auto &t : points)
-    EXPECT_EQ(Pixel(p, t.slot, t.col, t.where) == MapOutlineColor, t.outlined) << "slot " << t.slot << " column " << t.col;
-}
-
 TEST_F(CueMapTest, AClickOrAKeyMovesTheFadersWindowAndStoresNothing) {
-  std::string before = ModelBytes();
-  const struct {
-    int slot, col, timeIndex, bank;
-  } clicks[] = {
-      {13, 2, 6, 2}, {SubSlot(3), 1, 3, 3}, {VcaSlot(8), 0, 1, 8}, {120, 1, 3, 12},
-      {MASTER, 2, 6, 12},  // the master keeps the bank
-      {125, 0, 1, 12},     // so do the channels no bank shows
+  const std::string before = Model();
+  const struct { int slot, col; const char *shows; } clicks[] = {
+      {13, 2, "6 2"}, {SubSlot(3), 1, "3 3"}, {VcaSlot(8), 0, "1 8"}, {120, 1, "3 12"},
+      {MASTER, 2, "6 12"},  // the master keeps the bank
+      {125, 0, "1 12"},     // so do the channels no bank shows
   };
-  for (auto &t : clicks) {
-    Click(t.slot, t.col);
-    EXPECT_EQ(TimeIndex->value(), t.timeIndex) << t.slot;
-    EXPECT_EQ(Bank->value(), t.bank) << t.slot;
-  }
+  for (auto &t : clicks) EXPECT_EQ(Click(t.slot, t.col), t.shows) << t.slot;
   Click(13, 2);
   EXPECT_EQ(Values({vol3, ramp3, GuiSec}), "0 0.5 7.5");
-  EXPECT_EQ(ModelBytes(), before);
+  EXPECT_EQ(Changed(before), "");
   // Keys move the outline: by a column, a bank, or a page of columns.
   ShowBank(1, 2);  // cue 1, not in use
-  const struct {
-    int key, timeIndex, bank;
-  } keys[] = {{FL_Right, 3, 1}, {FL_Right, 6, 1}, {FL_Right, 6, 1}, {FL_Left, 3, 1}, {FL_Down, 3, 2},
-              {FL_Up, 3, 1},    {FL_Up, 3, 1},    {FL_Page_Up, 1, 1}, {FL_Page_Down, 6, 1}};
+  const struct { int key; const char *shows; } keys[] = {
+      {FL_Right, "3 1"}, {FL_Right, "6 1"}, {FL_Right, "6 1"},   {FL_Left, "3 1"},      {FL_Down, "3 2"},
+      {FL_Up, "3 1"},    {FL_Up, "3 1"},    {FL_Page_Up, "1 1"}, {FL_Page_Down, "6 1"}};
   for (auto &t : keys) {
     Fl::e_keysym = t.key;
     EXPECT_EQ(CueMap->handle(FL_KEYBOARD), 1);
-    EXPECT_EQ(TimeIndex->value(), t.timeIndex) << t.key;
-    EXPECT_EQ(Bank->value(), t.bank) << t.key;
+    EXPECT_EQ(Shows(), t.shows) << t.key;
   }
-  EXPECT_EQ(ModelBytes(), before);
-}
-
-// Runs the event loop until the map window has been drawn.
-void Settle() {
-  for (int i = 0; i < 200 && (CueMapWindow->damage() || !CueMapWindow->visible()); i++) Fl::wait(0.01);
+  EXPECT_EQ(Changed(before), "");
 }
 
 TEST_F(CueMapTest, FollowsEditsUndoCueListChangesAndRecalls) {
@@ -188,7 +154,7 @@ TEST_F(CueMapTest, FollowsEditsUndoCueListChangesAndRecalls) {
   ShowBank(2, 3);
   StartJournal();
   CueMapCheck();
-  Settle();
+  for (int i = 0; i < 200 && (CueMapWindow->damage() || !CueMapWindow->visible()); i++) Fl::wait(0.01);  // drawn
   ASSERT_EQ(CueMap->damage(), 0);
   Set(A5, 1);
   Set(vol5, -6);
@@ -217,7 +183,6 @@ TEST_F(CueMapTest, FollowsEditsUndoCueListChangesAndRecalls) {
   EXPECT_EQ(Pixel(p, 1, 0), MapVolumeColor(-60));
 }
 
-
 TEST_F(CueMapTest, TheLargestMixScrollsBothWaysAndZoomsOutToFit) {
   for (int k = 0; k < NCUES; k++) IndexActiveArray[k] = 1;
   ChanActive[Entry(127, NCUES - 1)] = 1, Volume[Entry(127, NCUES - 1)] = 6;
@@ -231,13 +196,10 @@ TEST_F(CueMapTest, TheLargestMixScrollsBothWaysAndZoomsOutToFit) {
   CueMap->handle(FL_MOUSEWHEEL);
   EXPECT_EQ(MapCol0, 400);
   EXPECT_EQ(MapRow0, 76);
-  Click(77, MapCol0);  // the first cell in view
-  EXPECT_EQ(TimeIndex->value(), 401);
-  EXPECT_EQ(Bank->value(), 8);
-  int row, col;
+  EXPECT_EQ(Click(77, MapCol0), "401 8");  // the first cell in view
   // Fit shows every cell, down to the last cue of the last channel.
   CueMapFit();
-  int x1 = CueMap->x() + CueMap->w() - 1, y1 = CueMap->y() + CueMap->h() - 1;
+  int x1 = CueMap->x() + CueMap->w() - 1, y1 = CueMap->y() + CueMap->h() - 1, row, col;
   ASSERT_TRUE(MapCellAt(x1, y1, row, col));
   EXPECT_EQ(row, NSLOTS - 1);
   EXPECT_EQ(col, NCUES - 1);
