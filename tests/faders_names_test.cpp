@@ -38,7 +38,7 @@ TEST_F(FadersNamesTest, StripNamesNameTheirSlotOnly) {
 }
 
 TEST_F(FadersNamesTest, NamesAreStoredVerbatimExceptTabsAndLineBreaks) {
-  const std::string x300(300, 'x'), x62(62, 'x');
+  const std::string x300(300, 'x'), x61(61, 'x'), x62(62, 'x');
   struct {
     Fl_Input *field;
     std::string typed;
@@ -50,7 +50,8 @@ TEST_F(FadersNamesTest, NamesAreStoredVerbatimExceptTabsAndLineBreaks) {
                {MixNameInput, "Final\tmix", MixName, "Final mix"},
                {name5, x300, NameBuffer[5], std::string(127, 'x')},
                {CueName, x300, CueNameBuffer[0], std::string(63, 'x')},
-               {CueName, x62 + "\xC3\xA4\xC3\xA4", CueNameBuffer[0], x62}};  // no half character
+               {CueName, x62 + "\xC3\xA4\xC3\xA4", CueNameBuffer[0], x62},  // no half character
+               {CueName, x61 + "\xC3\xA4\xC3\xA4", CueNameBuffer[0], x61 + "\xC3\xA4"}};
   for (auto &c : cases) {
     Set(c.field, c.typed.c_str());
     EXPECT_EQ(c.stored, c.want);
