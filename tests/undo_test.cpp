@@ -13,14 +13,6 @@ class UndoTest : public ConsoleTest {
   void SetUp() override { ConsoleTest::SetUp(), StartJournal(); }
 };
 
-// The whole model byte for byte, table after table, text past its end included.
-std::string Model() {
-  std::string s;
-  for (int t = 0; t < NMODELTABLES; t++)
-    s.append((const char *)ModelTables[t].address, (size_t)ModelTables[t].size * ModelTables[t].count);
-  return s;
-}
-
 void Pick(const Fl_Menu_Item *menu, const char *label) {
   for (const Fl_Menu_Item *m = menu; m->label(); m++)
     if (strcmp(m->label(), label) == 0) return m->do_callback(nullptr);
@@ -73,9 +65,9 @@ TEST_F(UndoTest, EveryKindOfEditUndoesAndRedoesExactly) {
     ShowBank(2, 5);
     e.prepare();
     StartJournal();
-    std::string model[2] = {Model()}, shown[2];
+    std::string model[2] = {ModelBytes()}, shown[2];
     e.run(), RecordStep();
-    model[1] = Model();
+    model[1] = ModelBytes();
     ASSERT_NE(model[0], model[1]);
     // What the windows show, refreshed, at the cue and bank the undo and the redo go to.
     Undo(), UpdateGUI(), shown[0] = Shown();
@@ -84,7 +76,7 @@ TEST_F(UndoTest, EveryKindOfEditUndoesAndRedoesExactly) {
       Scramble();
       redo ? Redo() : Undo();
       EXPECT_EQ(Status(), redo ? "Re" + std::string(e.undone + 2) : e.undone);
-      EXPECT_EQ(Model(), model[redo]);
+      EXPECT_EQ(ModelBytes(), model[redo]);
       EXPECT_TRUE(Shown() == shown[redo]);
     }
     Undo(), ClearInternalArrays(), UpdateGUI();
@@ -132,15 +124,15 @@ TEST_F(UndoTest, RandomSequencesUndoToTheStartAndRedoToTheEnd) {
   for (unsigned seed : {1u, 2u, 3u}) {
     SCOPED_TRACE(seed);
     TearDown(), SetUp();
-    std::string start = Model();
+    std::string start = ModelBytes();
     std::mt19937 r(seed);
     for (int k = 0; k < 300; k++) actions[r() % (sizeof actions / sizeof actions[0])](r), RecordStep();
-    std::string end = Model();
+    std::string end = ModelBytes();
     int steps = UndoSteps();
     for (int k = 0; k < steps; k++) Undo();
-    EXPECT_EQ(Model(), start);
+    EXPECT_EQ(ModelBytes(), start);
     for (int k = 0; k < steps; k++) Redo();
-    EXPECT_EQ(Model(), end);
+    EXPECT_EQ(ModelBytes(), end);
   }
 }
 
@@ -164,13 +156,13 @@ TEST_F(UndoTest, HistoryKeepsItsBounds) {
     for (int k = 0; k < c.edits; k++) {
       c.edit(k), RecordStep();
       ASSERT_LE(HistoryBytes(), MAX_HISTORY_BYTES);
-      after.push_back(std::hash<std::string>()(Model()));
+      after.push_back(std::hash<std::string>()(ModelBytes()));
       if (c.largest && k == 100) { EXPECT_LT(UndoSteps(), 60); }  // each step holds over 1 MiB
     }
     int kept = UndoSteps();
     EXPECT_GE(kept, c.largest ? 20 : MAX_STEPS);
     for (int k = 0; k < kept; k++) Undo();
-    EXPECT_EQ(std::hash<std::string>()(Model()), after[c.edits - kept - 1]);
+    EXPECT_EQ(std::hash<std::string>()(ModelBytes()), after[c.edits - kept - 1]);
     Undo();
     EXPECT_EQ(Status(), "Nothing to undo");
   }
