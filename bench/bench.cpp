@@ -53,12 +53,19 @@ std::string fileText(const char *name) {
   return text;
 }
 
-// The floor of a store: the same bytes with one write and a rename.
-void rawWrite(const std::string &text) {
+// The floor of a store: the same bytes with one write, a sync, a rename and a
+// sync of the folder, as a store makes them; without the syncs when sync is off.
+void rawWrite(const std::string &text, bool sync = true) {
   int fd = open("raw.tmp", O_WRONLY | O_CREAT | O_TRUNC, 0644);
   if (fd < 0 || write(fd, text.data(), text.size()) != (ssize_t)text.size()) abort();
+  if (sync && fsync(fd) != 0) abort();
   close(fd);
   if (rename("raw.tmp", "raw.txt") != 0) abort();
+  if (sync) {
+    int dir = open(".", O_RDONLY | O_DIRECTORY);
+    if (dir < 0 || fsync(dir) != 0) abort();
+    close(dir);
+  }
 }
 
 // The floor of a recall: one read and a newline count.
@@ -126,6 +133,17 @@ void BM_Store(benchmark::State &state) {
     state.SkipWithError("the store did not write the mix");
     figures[std::string("StageWriteToFile ") + mix].wrong = true;
   }
+}
+
+// What the syncs cost: the floor of a store with them, beside it without them.
+void BM_Syncs(benchmark::State &state) {
+  const char *mix = mixNames[state.range(0)];
+  builders[state.range(0)]();
+  StageWriteToFile();
+  std::string text = fileText("faders.txt");
+  timed(state, std::string("Syncs of a store ") + mix, [&] { rawWrite(text); },
+        [&] { rawWrite(text, false); }, text.size());
+  state.SetLabel(mix);
 }
 
 void BM_Recall(benchmark::State &state) {
@@ -426,6 +444,7 @@ const Target targets[] = {
     {"CueMap one edit", 2e-3, 0},
     {"UpdateGUI drawn", 0, 0},                  {"RecordStep after one edit", 0.2e-3, 0},
     {"Undo or redo of InsertIndex", 5e-3, 0},  {"Recall of 100,000 bad lines", 60e-3, 0},
+    {"Syncs of a store typical", 0, 0},         {"Syncs of a store maximal", 0, 0},
 };
 
 void duration(char *out, size_t size, double s) {
@@ -488,6 +507,7 @@ bool printTable() {
 }  // namespace
 
 BENCHMARK(BM_Store)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Syncs)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Recall)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WritePreferencesFile)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReadPreferencesFile)->UseManualTime()->Unit(benchmark::kMicrosecond);

@@ -81,6 +81,7 @@ void maximalModel() {
 
 TEST_F(FaderWriterTest, StartUpModel) {
   WriteFile("faders.txt", "anything\n");
+  Known("faders.txt");
   StageWriteToFile();
   EXPECT_EQ(ReadFile("faders.txt"), StartUpFile);
   EXPECT_EQ(Status(), "Wrote 41 bytes to faders.txt");
@@ -101,6 +102,7 @@ TEST_F(FaderWriterTest, StartUpModel) {
 TEST_F(FaderWriterTest, EveryRecordInItsPlace) {
   everyRecordModel();
   WriteFile("faders.txt", "old name\n");
+  Known("faders.txt");
   StageWriteToFile();
   EXPECT_EQ(ReadFile("faders.txt"), EveryRecordFile);
 
@@ -124,6 +126,7 @@ TEST_F(FaderWriterTest, EveryRecordInItsPlace) {
 TEST_F(FaderWriterTest, ForeignLinesCarriedOver) {
   WriteFile("faders.txt", "My Mix\r\ncomp\t3\t1\t2\t3\t4\n# my notes\tcomp\r\n\t\t\n\n\r\nendless\tcomp\n"
                           "\tv\t1\n  \nrev\nv\t1\t0\n" + std::string(5000, 'x') + "\nend\tx\nafter end\n");
+  Known("faders.txt");
   StageWriteToFile();
   std::string once = ReadFile("faders.txt");
   EXPECT_EQ(once, "MixFilename\n# my notes\tcomp\nendless\tcomp\n\tv\t1\n  \n" + std::string(5000, 'x') +
@@ -151,6 +154,7 @@ TEST_F(FaderWriterTest, StoreThroughALink) {
   mkdir("mixes", 0755);
   WriteFile("mixes/song.txt", "Song\n# mine\n");
   ASSERT_EQ(symlink("mixes/song.txt", "faders.txt"), 0);
+  Known("faders.txt");
   StageWriteToFile();
   struct stat st;
   lstat("faders.txt", &st);

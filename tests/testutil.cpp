@@ -18,6 +18,7 @@ void ConsoleTest::SetUp() {
   static bool built = (BuildWindows(), true);
   (void)built;
   ClearInternalArrays();
+  ForgetFiles();
   HeadTailArray[0] = HeadTailArray[1] = 0, color = 97;  // as at start-up: a reset leaves them
   snprintf(tbuffer, sizeof tbuffer, "%s", "Corvessa 1.065");
   // The windows outlive a test: put back the controls that choose what they show.
@@ -52,6 +53,11 @@ int TemporaryFiles() {
   while (dirent *e = readdir(d)) n += strstr(e->d_name, ".txt.") != nullptr;
   closedir(d);
   return n;
+}
+
+void Known(const std::string &name) {
+  std::string text;
+  ReadTextFile(name.c_str(), text, true);
 }
 
 std::string Printed(void (*f)()) {

@@ -47,6 +47,8 @@ void WriteFile(const std::string &name, const std::string &text);
 bool FileExists(const std::string &name);
 // Temporary files a store left behind in the working directory ("faders.txt.XXXXXX").
 int TemporaryFiles();
+// The session knows the file as it now stands, as if it had recalled it.
+void Known(const std::string &name);
 
 // What f printed on standard output.
 std::string Printed(void (*f)());

@@ -83,6 +83,7 @@ const std::string Tracks = [] {
 
 TEST_F(WholeMixTest, StoreResetRecallShowsTheMixEverywhere) {
   WriteFile("faders.txt", "old name\n# my notes\n");
+  Known("faders.txt");
   Edit();
   SaveAll();
   EXPECT_EQ(Status(), "Save Complete");

@@ -96,9 +96,11 @@ void SaveAll() {
 void RecallAll() {
   MessagesFrom counted("recall");
   NameStep("Recall All");
+  ClearStoreError();
   StageReadFromFile();
   ReadTracksFile();
   ReadPreferencesFile();
+  if (StoreError[0]) SetStatus("%s", StoreError);  // the first failure, not the last count
 }
 
 void FormEngineCommand(char *out, int size) { snprintf(out, size, "%starnell4", Path); }

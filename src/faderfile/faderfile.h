@@ -15,8 +15,9 @@ enum { NKEYWORDS = 52 };
 extern const char *const FileKeywords[NKEYWORDS];  // of the fader and preferences files
 int CheckForKey(const char *word);                 // 1 when word is one of them
 // Reads faders.txt into reserve_fbuff; the bytes read, 0 when nothing usable was
-// read (a missing file is created holding the mix name line).
-long ReadFaderFile();
+// read (a missing file is created holding the mix name line). *state, if given,
+// is the ReadTextFile result. The file read becomes the one this session knows.
+long ReadFaderFile(int *state = nullptr);
 void MakeNewFile();  // faders.txt holding the mix name ("mixFilename" when it is empty)
 // Rebuild text as the carried-over lines of an old file: lines whose first field
 // is not a keyword, up to an "end" line. ScrubEffects starts the result with the

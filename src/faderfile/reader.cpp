@@ -1,6 +1,8 @@
 // The fader file reader: lays faders.txt over the model in one pass over its lines.
 // A record is a line whose first field (its text up to the first tab) is a keyword;
 // the line whose first field is "end" closes the program's part of the file.
+#include <cfloat>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -85,11 +87,14 @@ bool readInt(const char *f, long *v) {
   return true;
 }
 
-float readFloat(const char *f) {
+// Reads a value field into v; a field without a number reads as 0 (and is noted),
+// and a value that is infinite, NaN or beyond a float leaves v as it was, as the
+// windows refuse one.
+void readFloat(const char *f, float &v) {
   const char *end;
-  double v = ParseNumber(f, &end);
+  double d = ParseNumber(f, &end);
   if (end == f && !badValue) badValue = f;
-  return (float)v;
+  if (std::fabs(d) <= FLT_MAX) v = (float)d;
 }
 
 // Reads a slot: a channel number 0..maxNumber, "G" and a submix number 1..8, or "M".
@@ -110,14 +115,14 @@ void tooFew(const char *key) {
   Message(std::string(">>Too few fields in a \"") + key + "\" record; skipped\n");
 }
 
-// Takes n - 1 fields and the rest of the line as n values; false when the line is short.
+// Takes n - 1 fields and the rest of the line over n values; false when the line is short.
 bool readValues(Fields &f, float *v, int n) {
   for (int i = 0; i < n - 1; i++) {
     const char *s = nextField(f);
     if (!s) return false;
-    v[i] = readFloat(s);
+    readFloat(s, v[i]);
   }
-  v[n - 1] = readFloat(f.p);
+  readFloat(f.p, v[n - 1]);
   return true;
 }
 
@@ -159,9 +164,9 @@ void ParamsFromBuffer(Fields &f, const char *key, float *table, int count) {
   int slot = readSlot(f, NCHANNELS);
   if (slot == -2) return tooFew(key);
   if (!checkValI(slot)) return;
-  float v[NGROUPS];
+  float v[NGROUPS], *row = table + slot * NGROUPS;
+  for (int c = 1; c < count; c++) v[c - 1] = row[c];
   if (!readValues(f, v, count - 1)) return tooFew(key);
-  float *row = table + slot * NGROUPS;
   row[0] = 1.0f;
   for (int c = 1; c < count; c++) row[c] = v[c - 1];
 }
@@ -169,7 +174,7 @@ void ParamsFromBuffer(Fields &f, const char *key, float *table, int count) {
 void Params1D(Fields &f, const char *key, float *array) {
   int slot = readSlot(f, NSLOTS - 1);
   if (slot == -2) return tooFew(key);
-  if (slot >= 0) array[slot] = readFloat(f.p);
+  if (slot >= 0) readFloat(f.p, array[slot]);
 }
 
 void Params2D(Fields &f, const char *key, float *table) {
@@ -180,11 +185,12 @@ void Params2D(Fields &f, const char *key, float *table) {
     return;
   }
   table[slot * NGROUPS] = 1.0f;
-  table[slot * NGROUPS + 1] = readFloat(f.p);
+  readFloat(f.p, table[slot * NGROUPS + 1]);
 }
 
 void ParamGetAmt(Fields &f, const char *key, float *array, int count) {
   float v[3];
+  for (int i = 0; i < count; i++) v[i] = array[i];
   if (!readValues(f, v, count)) return tooFew(key);
   for (int i = 0; i < count; i++) array[i] = v[i];
 }
@@ -193,7 +199,7 @@ void ParamGetTwo(Fields &f, float *pair, bool &seen) {
   if (seen) return;
   seen = true;
   pair[0] = 1.0f;
-  pair[1] = readFloat(f.p);
+  readFloat(f.p, pair[1]);
 }
 
 void ReadSubmixState(Fields &f, int *flags) {
@@ -274,9 +280,9 @@ void readTime(Scan &st, Fields &f, const char *key) {
     st.open = false;
     return tooFew(key);
   }
-  st.min = readFloat(m);
-  st.sec = readFloat(s);
-  st.msec = readFloat(f.p);
+  readFloat(m, st.min);
+  readFloat(s, st.sec);
+  readFloat(f.p, st.msec);
   openCue(st, key);
 }
 
@@ -302,7 +308,7 @@ void readEntry(Scan &st, Fields &f, const Keyword &k) {
   }
   st.slot = slot;
   ChanActive[Entry(slot, st.cue)] = 1;
-  Volume[Entry(slot, st.cue)] = readFloat(f.p);
+  readFloat(f.p, Volume[Entry(slot, st.cue)]);
 }
 
 void readCueRecord(Scan &st, Fields &f, const Keyword &k) {
@@ -314,14 +320,17 @@ void readCueRecord(Scan &st, Fields &f, const Keyword &k) {
         notRead(st.cue + 1, k.key);
       return;
     case TIME: return readTime(st, f, k.key);
-    case INC:
-      st.sec += readFloat(f.p);
+    case INC: {
+      float inc = 0;
+      readFloat(f.p, inc);
+      st.sec += inc;
       return openCue(st, k.key);
+    }
     case VOLUME:
     case VCAVOL: return readEntry(st, f, k);
     default:  // "ofs", "rmp", "shape"
       if (st.open && st.slot >= 0)
-        k.target[Entry(st.slot, st.cue)] = readFloat(f.p);
+        readFloat(f.p, k.target[Entry(st.slot, st.cue)]);
       else if (st.cue < 0 || st.cue >= NCUES)
         notRead(st.cue, k.key);
   }
@@ -394,11 +403,10 @@ void scanText(std::string &text) {
   bool first = true, seekName = true;
   for (char *line = p; line < end; line = p) {
     AboutLine(st.line = line - base);
-    char *nl = static_cast<char *>(memchr(line, '\n', end - line));
-    char *stop = nl ? nl : end;
-    p = nl ? nl + 1 : end;
-    *stop = 0;
-    while (stop > line && stop[-1] == '\r') *--stop = 0;
+    const char *next;
+    char *stop = line + LineAt(line, end, &next);
+    p = line + (next - line);
+    if (stop < end) *stop = 0;
 
     char *tab = static_cast<char *>(memchr(line, '\t', stop - line));
     if (tab) *tab = 0;
@@ -445,7 +453,16 @@ void scanText(std::string &text) {
 void StageReadFromFile() {
   MessagesFrom counted("recall");
   NameStep("Recall Faders / Effects");
-  long n = ReadFaderFile();
+  int state;
+  long n = ReadFaderFile(&state);
+  if (state == FILE_NOT_TEXT) {  // changes nothing
+    ReportStoreError("faders.txt is not a text file Corvessa can read (UTF-16?)");
+    return;
+  }
+  // The line shows the count, but "Recall All" keeps the failure.
+  if ((state == FILE_TOO_LARGE || state == FILE_UNREADABLE) && !StoreError[0])
+    snprintf(StoreError, sizeof StoreError, "%s",
+             state == FILE_TOO_LARGE ? "faders.txt is too large to read" : "Could not read faders.txt");
   SetStatus("Read %i bytes from faders.txt", (int)n);
   if (n > 0) {
     std::string work(reserve_fbuff);

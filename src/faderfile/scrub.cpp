@@ -40,18 +40,15 @@ bool isKey(const char *word, size_t n) {
 
 // Appends to out the lines of text that are not the program's own: lines whose
 // first field (up to the first tab) is not a keyword and that hold some text
-// besides tabs, each ended by a newline, in their old order. Carriage returns at
-// a line's end are dropped, so CR LF lines read and carry over like LF lines. The
+// besides tabs, each ended by a newline, in their old order. A line ends at LF,
+// CR LF or a lone CR alike, and each carries over ended by LF. The
 // scan ends at a line whose first field is "end". The first line is skipped when
 // skipFirst is set.
 void carryOver(const std::string &text, std::string &out, bool skipFirst) {
-  size_t pos = 0, len = text.size();
-  for (bool first = true; pos < len; first = false) {
-    const char *line = text.data() + pos;
-    const char *nl = static_cast<const char *>(memchr(line, '\n', len - pos));
-    size_t n = nl ? size_t(nl - line) : len - pos;
-    pos += n + 1;
-    while (n && line[n - 1] == '\r') n--;
+  const char *end = text.data() + text.size(), *after;
+  for (const char *line = text.data(); line < end; line = after) {
+    size_t n = LineAt(line, end, &after);
+    bool first = line == text.data();
     size_t field = 0;
     while (field < n && line[field] != '\t') field++;
     if (field == 3 && memcmp(line, "end", 3) == 0) break;

@@ -1,4 +1,5 @@
 // The fader file writer: faders.txt from the model, keeping the lines it does not own.
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
@@ -167,10 +168,11 @@ bool makeNewFile() {
 }
 
 // Reads faders.txt into reserve_fbuff. Returns the bytes read, 0 when nothing
-// usable was read; *state tells why. A missing file is created.
-long loadFaderFile(int *state) {
+// usable was read; *state tells why. A missing file is created. A recall makes
+// the file read the one this session knows.
+long loadFaderFile(int *state, bool recall) {
   std::string text;
-  *state = ReadWholeFile(FaderFile, text, MaxFileSize);
+  *state = ReadTextFile(FaderFile, text, recall);
   switch (*state) {
     case FILE_MISSING:
       if (makeNewFile()) SetStatus("Created new faders.txt file");
@@ -183,6 +185,9 @@ long loadFaderFile(int *state) {
     case FILE_UNREADABLE:
       Message("fader file read error\n", FaderFile);
       return 0;
+    case FILE_NOT_TEXT:
+      Message("faders.txt is not a text file\n", FaderFile);
+      return 0;
   }
   if (text.empty()) {
     Message("faders.txt file is empty\n", FaderFile);
@@ -194,9 +199,9 @@ long loadFaderFile(int *state) {
 
 }  // namespace
 
-long ReadFaderFile() {
-  int state;
-  return loadFaderFile(&state);
+long ReadFaderFile(int *state) {
+  int unused;
+  return loadFaderFile(state ? state : &unused, true);
 }
 
 void MakeNewFile() { makeNewFile(); }
@@ -239,25 +244,24 @@ void VolumePlateToText(std::string &text) {
 
 long WriteFaderFile(const std::string &text) {
   size_t written;
-  switch (ReplaceFile(FaderFile, text.data(), text.size(), &written)) {
-    case WRITE_OK:
-      return (long)text.size();
-    case WRITE_SHORT:
-      Message("write error:  expected " + std::to_string(text.size()) + ", returned " +
-                  std::to_string(written) + "\n",
-              FaderFile);
-      ReportStoreError("faders.txt write error: expected %zu, returned %zu", text.size(), written);
-      return 0;
-    default:  // the file could not be created or put in place
-      ReportStoreError("faders.txt file not found!");
-      return 0;
+  errno = 0;
+  int result = ReplaceFile(FaderFile, text.data(), text.size(), &written, true);
+  if (result == WRITE_OK) return (long)text.size();
+  if (result == WRITE_SHORT) {
+    Message("write error:  expected " + std::to_string(text.size()) + ", returned " +
+                std::to_string(written) + "\n",
+            FaderFile);
+    ReportStoreError("faders.txt write error: expected %zu, returned %zu", text.size(), written);
+  } else {
+    ReportReplaceFailure(FaderFile, result);
   }
+  return 0;
 }
 
 void StageWriteToFile() {
   MessagesFrom counted("store");
   int state;
-  long n = loadFaderFile(&state);
+  long n = loadFaderFile(&state, false);
   // A file that exists but could not be read whole holds lines we must not lose.
   struct stat st;
   if ((state == FILE_UNREADABLE || state == FILE_TOO_LARGE) && stat(FaderFile, &st) == 0 &&

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <deque>
 
+#include "textfile/textfile.h"
 #include "where/where.h"
 
 namespace {
@@ -17,8 +18,8 @@ struct Reading {
   const char *file = nullptr;
   const char *text = nullptr;
   size_t size = 0, line = 0;
-  size_t counted = 0;    // newlines are counted up to here
-  long lines = 0;        // newlines before counted
+  size_t counted = 0;    // line ends are counted up to here
+  long lines = 0;        // line ends before counted
   size_t noted = SIZE_MAX;  // the line that has a message already
 } now;
 
@@ -30,16 +31,15 @@ const size_t Readable = 100;  // a longer line is cut here
 
 long lineNumber() {
   if (now.line < now.counted) now.counted = 0, now.lines = 0;  // a line met before
-  const char *p = now.text + now.counted, *end = now.text + now.line;
-  while ((p = static_cast<const char *>(memchr(p, '\n', end - p)))) now.lines++, p++;
+  const char *end = now.text + now.line, *next;
+  for (const char *p = now.text + now.counted; p < end; p = next) LineAt(p, end, &next), now.lines++;
   now.counted = now.line;
   return now.lines + 1;
 }
 
 std::string lineText() {
-  const char *s = now.text + now.line, *e = now.text + now.size;
-  if (const char *nl = static_cast<const char *>(memchr(s, '\n', e - s))) e = nl;
-  while (e > s && e[-1] == '\r') e--;
+  const char *s = now.text + now.line, *next;
+  const char *e = s + LineAt(s, now.text + now.size, &next);
   bool cut = size_t(e - s) > Readable;
   if (cut) e = s + Readable;
   std::string t(s, e);

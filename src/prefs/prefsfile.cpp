@@ -1,5 +1,6 @@
 // prefs.txt: the output and engine preferences.
 #include <climits>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -27,9 +28,10 @@ void WritePreferencesFile() {
   // Lines of the old file that are not the program's own are kept, so an old
   // file that cannot be read whole must not be replaced.
   std::string carried;
-  switch (ReadWholeFile("prefs.txt", carried, MaxFileSize)) {
+  switch (ReadTextFile("prefs.txt", carried)) {
     case FILE_OK: ScrubPrefs(carried); break;
-    case FILE_MISSING: break;
+    case FILE_MISSING:
+    case FILE_NOT_TEXT: break;  // nothing to keep; the store then asks to be given again
     case FILE_TOO_LARGE:
       ReportStoreError("Could not store prefs.txt: the old file is too large to keep");
       return;
@@ -116,10 +118,11 @@ void apply(const Record &r, const std::vector<std::string> &fields, const std::s
       break;
     case NUMBERS:
       for (int i = 0; i < r.n && i < values; i++)
-        r.numbers[i] = (float)ParseNumber(fields[i + 1].c_str());
+        ReadFileValue(fields[i + 1].c_str(), r.numbers[i]);  // infinite or NaN: kept
       break;
     case TRUNCATED:
-      if (values > 0) *r.whole = TruncateToInt(ParseNumber(fields[1].c_str()));
+      if (values > 0 && std::isfinite(ParseNumber(fields[1].c_str())))
+        *r.whole = TruncateToInt(ParseNumber(fields[1].c_str()));
       break;
     case WHOLE:
       if (values > 0) *r.whole = wholeNumber(fields[1].c_str());
@@ -172,13 +175,10 @@ void ReadPreferencesFile() {
   ReadingFile("prefs.txt", text);
 
   std::vector<std::string> fields;
-  for (size_t pos = 0, len = text.size(); pos < len;) {
-    size_t nl = text.find('\n', pos);
-    size_t end = nl == std::string::npos ? len : nl;
-    AboutLine(pos);
-    std::string line = text.substr(pos, end - pos);
-    pos = end + 1;
-    while (!line.empty() && line.back() == '\r') line.pop_back();
+  const char *end = text.data() + text.size(), *after;
+  for (const char *p = text.data(); p < end; p = after) {
+    AboutLine(p - text.data());
+    std::string line(p, LineAt(p, end, &after));
 
     size_t tab = line.find('\t');
     std::string key = line.substr(0, tab);

@@ -42,12 +42,9 @@ bool isStatus(const std::string &s) { return s == "+" || s == "++" || s == "off"
 
 // Where the records start: after a header line that ends in "begin", if any.
 size_t recordsStart(const std::string &text) {
-  for (size_t p = text.find("begin"); p != std::string::npos; p = text.find("begin", p + 1)) {
-    size_t q = p + 5;
-    if (q < text.size() && text[q] == '\r') q++;
-    if (q == text.size()) return q;
-    if (text[q] == '\n') return q + 1;
-  }
+  const char *end = text.data() + text.size(), *next;
+  for (size_t p = text.find("begin"); p != std::string::npos; p = text.find("begin", p + 1))
+    if (LineAt(text.data() + p, end, &next) == 5) return next - text.data();
   return 0;
 }
 
@@ -84,13 +81,10 @@ void ReadTracksFile() {
 
   // Record k names channel k, whatever number it carries.
   int k = 0;
-  for (size_t pos = recordsStart(text), len = text.size(); pos < len;) {
-    AboutLine(pos);
-    const char *s = text.data() + pos;
-    size_t nl = text.find('\n', pos);
-    const char *e = text.data() + (nl == std::string::npos ? len : nl);
-    pos = nl == std::string::npos ? len : nl + 1;
-    while (e > s && e[-1] == '\r') e--;
+  const char *end = text.data() + text.size(), *next;
+  for (const char *s = text.data() + recordsStart(text); s < end; s = next) {
+    AboutLine(s - text.data());
+    const char *e = s + LineAt(s, end, &next);
 
     while (s < e && blank(*s)) s++;
     if (s == e) continue;  // an empty line is no record

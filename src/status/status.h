@@ -12,14 +12,6 @@ void Call(Fl_Widget *, void *) {
   F();
 }
 
-// Stores the text field being typed into, as if it had lost the focus, so that
-// a store run from another window or by a shortcut keeps what was typed.
-void CommitEdit();
-template <void (*F)()>
-void Committed() {
-  CommitEdit();
-  F();
-}
 
 // The status line, built with the control window. Messages are formatted into
 // tbuffer and shown in TextResponse.
@@ -28,11 +20,22 @@ void SetStatus(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
 void ShowStatus();   // shows tbuffer as it stands
 void ClearStatus();  // empties the line
 
-// A store that fails reports here: the message is shown and kept in StoreError
-// (the first failure since the last ClearStoreError), so that "Store All" and
-// "Mix" can keep it instead of claiming success.
+// A store or recall that fails reports here: the message is shown and kept in
+// StoreError (the first failure since the last ClearStoreError), so that "Store
+// All", "Recall All" and "Mix" can keep it instead of claiming success.
 extern char StoreError[256];
 void ClearStoreError();
 void ReportStoreError(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
+
+// Stores the text field being typed into, as if it had lost the focus, so that
+// a store run from another window or by a shortcut keeps what was typed.
+void CommitEdit();
+// A store run alone: what was typed is kept, and no earlier failure is.
+template <void (*F)()>
+void Committed() {
+  CommitEdit();
+  ClearStoreError();
+  F();
+}
 
 #endif

@@ -1,32 +1,60 @@
-// Whole-file reads and atomic replacement, and the load and store of a text file
+// Whole-file reads, the safe and durable replacement of a file, the memory of
+// the files this session read or wrote, and the load and store of a text file
 // that report on the status line.
 #include "textfile/textfile.h"
 
 #include <cerrno>
+#include <cfloat>
+#include <climits>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <map>
+#include <string_view>
 #include <unistd.h>
+#include <unordered_set>
 
 #include "status/status.h"
 
-int ReadWholeFile(const char *name, std::string &text, size_t limit) {
+namespace {
+
+// What tells one file from another, and a file from itself after a change.
+struct Identity {
+  dev_t dev;
+  ino_t ino;
+  off_t size;
+  struct timespec mtime;
+};
+
+Identity identity(const struct stat &st) { return {st.st_dev, st.st_ino, st.st_size, st.st_mtim}; }
+
+bool same(const Identity &a, const struct stat &st) {
+  return a.dev == st.st_dev && a.ino == st.st_ino && a.size == st.st_size &&
+         a.mtime.tv_sec == st.st_mtim.tv_sec && a.mtime.tv_nsec == st.st_mtim.tv_nsec;
+}
+
+// By the name stores and recalls use: the file as last read or written, and
+// the file a store refused to replace (the same store given again replaces it).
+std::map<std::string, Identity> known, refused;
+
+int readWhole(const char *name, std::string &text, size_t limit, struct stat *st) {
   // Never wait on a pipe or device put in the file's place.
   int fd = open(name, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return errno == ENOENT ? FILE_MISSING : FILE_UNREADABLE;
-  struct stat st;
-  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+  if (fstat(fd, st) != 0 || !S_ISREG(st->st_mode)) {
     close(fd);
     return FILE_UNREADABLE;
   }
-  if ((unsigned long long)st.st_size > limit) {
+  if ((unsigned long long)st->st_size > limit) {
     close(fd);
     return FILE_TOO_LARGE;
   }
-  std::string buf(st.st_size, '\0');
+  std::string buf(st->st_size, '\0');
   size_t got = 0;
   while (got < buf.size()) {
     ssize_t n = read(fd, &buf[got], buf.size() - got);
@@ -40,31 +68,215 @@ int ReadWholeFile(const char *name, std::string &text, size_t limit) {
   return FILE_OK;
 }
 
-int ReplaceFile(const char *name, const char *data, size_t len, size_t *written) {
+bool blankLine(const char *p, size_t n) {
+  for (size_t i = 0; i < n; i++)
+    if (p[i] != ' ' && p[i] != '\t') return false;
+  return true;
+}
+
+// True when every line of old that holds some text is a line of text too.
+bool losesNothing(const std::string &old, const char *text, size_t len) {
+  std::unordered_set<std::string_view> lines;
+  for (const char *p = text, *end = text + len, *next; p < end; p = next) {
+    size_t n = LineAt(p, end, &next);
+    lines.insert(std::string_view(p, n));
+  }
+  for (const char *p = old.data(), *end = p + old.size(), *next; p < end; p = next) {
+    size_t n = LineAt(p, end, &next);
+    if (!blankLine(p, n) && !lines.count(std::string_view(p, n))) return false;
+  }
+  return true;
+}
+
+bool writeAll(int fd, const char *data, size_t len, off_t at, size_t *written) {
+  *written = 0;
+  while (*written < len) {
+    ssize_t n = at < 0 ? write(fd, data + *written, len - *written)
+                       : pwrite(fd, data + *written, len - *written, at + *written);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    *written += n;
+  }
+  return true;
+}
+
+void syncFolder(const std::string &folder) {
+  int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);  // some file systems cannot sync a folder; the rename stands either way
+  close(fd);
+}
+
+// Temporary files of a store that was killed before it ended.
+void removeLeftovers(const std::string &folder, const std::string &prefix) {
+  DIR *d = opendir(folder.c_str());
+  if (!d) return;
+  while (dirent *e = readdir(d))
+    if (!strncmp(e->d_name, prefix.c_str(), prefix.size())) unlinkat(dirfd(d), e->d_name, 0);
+  closedir(d);
+}
+
+// Writes data over the file target from its start and syncs it; on failure the
+// old bytes are written back.
+int writeInPlace(const std::string &target, const char *data, size_t len, const std::string &old,
+                 size_t *written) {
+  int fd = open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return WRITE_OPEN_FAILED;
+  int result = !writeAll(fd, data, len, 0, written) ? WRITE_SHORT
+               : ftruncate(fd, len) != 0 || fsync(fd) != 0 ? WRITE_SYNC_FAILED
+                                                           : WRITE_OK;
+  if (result != WRITE_OK) {
+    int err = errno;
+    size_t back;
+    writeAll(fd, old.data(), old.size(), 0, &back);
+    if (ftruncate(fd, old.size()) == 0) fsync(fd);
+    errno = err;
+  }
+  close(fd);
+  return result;
+}
+
+}  // namespace
+
+size_t LineAt(const char *p, const char *end, const char **next) {
+  // Window by window, so that a file of CR lines is not searched to its end for LF.
+  for (const char *q = p; q < end;) {
+    size_t w = end - q < 256 ? end - q : 256;
+    const char *lf = static_cast<const char *>(memchr(q, '\n', w));
+    const char *cr = static_cast<const char *>(memchr(q, '\r', lf ? lf - q : w));
+    if (const char *e = cr ? cr : lf) {
+      *next = e + (cr && e + 1 < end && e[1] == '\n' ? 2 : 1);
+      return e - p;
+    }
+    q += w;
+  }
+  *next = end;
+  return end - p;
+}
+
+int ReadWholeFile(const char *name, std::string &text, size_t limit) {
+  struct stat st;
+  return readWhole(name, text, limit, &st);
+}
+
+bool LooksBinary(const char *p, size_t n) {
+  const unsigned char *u = reinterpret_cast<const unsigned char *>(p);
+  if (n >= 2 && ((u[0] == 0xFF && u[1] == 0xFE) || (u[0] == 0xFE && u[1] == 0xFF))) return true;
+  size_t head = n < 4096 ? n : 4096;
+  // UTF-16 without a mark: a NUL in every other byte.
+  if (head >= 8) {
+    size_t pairs = (head < 256 ? head : 256) / 2, even = 0, odd = 0;
+    for (size_t i = 0; i < pairs; i++) even += !u[2 * i], odd += !u[2 * i + 1];
+    if (even == pairs || odd == pairs) return true;
+  }
+  // Another binary file: more than a quarter of its bytes are control bytes
+  // (besides tab and line ends) or bytes that make no UTF-8 character.
+  size_t odd = 0;
+  for (size_t i = 0; i < head;) {
+    unsigned char c = u[i];
+    size_t len = c < 0x80 ? 1 : c >= 0xC2 && c < 0xE0 ? 2 : c >= 0xE0 && c < 0xF0 ? 3 : c >= 0xF0 && c < 0xF5 ? 4 : 0;
+    size_t k = 1;
+    while (k < len && i + k < head && (u[i + k] & 0xC0) == 0x80) k++;
+    if (len == 0 || (k < len && i + k < head)) {
+      odd++, i++;
+    } else {
+      odd += c < 32 && c != '\t' && c != '\n' && c != '\r';
+      i += k;
+    }
+  }
+  return head >= 8 && odd * 4 > head;
+}
+
+int ReadTextFile(const char *name, std::string &text, bool remember) {
+  std::string buf;
+  struct stat st;
+  int got = readWhole(name, buf, MaxFileSize, &st);
+  if (got != FILE_OK) return got;
+  if (LooksBinary(buf.data(), buf.size())) return FILE_NOT_TEXT;
+  if (!buf.compare(0, 3, "\xEF\xBB\xBF")) buf.erase(0, 3);
+  text.swap(buf);
+  if (remember) {
+    known[name] = identity(st);
+    refused.erase(name);
+  }
+  return FILE_OK;
+}
+
+void ForgetFiles() {
+  known.clear();
+  refused.clear();
+}
+
+int ReplaceFile(const char *name, const char *data, size_t len, size_t *written, bool keepUnread) {
   // A file-size limit must make write() fail, not end the program.
   static bool once = (signal(SIGXFSZ, SIG_IGN), true);
   (void)once;
   *written = 0;
+  if (len > MaxFileSize) return WRITE_TOO_LARGE;
 
-  // A symbolic link is followed: the file it names is the one replaced.
+  // A symbolic link is followed: the file it names is the one replaced, and a
+  // link to nothing yet creates its target.
   std::string target = name;
-  struct stat lst;
-  if (lstat(name, &lst) == 0 && S_ISLNK(lst.st_mode)) {
-    if (char *real = realpath(name, nullptr)) {
+  struct stat st;
+  bool exists = lstat(name, &st) == 0;
+  if (!exists && errno != ENOENT) return WRITE_OPEN_FAILED;
+  if (exists && S_ISLNK(st.st_mode)) {
+    if (stat(name, &st) == 0) {
+      char *real = realpath(name, nullptr);
+      if (!real) return WRITE_OPEN_FAILED;
       target = real;
       free(real);
+    } else {
+      char to[PATH_MAX];
+      ssize_t n = readlink(name, to, sizeof to - 1);
+      if (n <= 0) return WRITE_OPEN_FAILED;
+      to[n] = 0;
+      const char *slash = strrchr(name, '/');
+      target = to[0] == '/' || !slash ? std::string(to) : std::string(name, slash + 1 - name) + to;
+      size_t cut = target.rfind('/');
+      struct stat dst;
+      if (cut != std::string::npos && (stat(target.substr(0, cut + 1).c_str(), &dst) != 0 ||
+                                       !S_ISDIR(dst.st_mode)))
+        return WRITE_DANGLING;
+      exists = false;
     }
   }
-  name = target.c_str();
+  if (exists) {
+    if (S_ISDIR(st.st_mode)) return WRITE_FOLDER;
+    if (!S_ISREG(st.st_mode)) return WRITE_NOT_REGULAR;
+    if (!(st.st_mode & 0222) || faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+      return WRITE_READ_ONLY;
+  }
 
-  std::string tmp = target + ".XXXXXX";
+  // A file this session has not read is only replaced when that loses nothing.
+  std::string old;
+  if (exists && keepUnread) {
+    auto k = known.find(name), r = refused.find(name);
+    if (!(k != known.end() && same(k->second, st)) && !(r != refused.end() && same(r->second, st))) {
+      if (ReadTextFile(target.c_str(), old) != FILE_OK || !losesNothing(old, data, len)) {
+        refused[name] = identity(st);
+        return WRITE_UNREAD;
+      }
+    }
+  }
+
+  size_t cut = target.rfind('/');
+  std::string folder = cut == std::string::npos ? "." : target.substr(0, cut + 1);
+  std::string prefix = "." + target.substr(cut + 1) + ".corvessa-";
+  removeLeftovers(folder, prefix);
+  std::string tmp = (cut == std::string::npos ? "" : folder) + prefix + "XXXXXX";
   int fd = mkstemp(&tmp[0]);
   if (fd < 0) return WRITE_OPEN_FAILED;
-  // Keep the old file's permissions; a new file gets the usual ones.
-  struct stat st;
+
+  // Keep the old file's owner, group and permissions; a new file gets the usual
+  // ones. Where the owner cannot be kept, or other names link to the file, the
+  // old file is written over in place.
+  bool inPlace = exists && st.st_nlink > 1;
   mode_t mode;
-  if (stat(name, &st) == 0 && S_ISREG(st.st_mode)) {
+  if (exists) {
     mode = st.st_mode & 07777;
+    if ((st.st_uid != geteuid() || st.st_gid != getegid()) && fchown(fd, st.st_uid, st.st_gid) != 0)
+      inPlace = true;
   } else {
     mode_t mask = umask(0);
     umask(mask);
@@ -72,35 +284,100 @@ int ReplaceFile(const char *name, const char *data, size_t len, size_t *written)
   }
   fchmod(fd, mode);
 
-  while (*written < len) {
-    ssize_t n = write(fd, data + *written, len - *written);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    *written += n;
-  }
-  int result = WRITE_OK;
-  if (*written < len) result = WRITE_SHORT;
+  int result = !writeAll(fd, data, len, -1, written) ? WRITE_SHORT
+               : fsync(fd) != 0                      ? WRITE_SYNC_FAILED
+                                                     : WRITE_OK;
   if (close(fd) != 0 && result == WRITE_OK) result = WRITE_SHORT;
-  if (result == WRITE_OK && rename(tmp.c_str(), name) != 0) result = WRITE_RENAME_FAILED;
-  if (result != WRITE_OK) unlink(tmp.c_str());
+  if (result == WRITE_OK && inPlace) {
+    // The old bytes as they are, to be written back if the new ones fail.
+    errno = 0;
+    if (readWhole(target.c_str(), old, MaxFileSize, &st) != FILE_OK)
+      result = WRITE_RENAME_FAILED;
+    else
+      result = writeInPlace(target, data, len, old, written);
+  } else if (result == WRITE_OK && rename(tmp.c_str(), target.c_str()) != 0) {
+    result = WRITE_RENAME_FAILED;
+  }
+  int err = errno;
+  if (result != WRITE_OK || inPlace) unlink(tmp.c_str());
+  syncFolder(folder);
+  if (result == WRITE_OK && stat(target.c_str(), &st) == 0) {
+    known[name] = identity(st);
+    refused.erase(name);
+  }
+  errno = err;
   return result;
 }
 
+void ReportReplaceFailure(const char *name, int result) {
+  int err = errno;
+  static std::string unread;  // the files of one refusal message
+  struct stat st;
+  switch (result) {
+    case WRITE_OPEN_FAILED:
+      ReportStoreError("Could not store %s: cannot write in this folder: %s", name, strerror(err));
+      break;
+    case WRITE_TOO_LARGE:
+      ReportStoreError("%s would be larger than a recall reads (%zu MiB), so it was not stored", name,
+                       MaxFileSize >> 20);
+      break;
+    case WRITE_FOLDER: ReportStoreError("%s is a folder", name); break;
+    case WRITE_NOT_REGULAR:
+      stat(name, &st);
+      ReportStoreError("%s is %s, not a file: nothing was stored", name,
+                       S_ISFIFO(st.st_mode)   ? "a FIFO"
+                       : S_ISSOCK(st.st_mode) ? "a socket"
+                                              : "a device");
+      break;
+    case WRITE_READ_ONLY: ReportStoreError("%s is read-only", name); break;
+    case WRITE_DANGLING:
+      ReportStoreError("%s links into a folder that does not exist", name);
+      break;
+    case WRITE_UNREAD: {
+      // Several files refused in one "Store All" are named in one message.
+      bool more = StoreError[0] && !unread.empty() && !strncmp(StoreError, unread.c_str(), unread.size()) &&
+                  StoreError[unread.size()] == ' ';
+      if (StoreError[0] && !more) {
+        ReportStoreError("%s holds changes Corvessa has not read: Recall it, or store again to replace it", name);
+        break;
+      }
+      unread = more ? unread + ", " + name : name;
+      ClearStoreError();
+      if (more)
+        ReportStoreError("%s hold changes Corvessa has not read: Recall them, or store again to replace them",
+                         unread.c_str());
+      else
+        ReportStoreError("%s holds changes Corvessa has not read: Recall it, or store again to replace it",
+                         unread.c_str());
+      break;
+    }
+    default: ReportStoreError("Could not write %s: %s", name, err ? strerror(err) : "short write");
+  }
+  errno = err;
+}
+
 bool LoadTextFile(const char *name, std::string &text) {
-  switch (ReadWholeFile(name, text, MaxFileSize)) {
+  switch (ReadTextFile(name, text, true)) {
     case FILE_OK: return true;
     case FILE_MISSING: return false;
-    case FILE_TOO_LARGE: SetStatus("%s is too large to read", name); return false;
-    default: SetStatus("Could not read %s", name); return false;
+    case FILE_TOO_LARGE: ReportStoreError("%s is too large to read", name); return false;
+    case FILE_NOT_TEXT: ReportStoreError("%s is not a text file Corvessa can read (UTF-16?)", name); return false;
+    default: ReportStoreError("Could not read %s", name); return false;
   }
 }
 
 bool StoreTextFile(const char *name, const std::string &text) {
   size_t written;
   errno = 0;
-  int result = ReplaceFile(name, text.data(), text.size(), &written);
+  int result = ReplaceFile(name, text.data(), text.size(), &written, true);
   if (result == WRITE_OK) return true;
-  int err = errno;
-  ReportStoreError("Could not write %s: %s", name, err ? strerror(err) : "short write");
+  ReportReplaceFailure(name, result);
   return false;
+}
+
+bool ReadFileValue(const char *s, float &out) {
+  double v = ParseNumber(s);
+  if (!(std::fabs(v) <= FLT_MAX)) return false;
+  out = (float)v;
+  return true;
 }

@@ -24,25 +24,63 @@ int TruncateToInt(double v);
 
 // ---- whole files
 
-enum { FILE_OK, FILE_MISSING, FILE_UNREADABLE, FILE_TOO_LARGE };
+enum { FILE_OK, FILE_MISSING, FILE_UNREADABLE, FILE_TOO_LARGE, FILE_NOT_TEXT };
 // Reads a regular file whole into text (replacing it). FILE_MISSING when it does
 // not exist; FILE_UNREADABLE when it is not a regular file or a read comes up short;
 // FILE_TOO_LARGE when it holds more than limit bytes. text is untouched unless FILE_OK.
 int ReadWholeFile(const char *name, std::string &text, size_t limit);
+// ReadWholeFile for a text file of at most MaxFileSize bytes: a UTF-8 byte-order
+// mark is dropped, and UTF-16 or binary bytes give FILE_NOT_TEXT. When remember is
+// set, the file read becomes the one this session knows (see ReplaceFile).
+int ReadTextFile(const char *name, std::string &text, bool remember = false);
+// True when text starts like UTF-16 or a binary file rather than text. A few
+// NUL or control bytes here and there do not make a file binary.
+bool LooksBinary(const char *p, size_t n);
 
-enum { WRITE_OK, WRITE_OPEN_FAILED, WRITE_SHORT, WRITE_RENAME_FAILED };
-// Replaces a file atomically: writes a temporary file in the same directory and
-// renames it over name. On any failure the old file is left as it was, the
-// temporary file is removed, and *written holds the bytes that reached it.
-int ReplaceFile(const char *name, const char *data, size_t len, size_t *written);
+// The line of text that starts at p, before end: its length up to the line end
+// (LF, CR LF or a lone CR); *next is set past that line end.
+size_t LineAt(const char *p, const char *end, const char **next);
 
-// Reads a whole text file of at most MaxFileSize bytes: true when it was read. A
-// missing file is passed over in silence; one that cannot be read is reported on
-// the status line.
+enum {
+  WRITE_OK,
+  WRITE_OPEN_FAILED,    // no temporary file could be made in the folder
+  WRITE_SHORT,          // a write came up short
+  WRITE_SYNC_FAILED,    // the data could not be synced to the disk
+  WRITE_RENAME_FAILED,  // the new file could not be put in place
+  WRITE_TOO_LARGE,      // larger than a recall accepts
+  WRITE_NOT_REGULAR,    // a device, FIFO, socket or folder in the file's place
+  WRITE_FOLDER,         // a folder in the file's place
+  WRITE_READ_ONLY,      // no write permission on the file
+  WRITE_DANGLING,       // a symbolic link to a folder that does not exist
+  WRITE_UNREAD,         // the file holds lines this session has not read
+};
+// Replaces a file with data, durably: the text goes whole to a temporary file
+// in the file's folder, is synced, and is renamed over the file, and the folder
+// is synced. A symbolic link is followed; the mode, owner and group are kept; a
+// file with several hard links, or whose owner cannot be kept, is written over in
+// place once the new text is safe in the temporary file. With keepUnread, an
+// existing file is only replaced when it is the one this session last read or
+// wrote, unchanged since, when it holds no line that data lacks, or when the
+// same file was refused once already (WRITE_UNREAD otherwise). On any failure
+// the old file is left as it was, the temporary file is removed, and *written
+// holds the bytes that reached it.
+int ReplaceFile(const char *name, const char *data, size_t len, size_t *written, bool keepUnread = false);
+// Reports a failed ReplaceFile on the status line as a store error naming the file.
+void ReportReplaceFailure(const char *name, int result);
+// Forgets the files read and written, as at start-up.
+void ForgetFiles();
+
+// Reads a whole text file, which this session then knows: true when it was read.
+// A missing file is passed over in silence; one that cannot be read is reported
+// as an error on the status line.
 bool LoadTextFile(const char *name, std::string &text);
-// Replaces a file atomically with text: true when done; a failure is reported
-// as a store error naming the file, and the old file stays as it was.
+// Replaces a file with text, keeping one this session has not read: true when
+// done; a failure or refusal is reported as a store error naming the file, and
+// the old file stays as it was.
 bool StoreTextFile(const char *name, const std::string &text);
+// A number as a file holds it, read into out: false (out unchanged) when it is
+// infinite, NaN or beyond a float.
+bool ReadFileValue(const char *s, float &out);
 
 // ---- names and records
 

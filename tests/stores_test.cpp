@@ -1,0 +1,310 @@
+// Stores that never lose a mix: a file the session has not read is not replaced
+// unasked, the new text is on the disk before it replaces the old, the file's
+// owner, group, mode, links and kind are kept, and a store killed at any point
+// leaves the old or the new file whole.
+#include <chrono>
+#include <csignal>
+#include <functional>
+#include <random>
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "../bench/mixes.h"
+#include "testutil.h"
+
+// Each sync is noted: 'F' for a file, 'D' for a folder, then (when Old is set) 'o'
+// while faders.txt still holds Old and 'n' once it does not. The file sync
+// numbered FailSync fails.
+namespace {
+std::string Syncs, Old;
+int FileSyncs, FailSync;
+}  // namespace
+
+extern "C" int __real_fsync(int fd);
+extern "C" int __wrap_fsync(int fd) {
+  struct stat st;
+  bool folder = fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
+  Syncs += folder ? 'D' : 'F';
+  if (!Old.empty()) Syncs += ReadFile("faders.txt") == Old ? 'o' : 'n';
+  if (!folder && ++FileSyncs == FailSync) return errno = EIO, -1;
+  return __real_fsync(fd);
+}
+
+namespace {
+
+class StoresTest : public ConsoleTest {};
+
+struct File {
+  const char *name;
+  void (*store)(), (*recall)();
+  const char *old;      // a file that the start-up model would lose lines of
+  const char *edit[2];  // a change of the same size that a store would lose
+};
+const File Files[] = {
+    {"prefs.txt", Committed<WritePreferencesFile>, ReadPreferencesFile, "pre\ton\n# mine\nend\n", {"pre\ton", "pre\tno"}},
+    {"tracks.txt", Committed<WriteTracksFile>, ReadTracksFile, "1 Kick +\nend\n", {"Kick", "Kack"}},
+    {"faders.txt", Committed<StageWriteToFile>, StageReadFromFile, "Last Week\n# mine\nt\t0\t0\t0\nv\t3\t-6\nend\n",
+     {"Last", "Past"}},
+};
+
+std::string unread(const char *name) {
+  return std::string(name) + " holds changes Corvessa has not read: Recall it, or store again to replace it";
+}
+
+void engineThatLeavesATrace(const std::string &dir) {
+  mkdir("bin", 0755);
+  WriteFile("bin/tarnell4", "#!/bin/sh\ntouch ran.txt\n");
+  chmod("bin/tarnell4", 0755);
+  snprintf(Path, sizeof Path, "%s/bin/", dir.c_str());
+}
+
+TEST_F(StoresTest, AFileNotReadIsReplacedOnlyWhenAskedTwice) {
+  for (const File &f : Files) {
+    SCOPED_TRACE(f.name);
+    WriteFile(f.name, f.old);
+    f.store();
+    EXPECT_EQ(Status(), unread(f.name));
+    EXPECT_EQ(ReadFile(f.name), f.old);
+    f.store();  // given again
+    EXPECT_EQ(Status().compare(0, 6, "Wrote "), 0) << Status();
+
+    // Changed on disk since: in its text, then in its time only.
+    WriteFile(f.name, f.old);
+    f.store();
+    EXPECT_EQ(ReadFile(f.name), f.old);
+    f.recall();
+    f.store();
+    EXPECT_EQ(Status().compare(0, 6, "Wrote "), 0) << Status();
+    std::string recalled = ReadFile(f.name);
+    std::string changed = recalled;
+    changed.replace(changed.find(f.edit[0]), strlen(f.edit[1]), f.edit[1]);
+    WriteFile(f.name, changed);
+    struct timespec times[2] = {{0, UTIME_OMIT}, {1000000000, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, f.name, times, 0), 0);
+    f.store();
+    EXPECT_EQ(Status(), unread(f.name));
+    EXPECT_EQ(ReadFile(f.name), changed);
+
+    // A file holding only what the store writes is replaced at once.
+    ForgetFiles();
+    WriteFile(f.name, recalled);
+    f.store();
+    EXPECT_EQ(Status().compare(0, 6, "Wrote "), 0) << Status();
+  }
+}
+
+TEST_F(StoresTest, StoreAllAndMixNameEveryFileTheyLeave) {
+  engineThatLeavesATrace(dir);
+  for (const File &f : Files) WriteFile(f.name, f.old);
+  Mix();
+  EXPECT_EQ(Status(),
+            "prefs.txt, tracks.txt, faders.txt hold changes Corvessa has not read: Recall them, "
+            "or store again to replace them");
+  EXPECT_FALSE(FileExists("ran.txt"));
+  for (const File &f : Files) EXPECT_EQ(ReadFile(f.name), f.old);
+  SaveAll();
+  EXPECT_EQ(Status(), "Save Complete");
+
+  WriteFile("tracks.txt", Files[1].old);
+  SaveAll();
+  EXPECT_EQ(Status(), unread("tracks.txt"));
+  Mix();
+  EXPECT_EQ(Status(), "Mix Complete");
+  EXPECT_TRUE(FileExists("ran.txt"));
+}
+
+TEST_F(StoresTest, TheNewTextIsSyncedBeforeTheRenameAndTheFolderAfter) {
+  struct Case {
+    const char *what;
+    bool hardLink;
+    int failSync;
+    const char *syncs;
+  } cases[] = {
+      {"replaced", false, 0, "FoDn"},
+      {"written in place", true, 0, "FoFnDn"},
+      {"sync of the new file fails", false, 1, "FoDo"},
+      {"sync in place fails", true, 2, "FoFnFoDo"},  // the old text written back and synced
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.what);
+    unlink("faders.txt"), unlink("other.txt");
+    WriteFile("faders.txt", Old = "Old Mix\nend\n");
+    if (c.hardLink) {
+      ASSERT_EQ(link("faders.txt", "other.txt"), 0);
+    }
+    Known("faders.txt");
+    Syncs.clear();
+    FileSyncs = 0, FailSync = c.failSync;
+    StageWriteToFile();
+    FailSync = 0;
+    EXPECT_EQ(Syncs, c.syncs);
+    EXPECT_EQ(TemporaryFiles(), 0);
+    if (c.failSync) {
+      EXPECT_EQ(Status(), "Could not write faders.txt: Input/output error");
+      EXPECT_EQ(ReadFile("faders.txt"), Old);
+    } else {
+      EXPECT_EQ(ReadFile("faders.txt").substr(0, 12), "MixFilename\n");
+    }
+    if (c.hardLink) {
+      EXPECT_EQ(ReadFile("other.txt"), ReadFile("faders.txt"));
+    }
+  }
+  Old.clear();
+}
+
+// What a store says, run by the user nobody in folder.
+std::string asNobody(const char *folder, void (*store)()) {
+  int fds[2];
+  if (pipe(fds) != 0) return "no pipe";
+  pid_t pid = fork();
+  if (pid == 0) {
+    close(fds[0]);
+    if (chdir(folder) != 0 || setgroups(0, nullptr) != 0 || setresgid(65534, 65534, 65534) != 0 || setresuid(65534, 65534, 65534) != 0)
+      _exit(1);
+    store();
+    std::string s = Status();
+    _exit(write(fds[1], s.data(), s.size()) == (ssize_t)s.size() ? 0 : 1);
+  }
+  close(fds[1]);
+  std::string s;
+  char buf[256];
+  for (ssize_t n; (n = read(fds[0], buf, sizeof buf)) > 0;) s.append(buf, n);
+  close(fds[0]);
+  int status;
+  waitpid(pid, &status, 0);
+  return s;
+}
+
+TEST_F(StoresTest, TheFilesOwnerGroupModeAndLinksAreKept) {
+  struct stat st;
+  WriteFile("faders.txt", "Old\n");
+  chmod("faders.txt", 0640);
+  ASSERT_EQ(chown("faders.txt", 65534, 65534), 0);
+  Known("faders.txt");
+  StageWriteToFile();
+  ASSERT_EQ(stat("faders.txt", &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  EXPECT_EQ(st.st_uid, 65534u);
+  EXPECT_EQ(st.st_gid, 65534u);
+
+  // A link to nothing yet creates its target; one into no folder is refused.
+  ASSERT_EQ(symlink("new.txt", "tracks.txt"), 0);
+  WriteTracksFile();
+  EXPECT_EQ(ReadFile("new.txt"), "1 ---- off\nend\n");
+  ASSERT_EQ(lstat("tracks.txt", &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+
+  // A group member cannot give the new file the owner: the old file is written in place.
+  mkdir("shared", 0755);
+  ASSERT_EQ(chown("shared", 65534, 65534), 0);
+  WriteFile("shared/faders.txt", "Old\n");
+  chmod("shared/faders.txt", 0664);
+  ASSERT_EQ(chown("shared/faders.txt", 0, 65534), 0);
+  ASSERT_EQ(stat("shared/faders.txt", &st), 0);
+  ino_t inode = st.st_ino;
+  ASSERT_EQ(chdir("shared"), 0);
+  Known("faders.txt");
+  ASSERT_EQ(chdir(".."), 0);
+  EXPECT_EQ(asNobody("shared", StageWriteToFile).compare(0, 6, "Wrote "), 0);
+  ASSERT_EQ(stat("shared/faders.txt", &st), 0);
+  EXPECT_EQ(st.st_uid, 0u);
+  EXPECT_EQ(st.st_gid, 65534u);
+  EXPECT_EQ(st.st_ino, inode);
+  EXPECT_EQ(ReadFile("shared/faders.txt").substr(0, 12), "MixFilename\n");
+  EXPECT_EQ(TemporaryFiles(), 0);
+}
+
+TEST_F(StoresTest, WhatIsNotAWritableFileIsRefusedByName) {
+  struct Case {
+    const char *what;
+    std::function<void()> make;
+    const char *status;  // after the file's name
+  } cases[] = {
+      {"read-only", [] { WriteFile("faders.txt", "Old\n"), chmod("faders.txt", 0444); }, " is read-only"},
+      {"a device", [] { symlink("/dev/null", "faders.txt"); }, " is a device, not a file: nothing was stored"},
+      {"a FIFO", [] { mkfifo("faders.txt", 0644); }, " is a FIFO, not a file: nothing was stored"},
+      {"a folder", [] { mkdir("faders.txt", 0755); }, " is a folder"},
+      {"a link into no folder", [] { symlink("gone/faders.txt", "faders.txt"); },
+       " links into a folder that does not exist"},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.what);
+    ASSERT_EQ(system("rm -rf faders.txt"), 0);
+    c.make();
+    struct stat before, after;
+    lstat("faders.txt", &before);
+    StageWriteToFile();
+    EXPECT_EQ(Status(), std::string("faders.txt") + c.status);
+    lstat("faders.txt", &after);
+    EXPECT_EQ(after.st_mode, before.st_mode);
+    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    EXPECT_EQ(TemporaryFiles(), 0);
+  }
+  struct stat st;
+  ASSERT_EQ(stat("/dev/null", &st), 0);
+  EXPECT_TRUE(S_ISCHR(st.st_mode));
+
+  // As another user: a folder that cannot be written, a file owned by someone else.
+  mkdir("theirs", 0755);
+  mkdir("mine", 0755);
+  ASSERT_EQ(chown("mine", 65534, 65534), 0);
+  WriteFile("mine/faders.txt", "Old\n");
+  chmod(dir.c_str(), 0755);
+  for (const File &f : Files)
+    EXPECT_EQ(asNobody("theirs", f.store),
+              "Could not store " + std::string(f.name) + ": cannot write in this folder: Permission denied");
+  EXPECT_EQ(asNobody("mine", StageWriteToFile), "faders.txt is read-only");
+  EXPECT_EQ(ReadFile("mine/faders.txt"), "Old\n");
+}
+
+TEST_F(StoresTest, NoStoreWritesMoreThanARecallReads) {
+  WriteFile("prefs.txt", "# " + std::string(MaxFileSize - 10, 'x') + "\n");
+  Known("prefs.txt");
+  WritePreferencesFile();
+  EXPECT_EQ(Status(), "prefs.txt would be larger than a recall reads (64 MiB), so it was not stored");
+  struct stat st;
+  ASSERT_EQ(stat("prefs.txt", &st), 0);
+  EXPECT_EQ((size_t)st.st_size, MaxFileSize - 7);
+  EXPECT_EQ(TemporaryFiles(), 0);
+}
+
+TEST_F(StoresTest, AStoreKilledAtAnyPointLeavesTheOldOrTheNewFileWhole) {
+  // Two texts of the largest mix, and how long the replace of one takes.
+  BuildMaximalMix();
+  std::string texts[2];
+  long span = 0;
+  for (int i = 0; i < 2; i++) {
+    CopyName(MixName, i ? "Mix B" : "Mix A", sizeof MixName);
+    StageWriteToFile();
+    texts[i] = ReadFile("faders.txt");
+    auto t0 = std::chrono::steady_clock::now();
+    WriteFaderFile(texts[i]);
+    span += std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - t0).count();
+  }
+  std::mt19937 rng(13);
+  int midway = 0, kills = 40;
+  for (int i = 0; i < kills; i++) {
+    std::string before = ReadFile("faders.txt");
+    int next = before == texts[0];
+    Known("faders.txt");
+    pid_t pid = fork();
+    if (pid == 0) {
+      WriteFaderFile(texts[next]);
+      _exit(0);
+    }
+    usleep(rng() % span);  // up to twice the replace
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    std::string after = ReadFile("faders.txt");
+    EXPECT_TRUE(after == before || after == texts[next]) << "kill " << i << ": " << after.size() << " bytes";
+    midway += TemporaryFiles() > 0;
+  }
+  printf("%i kills, %i of them while the temporary file was there\n", kills, midway);
+  Known("faders.txt");
+  StageWriteToFile();
+  EXPECT_EQ(TemporaryFiles(), 0);
+}
+
+}  // namespace
