@@ -18,8 +18,7 @@ while IFS=';' read -r args status stream want; do
   quiet=err && [ "$stream" = err ] && quiet=out
   if [ $got -ne "$status" ] || [ "$(head -n 1 $stream)" != "$want" ] || [ -s $quiet ] ||
     { [ "$stream" = err ] && [ "$(wc -l <err)" -ne 1 ]; }; then
-    echo "FAIL corvessa $args: status $got, stdout:"; cat out
-    echo "stderr:"; cat err
+    echo "FAIL corvessa $args: status $got, stdout: $(cat out), stderr: $(cat err)"
     failed=1
   fi
 done <<END

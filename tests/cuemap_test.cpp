@@ -156,9 +156,7 @@ TEST_F(CueMapTest, FollowsEditsUndoCueListChangesAndRecalls) {
   CueMapCheck();
   for (int i = 0; i < 200 && (CueMapWindow->damage() || !CueMapWindow->visible()); i++) Fl::wait(0.01);  // drawn
   ASSERT_EQ(CueMap->damage(), 0);
-  Set(A5, 1);
-  Set(vol5, -6);
-  RecordStep();
+  Set(A5, 1), Set(vol5, -6), RecordStep();
   CueMapCheck();
   EXPECT_EQ(CueMap->damage(), FL_DAMAGE_USER1);
   EXPECT_EQ(Pixel(Drawn(), 15, 1), MapVolumeColor(-6));
@@ -172,15 +170,13 @@ TEST_F(CueMapTest, FollowsEditsUndoCueListChangesAndRecalls) {
   ASSERT_EQ(NMapCols, 3);
   EXPECT_EQ(MapCols[1], 3);
   Pixels p = Drawn();
-  EXPECT_EQ(Pixel(p, 3, 1), MapVolumeColor(12));
-  EXPECT_EQ(Pixel(p, 13, 2), MapVolumeColor(0));
+  EXPECT_TRUE(Pixel(p, 3, 1) == MapVolumeColor(12) && Pixel(p, 13, 2) == MapVolumeColor(0));
   // A recall lays the file over the model.
   WriteFile("faders.txt", "Hand Mix\n\nt\t0\t1.000\t0\nv\t9\t-9.50\nend\n");
   StageReadFromFile();
   CueMapCheck();
   p = Drawn();
-  EXPECT_EQ(Pixel(p, 9, 0), MapVolumeColor(-9.5f));
-  EXPECT_EQ(Pixel(p, 1, 0), MapVolumeColor(-60));
+  EXPECT_TRUE(Pixel(p, 9, 0) == MapVolumeColor(-9.5f) && Pixel(p, 1, 0) == MapVolumeColor(-60));
 }
 
 TEST_F(CueMapTest, TheLargestMixScrollsBothWaysAndZoomsOutToFit) {
@@ -190,23 +186,19 @@ TEST_F(CueMapTest, TheLargestMixScrollsBothWaysAndZoomsOutToFit) {
   CueMapCheck();
   ASSERT_EQ(NMapCols, NCUES);
   // The scrollbars and the wheel move the cells.
-  CueMapHScroll->value(400), Fire(CueMapHScroll);
-  CueMapVScroll->value(70), Fire(CueMapVScroll);
+  Set(CueMapHScroll, 400), Set(CueMapVScroll, 70);
   Fl::e_dy = 2, Fl::e_dx = 0;
   CueMap->handle(FL_MOUSEWHEEL);
-  EXPECT_EQ(MapCol0, 400);
-  EXPECT_EQ(MapRow0, 76);
+  EXPECT_EQ(Ints({MapCol0, MapRow0}), Ints({400, 76}));
   EXPECT_EQ(Click(77, MapCol0), "401 8");  // the first cell in view
   // Fit shows every cell, down to the last cue of the last channel.
   CueMapFit();
   int x1 = CueMap->x() + CueMap->w() - 1, y1 = CueMap->y() + CueMap->h() - 1, row, col;
   ASSERT_TRUE(MapCellAt(x1, y1, row, col));
-  EXPECT_EQ(row, NSLOTS - 1);
-  EXPECT_EQ(col, NCUES - 1);
+  EXPECT_EQ(Ints({row, col}), Ints({NSLOTS - 1, NCUES - 1}));
   EXPECT_EQ(Pixel(Drawn(), 127, NCUES - 1), MapVolumeColor(6));
   CueMapZoomIn(), CueMapZoomIn(), CueMapZoomIn(), CueMapZoomIn(), CueMapZoomIn();
-  EXPECT_EQ(MapCellW, MAP_CELL_W);
-  EXPECT_EQ(MapCellH, MAP_CELL_H);
+  EXPECT_EQ(Ints({MapCellW, MapCellH}), Ints({MAP_CELL_W, MAP_CELL_H}));
 }
 
 }  // namespace

@@ -4,25 +4,23 @@
 using EffectsTest = ConsoleTest;
 
 TEST_F(EffectsTest, SelectorsActAsOneChoiceFallingBackToChannel) {
-  Set(RegularNum, 7);
-  Set(SelectRegularChannel, 0);  // clicked while on
-  EXPECT_EQ(Values({SelectRegularChannel}), "1");
-  EXPECT_EQ(CNL, 7);
-  ShowSubmix(3);
-  EXPECT_EQ(Values({SelectRegularChannel, NameInEffects}), "0 Submix 3");
   Pcomp[SubSlot(3) * NGROUPS + 4] = 3.5f;
-  Set(RegularNum, 40);  // reloads the same submix
-  EXPECT_EQ(CNL, SubSlot(3));
-  EXPECT_EQ(comp4->value(), 3.5);
-  Set(SelectGroupChannel, 0);  // clicked while on
-  EXPECT_EQ(Values({SelectRegularChannel}), "1");
-  EXPECT_EQ(CNL, 40);
-  Set(SelectMasterChannel, 1);
-  EXPECT_EQ(Values({SelectRegularChannel, SelectGroupChannel, NameInEffects}), "0 0 Master");
-  EXPECT_EQ(CNL, MASTER);
-  Set(SelectGroupChannel, 1), Set(GroupNum, 9);  // beyond the last: the last, set back
-  EXPECT_EQ(CNL, SubSlot(8));
-  EXPECT_EQ(Values({GroupNum, SelectMasterChannel}), "8 0");
+  // The three selectors, the submix number and the name shown; then the slot loaded.
+  const struct { void (*click)(); const char *shown; int slot; } steps[] = {
+      {[] { Set(RegularNum, 7), Set(SelectRegularChannel, 0); }, "1 0 0 1 ", 7},  // clicked while on
+      {[] { ShowSubmix(3); }, "0 1 0 3 Submix 3", SubSlot(3)},
+      {[] { Set(RegularNum, 40); }, "0 1 0 3 Submix 3", SubSlot(3)},  // reloads the same submix
+      {[] { Set(SelectGroupChannel, 0); }, "1 0 0 3 ", 40},            // clicked while on
+      {[] { Set(SelectMasterChannel, 1); }, "0 0 1 3 Master", MASTER},
+      {[] { Set(SelectGroupChannel, 1), Set(GroupNum, 9); }, "0 1 0 8 Submix 8", SubSlot(8)},  // the last
+  };
+  for (auto &s : steps) {
+    s.click();
+    EXPECT_EQ(Values({SelectRegularChannel, SelectGroupChannel, SelectMasterChannel, GroupNum, NameInEffects}),
+              s.shown);
+    EXPECT_EQ(CNL, s.slot) << s.shown;
+    EXPECT_EQ(comp4->value(), Pcomp[s.slot * NGROUPS + 4]) << s.shown;  // the slot's values shown
+  }
 }
 
 TEST_F(EffectsTest, ValuesAreShownAndStoredUnclamped) {

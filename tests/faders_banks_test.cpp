@@ -24,9 +24,11 @@ TEST_F(FadersBanksTest, BanksOneEightAndTwelve) {
   EXPECT_EQ(Numbers(), "111 112 113 114 115 116 117 118 119 120 12 12 (unavailable) (unavailable)");
   EXPECT_EQ(Values({vol11, vol12}), "-3 -4") << "keeps what Submix 8 and VCA 8 showed";
   const std::string before = Model();
+  SetStatus("kept");
   for (Fl_Widget *w : std::initializer_list<Fl_Widget *>{vol11, ofs12, ramp11, shape12, pan11, A12, solo11,
                                                           mute12})
     SetValue(w, dynamic_cast<Fl_Button *>(w) ? 1 : 0.75);
+  EXPECT_EQ(Status(), "") << "their stores clear the status line all the same";
   Set(name11, "Drums");
   EXPECT_EQ(Changed(before), "");
 }

@@ -8,6 +8,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <string>
 
 #include "app/app.h"
@@ -16,20 +17,12 @@
 
 namespace {
 
-void write(const char *name, const char *text) {
-  FILE *f = fopen(name, "wb");
-  if (!f) return;
-  fputs(text, f);
-  fclose(f);
-}
+void write(const char *name, const char *text) { std::ofstream(name, std::ios::binary) << text; }
 
 // A copy of the file as name.first.
 void keep(const char *name) {
-  FILE *in = fopen(name, "rb");
-  std::string text;
-  for (int c; in && (c = fgetc(in)) != EOF;) text += (char)c;
-  if (in) fclose(in);
-  write((std::string(name) + ".first").c_str(), text.c_str());
+  std::ifstream in(name, std::ios::binary);
+  std::ofstream(std::string(name) + ".first", std::ios::binary) << in.rdbuf();
 }
 
 }  // namespace

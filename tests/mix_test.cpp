@@ -3,9 +3,9 @@
 
 #include <FL/Fl_Text_Display.H>
 #undef Status  // Xlib's, which the display header brings in
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
-#include <ctime>
 #include <sstream>
 
 #include "keys/keys.h"
@@ -21,11 +21,8 @@ class MixTest : public ConsoleTest {
   }
 };
 
-double now() {
-  timespec t;
-  clock_gettime(CLOCK_MONOTONIC, &t);
-  return t.tv_sec + t.tv_nsec * 1e-9;
-}
+using Clock = std::chrono::steady_clock;
+double now() { return std::chrono::duration<double>(Clock::now().time_since_epoch()).count(); }
 
 // An engine at folder/tarnell4 running the shell text body; Path points at it.
 void engine(const std::string &folder, const std::string &body) {
@@ -78,8 +75,7 @@ bool gone(int pid) {
 std::string shown() {
   char *t = MixOutput->buffer()->text();
   std::string s(t);
-  free(t);
-  return s;
+  return free(t), s;
 }
 
 }  // namespace
@@ -127,8 +123,7 @@ TEST_F(MixTest, TenMegabytesOnBothStreamsAreLoggedWholeAndTheLastLinesShown) {
     inOrder = line == (s ? "err " : "out ") + std::to_string(++n[s]);
   }
   EXPECT_TRUE(inOrder) << line;
-  EXPECT_EQ(n[0], 1000000);
-  EXPECT_EQ(n[1], 1000000);
+  EXPECT_EQ(Ints(n, n + 2), Ints({1000000, 1000000}));
 
   // The display holds the tail of the log, whole lines, scrolled to its end.
   std::string tail = shown();

@@ -19,15 +19,3 @@ TEST(Model, ResetSetsEveryEntry) {
   for (int i = 0; i < NSLOTS * NCUES; i++) ASSERT_TRUE(Shape[i] == 1 && Volume[i] == 0) << i;
   EXPECT_STREQ(tbuffer, "Corvessa 1.065");
 }
-
-TEST(Model, CopyNameCutsAndReplacesSeparators) {
-  const char *cases[][2] = {{"a\tb\nc\rd%s", "a b c d"},
-                            {"", ""},
-                            {"abcdef\xc3\xa9", "abcdef"},          // "é" would be cut in two
-                            {"abcd\xc3\xa9xy", "abcd\xc3\xa9x"}};  // "é" fits whole
-  for (auto &c : cases) {
-    char row[8];
-    CopyName(row, c[0], sizeof row);
-    EXPECT_STREQ(row, c[1]);
-  }
-}

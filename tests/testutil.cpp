@@ -111,6 +111,13 @@ std::string Model() {
   return m;
 }
 
+std::string ModelBytes() {
+  std::string b;
+  for (int t = 0; t < NMODELTABLES; t++)
+    b.append((const char *)ModelTables[t].address, (size_t)ModelTables[t].size * ModelTables[t].count);
+  return b;
+}
+
 std::string Changed(const std::string &before) {
   const std::string now = Model();
   std::string what;

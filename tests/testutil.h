@@ -73,6 +73,8 @@ void ShowSubmix(int n);
 
 // The whole model, table after table, texts only up to their ends.
 std::string Model();
+// The same byte for byte, what lies past the end of a text included.
+std::string ModelBytes();
 // The elements in which the model differs from a Model() taken before, in the
 // user's words ("volume of channel 13 at time index 5, pan of channel 2"); "" for none.
 std::string Changed(const std::string &before);

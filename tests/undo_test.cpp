@@ -10,25 +10,8 @@ namespace {
 
 class UndoTest : public ConsoleTest {
  protected:
-  void SetUp() override {
-    ConsoleTest::SetUp();
-    StartJournal();
-  }
+  void SetUp() override { ConsoleTest::SetUp(), StartJournal(); }
 };
-
-// The whole model, table after table.
-std::string Model() {
-  std::string s;
-  for (int t = 0; t < NMODELTABLES; t++)
-    s.append((const char *)ModelTables[t].address, (size_t)ModelTables[t].size * ModelTables[t].count);
-  return s;
-}
-
-// What the windows show once refreshed from the model.
-std::string Refreshed() {
-  UpdateGUI();
-  return Shown();
-}
 
 void Pick(const Fl_Menu_Item *menu, const char *label) {
   for (const Fl_Menu_Item *m = menu; m->label(); m++)
@@ -82,30 +65,21 @@ TEST_F(UndoTest, EveryKindOfEditUndoesAndRedoesExactly) {
     ShowBank(2, 5);
     e.prepare();
     StartJournal();
-    std::string model0 = Model();
-    e.run();
-    RecordStep();
-    std::string model1 = Model();
-    ASSERT_NE(model0, model1);
-    // What the windows show at the cue and bank the undo goes to.
-    Undo();
-    std::string shown0 = Refreshed();
-    Redo();
-    std::string shown1 = Refreshed();
-
-    Scramble();
-    Undo();
-    EXPECT_EQ(Status(), e.undone);
-    EXPECT_EQ(Model(), model0);
-    EXPECT_TRUE(Shown() == shown0);
-    Scramble();
-    Redo();
-    EXPECT_EQ(Status(), "Re" + std::string(e.undone + 2));
-    EXPECT_EQ(Model(), model1);
-    EXPECT_TRUE(Shown() == shown1);
-    Undo();
-    ClearInternalArrays();
-    UpdateGUI();
+    std::string model[2] = {ModelBytes()}, shown[2];
+    e.run(), RecordStep();
+    model[1] = ModelBytes();
+    ASSERT_NE(model[0], model[1]);
+    // What the windows show, refreshed, at the cue and bank the undo and the redo go to.
+    Undo(), UpdateGUI(), shown[0] = Shown();
+    Redo(), UpdateGUI(), shown[1] = Shown();
+    for (int redo : {0, 1}) {
+      Scramble();
+      redo ? Redo() : Undo();
+      EXPECT_EQ(Status(), redo ? "Re" + std::string(e.undone + 2) : e.undone);
+      EXPECT_EQ(ModelBytes(), model[redo]);
+      EXPECT_TRUE(Shown() == shown[redo]);
+    }
+    Undo(), ClearInternalArrays(), UpdateGUI();
   }
 }
 
@@ -149,21 +123,16 @@ TEST_F(UndoTest, RandomSequencesUndoToTheStartAndRedoToTheEnd) {
   };
   for (unsigned seed : {1u, 2u, 3u}) {
     SCOPED_TRACE(seed);
-    ConsoleTest::TearDown();
-    ConsoleTest::SetUp();
-    StartJournal();
-    std::string start = Model();
+    TearDown(), SetUp();
+    std::string start = ModelBytes();
     std::mt19937 r(seed);
-    for (int k = 0; k < 300; k++) {
-      actions[r() % (sizeof actions / sizeof actions[0])](r);
-      RecordStep();
-    }
-    std::string end = Model();
+    for (int k = 0; k < 300; k++) actions[r() % (sizeof actions / sizeof actions[0])](r), RecordStep();
+    std::string end = ModelBytes();
     int steps = UndoSteps();
     for (int k = 0; k < steps; k++) Undo();
-    EXPECT_EQ(Model(), start);
+    EXPECT_EQ(ModelBytes(), start);
     for (int k = 0; k < steps; k++) Redo();
-    EXPECT_EQ(Model(), end);
+    EXPECT_EQ(ModelBytes(), end);
   }
 }
 
@@ -180,26 +149,20 @@ TEST_F(UndoTest, HistoryKeepsItsBounds) {
   };
   for (auto &c : cases) {
     SCOPED_TRACE(c.name);
-    ShowBank(1, 1);
-    if (c.largest)
-      for (int i = 0; i < NSLOTS * NCUES; i++)
-        Volume[i] = -0.01f * i, Offset[i] = Ramp[i] = Shape[i] = (float)i, ChanActive[i] = i;
-    UpdateGUI();
-    StartJournal();
+    for (int i = 0; c.largest && i < NSLOTS * NCUES; i++)
+      Volume[i] = -0.01f * i, Offset[i] = Ramp[i] = Shape[i] = (float)i, ChanActive[i] = i;
+    UpdateGUI(), StartJournal();
     std::vector<size_t> after;  // the model after each edit
     for (int k = 0; k < c.edits; k++) {
-      c.edit(k);
-      RecordStep();
+      c.edit(k), RecordStep();
       ASSERT_LE(HistoryBytes(), MAX_HISTORY_BYTES);
-      after.push_back(std::hash<std::string>()(Model()));
-      if (c.largest && k == 100) {
-        EXPECT_LT(UndoSteps(), 60);  // each step holds over 1 MiB
-      }
+      after.push_back(std::hash<std::string>()(ModelBytes()));
+      if (c.largest && k == 100) { EXPECT_LT(UndoSteps(), 60); }  // each step holds over 1 MiB
     }
     int kept = UndoSteps();
     EXPECT_GE(kept, c.largest ? 20 : MAX_STEPS);
     for (int k = 0; k < kept; k++) Undo();
-    EXPECT_EQ(std::hash<std::string>()(Model()), after[c.edits - kept - 1]);
+    EXPECT_EQ(std::hash<std::string>()(ModelBytes()), after[c.edits - kept - 1]);
     Undo();
     EXPECT_EQ(Status(), "Nothing to undo");
   }

@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# Drives the real program under its own Xvfb with xdotool, by mouse and keyboard
-# only, in a fresh folder with the stand-in engine on PATH.
+# The real program under its own Xvfb, by mouse and keyboard (xdotool), in a fresh
+# folder with the stand-in engine on PATH; every wait bounded.
 #   e2e.sh CORVESSA ENGINE_DIR SCENARIO [folder]
-# With "folder", the program is started in another, empty folder and given the
-# work folder as its argument; that other folder must stay empty.
-# Every wait is bounded; the program is ended by its own process id.
+# "folder": started in another, empty folder, given the work folder as argument.
 set -u
 corvessa=$1 engine=$2 scenario=$3
 for tool in xvfb-run xdotool; do
@@ -82,6 +80,20 @@ type_into() {
   xdotool key Return
   sleep 0.2
 }
+# The control window's "Recall All"; Ctrl+S in window $1, waited for.
+recall_all() { click "$control" 336 90 && click "$control" 300 173; }
+store_all() {
+  key "$1" ctrl+s
+  waitfor 50 test -f prefs.txt || fail "Ctrl+S stored nothing"
+  sleep 0.3
+}
+# The faders window shown, as $faders; auto on and volume $1 typed in its strip 3.
+show_faders() {
+  key "$control" ctrl+f
+  waitfor 50 mapped Faders || fail "no faders window"
+  faders=$(window Faders)
+}
+strip3() { click "$faders" 248 245 && type_into "$faders" 290 247 "$1"; }
 
 # The other windows: title, size, Show button and Hide button in the control
 # window (their centres), and the letter of their shortcuts.
@@ -98,17 +110,16 @@ case $scenario in
 startup)
   start
   [ "$(size "$control")" = 390x175 ] || fail "control window is $(size "$control")"
-  for title in Faders Effects Reverb "Submix Matrix" "VCA Matrix" Preferences; do
+  for w in "${windows[@]}"; do
+    title=${w%% [0-9]*}
     unmapped "$title" || fail "$title is shown at start"
   done
   ;;
 windows)
   start
   for w in "${windows[@]}"; do
-    read -r -a f <<<"$w"
-    n=${#f[@]}
-    letter=${f[n - 1]} hide=${f[n - 2]} show=${f[n - 3]} want=${f[n - 4]}
-    title=${f[*]:0:n-4}
+    title=${w%% [0-9]*}
+    read -r want show hide letter <<<"${w#"$title" }"
     key "$control" "ctrl+$letter"
     waitfor 50 mapped "$title" || fail "Ctrl+$letter did not show $title"
     [ "$(size "$(window "$title")")" = "$want" ] || fail "$title is $(size "$(window "$title")")"
@@ -176,17 +187,12 @@ mixwindow)
 faders)
   # Time index 5, bank 2, auto on strip 3, -6 dB typed into strip 3, the cue made active.
   start
-  key "$control" ctrl+f
-  waitfor 50 mapped Faders || fail "no faders window"
-  faders=$(window Faders)
-  type_into "$faders" 30 92 5      # time index
-  type_into "$faders" 25 138 2     # channel bank
-  click "$faders" 248 245          # auto, strip 3
-  type_into "$faders" 290 247 -6   # volume, strip 3
-  click "$faders" 120 90           # Active
-  key "$control" ctrl+s
-  waitfor 50 test -f tracks.txt || fail "Ctrl+S stored no tracks.txt"
-  [ -f prefs.txt ] || fail "no prefs.txt"
+  show_faders
+  type_into "$faders" 30 92 5   # time index
+  type_into "$faders" 25 138 2  # channel bank
+  strip3 -6
+  click "$faders" 120 90        # Active
+  store_all "$control"
   grep -Pzq '\n\nt\t0\t0\.000\t0\nv\t13\t-6\.00\n' faders.txt || fail "no volume record: $(cat faders.txt)"
   ;;
 recall)
@@ -194,14 +200,10 @@ recall)
   printf 'Hand Mix\n\nt\t0\t0.000\t0\nv\t13\t-9.50\nend\n' >"$work/faders.txt"
   printf '1 Bass +\nend\n' >"$work/tracks.txt"
   start
-  click "$control" 336 90   # the Recall menu button
-  click "$control" 300 173  # "Recall All"
+  recall_all
   sed -i 's/-9.50/-7.25/; 1a # a note by hand' faders.txt
-  click "$control" 336 90
-  click "$control" 300 173
-  key "$control" ctrl+s
-  waitfor 50 test -f prefs.txt || fail "Ctrl+S stored nothing"
-  sleep 0.3
+  recall_all
+  store_all "$control"
   head -n 2 faders.txt | tail -n 1 | grep -qx '# a note by hand' || fail "the note was not kept"
   grep -q "$(printf '^v\t13\t-7.25$')" faders.txt || fail "the changed volume was not recalled"
   grep -qx '1 Bass +' tracks.txt || fail "the track name was not recalled"
@@ -211,21 +213,15 @@ cuemap)
   # window there, so that an edit made next lands in that cue.
   printf 'Map Mix\n\nt\t0\t0.000\t0\nv\t1\t-9.50\n\nt\t0\t5.000\t0\nv\t2\t-30.00\nend\n' >"$work/faders.txt"
   start
-  click "$control" 336 90   # Recall, "Recall All"
-  click "$control" 300 173
+  recall_all
   key "$control" ctrl+t
   waitfor 50 mapped "Cue Map" || fail "Ctrl+T did not show the cue map"
   click "$(window "Cue Map")" 222 277  # row 13, second column
-  key "$control" ctrl+f
-  waitfor 50 mapped Faders || fail "no faders window"
-  faders=$(window Faders)
-  click "$faders" 248 245          # auto, strip 3
-  type_into "$faders" 290 247 -6   # volume, strip 3
+  show_faders
+  strip3 -6
   key "$faders" ctrl+shift+t
   waitfor 50 unmapped "Cue Map" || fail "Ctrl+Shift+T did not hide the cue map"
-  key "$control" ctrl+s
-  waitfor 50 test -f prefs.txt || fail "Ctrl+S stored nothing"
-  sleep 0.3
+  store_all "$control"
   awk 'BEGIN { RS = "" } /t\t0\t5\.000\t0/ && /v\t13\t-6\.00/' faders.txt | grep -q . ||
     fail "the edit is not in the clicked cue: $(cat faders.txt)"
   ;;
@@ -233,17 +229,13 @@ keys)
   # Page keys choose time index 2 and bank 2; Ctrl+Z takes back a typed volume;
   # Ctrl+S in the faders window stores.
   start
-  key "$control" ctrl+f
-  waitfor 50 mapped Faders || fail "no faders window"
-  faders=$(window Faders)
+  show_faders
   for k in Next Next Prior ctrl+Next ctrl+Next ctrl+Prior; do key "$faders" $k; done
-  click "$faders" 120 90           # Active
-  click "$faders" 248 245          # auto, strip 3
-  type_into "$faders" 290 247 -6   # volume, strip 3
+  click "$faders" 120 90  # Active
+  strip3 -6
   type_into "$faders" 290 247 -12
   key "$faders" ctrl+z
-  key "$faders" ctrl+s
-  waitfor 50 test -f tracks.txt || fail "Ctrl+S in the faders window stored nothing"
+  store_all "$faders"
   [ "$(grep -c "$(printf '^t\t')" faders.txt)" -eq 2 ] || fail "not at time index 2: $(cat faders.txt)"
   grep -q "$(printf '^v\t13\t-6.00$')" faders.txt || fail "Ctrl+Z did not bring back -6 dB: $(cat faders.txt)"
   ;;
@@ -251,8 +243,7 @@ messages)
   # A recall of a file with lines it did not take; Ctrl+L shows what it said.
   printf 'Hand Mix\nv 14 -3.00\nsub\t9\t1\nend\n' >"$work/faders.txt"
   start
-  click "$control" 336 90   # the Recall menu button
-  click "$control" 300 173  # "Recall All"
+  recall_all
   unmapped Messages || fail "the Messages window showed before Ctrl+L"
   key "$control" ctrl+l
   waitfor 30 mapped Messages || fail "Ctrl+L did not show the Messages window"
