@@ -97,9 +97,8 @@ TEST_F(StoresTest, StoreAllAndMixNameEveryFileTheyLeave) {
   snprintf(Path, sizeof Path, "%s/bin/", dir.c_str());
   for (const File &f : Files) WriteFile(f.name, f.old);
   Mix();
-  EXPECT_EQ(Status(),
-            "prefs.txt, tracks.txt, faders.txt hold changes Corvessa has not read: Recall them, "
-            "or store again to replace them");
+  EXPECT_EQ(Status(), "prefs.txt, tracks.txt, faders.txt hold changes Corvessa has not read: Recall them, or store "
+                      "again to replace them");
   EXPECT_FALSE(FileExists("ran.txt"));
   for (const File &f : Files) EXPECT_EQ(ReadFile(f.name), f.old);
   SaveAll();
@@ -156,11 +155,16 @@ std::string asNobody(const char *folder, void (*store)()) {
   return s;
 }
 
-// "mode uid:gid" of a file.
+// A file or link as it stands (all zero when there is none), and a file's "mode uid:gid".
+struct stat lst(const char *name) {
+  struct stat st = {};
+  lstat(name, &st);
+  return st;
+}
 std::string meta(const char *name) {
-  struct stat st;
-  char s[64] = "none";
-  if (stat(name, &st) == 0) snprintf(s, sizeof s, "%o %u:%u", st.st_mode & 07777, st.st_uid, st.st_gid);
+  struct stat st = lst(name);
+  char s[64];
+  snprintf(s, sizeof s, "%o %u:%u", st.st_mode & 07777, st.st_uid, st.st_gid);
   return s;
 }
 
@@ -176,9 +180,7 @@ TEST_F(StoresTest, TheFilesOwnerGroupModeAndLinksAreKept) {
   ASSERT_EQ(symlink("new.txt", "tracks.txt"), 0);
   WriteTracksFile();
   EXPECT_EQ(ReadFile("new.txt"), "1 ---- off\nend\n");
-  struct stat st;
-  ASSERT_EQ(lstat("tracks.txt", &st), 0);
-  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  EXPECT_TRUE(S_ISLNK(lst("tracks.txt").st_mode));
 
   // A group member cannot give the new file the owner: the old file is written in place.
   mkdir("shared", 0755);
@@ -186,15 +188,13 @@ TEST_F(StoresTest, TheFilesOwnerGroupModeAndLinksAreKept) {
   WriteFile("shared/faders.txt", "Old\n");
   chmod("shared/faders.txt", 0664);
   ASSERT_EQ(chown("shared/faders.txt", 0, 65534), 0);
-  ASSERT_EQ(stat("shared/faders.txt", &st), 0);
-  ino_t inode = st.st_ino;
+  ino_t inode = lst("shared/faders.txt").st_ino;
   ASSERT_EQ(chdir("shared"), 0);
   Known("faders.txt");
   ASSERT_EQ(chdir(".."), 0);
   EXPECT_EQ(asNobody("shared", StageWriteToFile).compare(0, 6, "Wrote "), 0);
   EXPECT_EQ(meta("shared/faders.txt"), "664 0:65534");
-  ASSERT_EQ(stat("shared/faders.txt", &st), 0);
-  EXPECT_EQ(st.st_ino, inode);
+  EXPECT_EQ(lst("shared/faders.txt").st_ino, inode);
   EXPECT_EQ(ReadFile("shared/faders.txt").substr(0, 12), "MixFilename\n");
   EXPECT_EQ(TemporaryFiles(), 0);
 }
@@ -212,18 +212,15 @@ TEST_F(StoresTest, WhatIsNotAWritableFileIsRefusedByName) {
     SCOPED_TRACE(c.what);
     ASSERT_EQ(system("rm -rf faders.txt"), 0);
     c.make();
-    struct stat before, after;
-    lstat("faders.txt", &before);
+    struct stat before = lst("faders.txt");
     StageWriteToFile();
     EXPECT_EQ(Status(), std::string("faders.txt") + c.status);
-    lstat("faders.txt", &after);
+    struct stat after = lst("faders.txt");
     EXPECT_EQ(after.st_mode, before.st_mode);
     EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
     EXPECT_EQ(TemporaryFiles(), 0);
   }
-  struct stat st;
-  ASSERT_EQ(stat("/dev/null", &st), 0);
-  EXPECT_TRUE(S_ISCHR(st.st_mode));
+  EXPECT_TRUE(S_ISCHR(lst("/dev/null").st_mode));
 
   // As another user: a folder that cannot be written, a file owned by someone else.
   mkdir("theirs", 0755);
