@@ -40,14 +40,11 @@ TEST_F(TypedTest, NumberFieldsStoreTheWholeTypedValue) {
     const char *shown;   // the field's text after Enter
   } cases[] = {
       {&pan1->input, "150", &Pan[1], 20, "20"},  // refused whole, not 15 or 1
-      {&pan1->input, "-40", &Pan[1], -40, "-40"},
       {Text(vol1), "-6,5", &Volume[Entry(1, 0)], -6.5f, "-6.5"},
       {Text(vol2), "-12", &Volume[Entry(2, 0)], -12, "-12.0"},
       {Text(vol3), "-200", &Volume[Entry(3, 0)], -144, "-144.0"},  // the spinner keeps its range
       {&ofs1->input, "2,25", &Offset[Entry(1, 0)], 2.25f, "2.25"},
       {&ofs1->input, "-", &Offset[Entry(1, 0)], 2.25f, "2.25"},     // not a number: nothing stored
-      {&ramp1->input, "-1", &Ramp[Entry(1, 0)], 0, "0"},
-      {&GuiSec->input, "12,5", &IndexSec[0], 12.5f, "12.5"},
       {&panlaw->input, "4,5", &PanlawStore, 4.5f, "4.5"},
   };
   for (const auto &c : cases) {
