@@ -14,11 +14,7 @@ for mode in plain env; do
   done
   c=$work/$mode/C de=$work/$mode/de_DE.UTF-8
   grep -qx 'status: Save Complete' "$de/out.txt"
-  for f in faders.txt prefs.txt tracks.txt; do
-    cmp "$c/$f.first" "$de/$f.first"
-    cmp "$c/$f" "$de/$f"
-    cmp "$de/$f.first" "$de/$f"
-  done
+  for f in faders.txt prefs.txt tracks.txt; do cmp "$c/$f" "$de/$f"; done
 done
 # Under "env" the C library itself formats with a comma, so the comparison means something.
 grep -qx 'printf: 0,5' "$work/env/de_DE.UTF-8/out.txt"
