@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The Debian package of a built tree: made by CPack, its files and dependencies
-# checked, installed with apt, the installed program run (its version, then the
-# start-up and a store given a folder), and removed again.
+# The Debian package of a built tree: made by CPack, its files checked, installed
+# with apt, the installed program run (its version, then the start-up given a
+# folder), and removed again.
 #   package.sh BUILD_DIR (as root or with sudo; the package must not be installed)
 set -euo pipefail
 build=$(realpath "$1")
@@ -27,20 +27,13 @@ want="./usr/bin/corvessa
 ./usr/share/man/man1/corvessa.1
 ./usr/share/metainfo/corvessa.metainfo.xml"
 [ "$files" = "$want" ] || fail "the package holds: $files"
-depends=$(dpkg-deb -f "$deb" Depends)
-grep -q 'libfltk1\.3' <<<"$depends" || fail "no toolkit among the dependencies: $depends"
-! grep -q -- '-dev\b' <<<"$depends" || fail "a development package among the dependencies: $depends"
 
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "$deb" >/dev/null
 trap 'DEBIAN_FRONTEND=noninteractive $SUDO apt-get remove -y -qq corvessa >/dev/null' EXIT
-[ "$(command -v corvessa)" = /usr/bin/corvessa ] || fail "corvessa is $(command -v corvessa)"
 version=$(env -u DISPLAY corvessa --version)
 [ "$version" = "Corvessa $(dpkg-deb -f "$deb" Version)" ] || fail "the installed program is $version"
-for scenario in startup store; do
-  bash "$tests/e2e/e2e.sh" /usr/bin/corvessa "$build/engine" $scenario folder || fail "e2e $scenario"
-done
+bash "$tests/e2e/e2e.sh" /usr/bin/corvessa "$build/engine" startup folder || fail "e2e startup"
 
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get remove -y -qq corvessa >/dev/null
 trap - EXIT
-[ ! -e /usr/bin/corvessa ] || fail "removing the package left /usr/bin/corvessa"
-echo "PASS [package]: $(basename "$deb"), depends on $depends"
+echo "PASS [package]: $(basename "$deb")"
