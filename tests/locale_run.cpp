@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <string>
 
 #include "app/app.h"
 #include "effects/effects.h"
@@ -23,11 +22,9 @@ void write(const char *name, const char *text) { std::ofstream(name, std::ios::b
 
 int main(int argc, char **argv) {
   if (argc > 1 && !strcmp(argv[1], "env")) setlocale(LC_ALL, "");
-  std::string before = setlocale(LC_ALL, nullptr);
   ClearInternalArrays();
-  BuildWindows();  // opens the display
+  BuildWindows();  // opens the display, which may set the locale's character type
   UpdateGUI();
-  std::string after = setlocale(LC_ALL, nullptr);
   Fl::check();
 
   write("faders.txt",
@@ -43,7 +40,6 @@ int main(int argc, char **argv) {
 
   char probe[16];
   snprintf(probe, sizeof probe, "%.1f", 0.5);
-  printf("before display: %s\nafter display: %s\nprintf: %s\nstatus: %s\n", before.c_str(),
-         after.c_str(), probe, tbuffer);
+  printf("printf: %s\nstatus: %s\n", probe, tbuffer);
   return 0;
 }
