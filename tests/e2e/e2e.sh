@@ -137,10 +137,10 @@ mixwindow)
   # window's Quit does nothing, a window moved meanwhile is drawn, Cancel ends it.
   export TARNELL4_DELAY=5
   start
-  key "$control" ctrl+f
+  show_faders
   key "$control" ctrl+e
-  waitfor 50 mapped Faders && waitfor 50 mapped Effects || fail "no faders or effects window"
-  faders=$(window Faders) effects=$(window Effects)
+  waitfor 50 mapped Effects || fail "no effects window"
+  effects=$(window Effects)
   xdotool windowmove "$effects" 640 100 windowmove "$faders" 0 420 windowraise "$faders"
   sleep 0.5
   drawn=$(shot "$faders")
@@ -160,7 +160,6 @@ mixwindow)
   click "$mix" 510 299  # Cancel
   waitfor 40 unmapped Mix || fail "Cancel did not end the mix"
   [ -z "$(ps -o pid= --ppid "$pid")" ] || fail "the engine still runs"
-  grep -q "^cue 1 of 1" tarnell4.log || fail "no progress line in tarnell4.log"
   ! grep -q "^mixed" tarnell4.log || fail "the engine ran to its end"
   sleep 0.3
   kill -0 "$pid" 2>/dev/null && mapped Corvessa || fail "Quit during the mix was carried out"
