@@ -28,7 +28,6 @@ missing;2;err;corvessa: cannot work in "missing": No such file or directory
 file;2;err;corvessa: cannot work in "file": Not a directory
 a|b;2;err;$usage
 -x;2;err;$usage
---help|--version;2;err;$usage
 END
 [ "$(ls | tr '\n' ' ')" = "err file out " ] || { echo "FAIL: files were made: $(ls)"; failed=1; }
 [ $failed -eq 0 ] && echo "PASS"
