@@ -18,10 +18,7 @@ void Press(int key, const char *text) {
 void Type(Fl_Input *in, const char *keys) {
   in->value("");
   Fl::focus(in);
-  for (const char *k = keys; *k; k++) {
-    char c[2] = {*k, 0};
-    Press(*k, c);
-  }
+  for (const char *k = keys; *k; k++) Press(*k, std::string(1, *k).c_str());
 }
 void Enter() { Press(FL_Enter, "\r"); }
 
