@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "keys/keys.h"
 #include "mix/mix.h"
 
 namespace {
@@ -32,13 +33,21 @@ void engine(const std::string &folder, const std::string &body) {
 }
 
 // A mix, cancelled by "Cancel" or by the window manager's close once the engine
-// has written child.pid; one still going 20 s on is cancelled and its group killed.
-enum Cancel { NONE, BUTTON, CLOSE } how;
+// has written child.pid (KEYS: Ctrl+S and Page Up instead); one still going 20 s
+// on is cancelled and its group killed.
+enum Cancel { NONE, BUTTON, CLOSE, KEYS } how;
 double started, cancelledAt;
 void watch(void *) {
   std::string pid = ReadFile("child.pid");
-  if (how && !cancelledAt && !pid.empty())
+  if (how == KEYS && !cancelledAt && !pid.empty()) {
+    cancelledAt = now();
+    Fl::e_keysym = 's', Fl::e_state = FL_CTRL;
+    Fl::handle(FL_KEYBOARD, ControlWindow);
+    Fl::e_keysym = FL_Page_Up, Fl::e_state = 0;
+    Fl::handle(FL_KEYBOARD, FadersWindow);
+  } else if (how && !cancelledAt && !pid.empty()) {
     cancelledAt = now(), how == CLOSE ? (void)Fl::handle(FL_CLOSE, MixWindow) : MixCancel->do_callback();
+  }
   if (now() - started > 20) {
     CancelMix();
     pid_t group = pid.empty() ? 0 : getpgid(atoi(pid.c_str()));
@@ -165,6 +174,7 @@ TEST_F(MixTest, FailuresAreReportedAsWhatTheyAre) {
     EXPECT_NE(Status().find(c.status), std::string::npos) << Status();
     // The window stays with the output and the message, and holds no other window.
     EXPECT_TRUE(MixWindow->visible());
+    EXPECT_EQ(Fl::modal(), nullptr);
     EXPECT_EQ(MixMessage->label(), Status());
     std::string out = c.engine && *c.engine ? "cannot open sound file x.wav\n" : "";
     EXPECT_EQ(shown(), out);
@@ -172,4 +182,14 @@ TEST_F(MixTest, FailuresAreReportedAsWhatTheyAre) {
     MixCancel->do_callback();
     EXPECT_FALSE(MixWindow->visible());
   }
+}
+
+TEST_F(MixTest, KeysStoreAndEditNothingDuringAMix) {
+  StartKeys();
+  ShowBank(1, 5);
+  engine(dir + "/bin", "rm faders.txt; echo $$ > child.pid; sleep 1\n");
+  mix(KEYS);
+  EXPECT_EQ(Status(), "Mix Complete");
+  EXPECT_FALSE(FileExists("faders.txt"));
+  EXPECT_EQ(TimeIndex->value(), 5);
 }

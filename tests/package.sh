@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The Debian package of a built tree: made by CPack, its files checked, installed
-# with apt, the installed program run (its version, then the start-up given a
-# folder), and removed again.
+# The Debian package of a built tree: made by CPack, its files and dependencies
+# checked, installed with apt, the installed program run (its version, then the
+# start-up given a folder), and removed again.
 #   package.sh BUILD_DIR (as root or with sudo; the package must not be installed)
 set -euo pipefail
 build=$(realpath "$1")
@@ -27,6 +27,8 @@ want="./usr/bin/corvessa
 ./usr/share/man/man1/corvessa.1
 ./usr/share/metainfo/corvessa.metainfo.xml"
 [ "$files" = "$want" ] || fail "the package holds: $files"
+depends=$(dpkg-deb -f "$deb" Depends)
+grep -q 'libfltk1\.3' <<<"$depends" && ! grep -q -- '-dev\b' <<<"$depends" || fail "the package depends on: $depends"
 
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "$deb" >/dev/null
 trap 'DEBIAN_FRONTEND=noninteractive $SUDO apt-get remove -y -qq corvessa >/dev/null' EXIT

@@ -95,24 +95,27 @@ show_faders() {
 }
 strip3() { click "$faders" 248 245 && type_into "$faders" 290 247 "$1"; }
 
-# The other windows: title, and the letter of their shortcuts.
-windows=("Faders f" "Effects e" "Reverb r" "Submix Matrix g" "VCA Matrix v" "Preferences p")
+# The other windows: title, size and the letter of their shortcuts.
+windows=("Faders 620x575 f" "Effects 520x620 e" "Reverb 410x255 r" "Submix Matrix 460x280 g"
+  "VCA Matrix 460x280 v" "Preferences 430x375 p")
 
 case $scenario in
 startup)
   start
   [ "$(size "$control")" = 390x175 ] || fail "control window is $(size "$control")"
   for w in "${windows[@]}"; do
-    title=${w% ?}
+    title=${w% * ?}
     unmapped "$title" || fail "$title is shown at start"
   done
   ;;
 windows)
   start
   for w in "${windows[@]}"; do
-    title=${w% ?} letter=${w##* }
+    title=${w% * ?} letter=${w##* } want=${w% ?}
+    want=${want##* }
     key "$control" "ctrl+$letter"
     waitfor 50 mapped "$title" || fail "Ctrl+$letter did not show $title"
+    [ "$(size "$(window "$title")")" = "$want" ] || fail "$title is $(size "$(window "$title")")"
     key "$control" "ctrl+shift+$letter"
     waitfor 50 unmapped "$title" || fail "Ctrl+Shift+$letter did not hide $title"
   done
