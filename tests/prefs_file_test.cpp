@@ -48,13 +48,12 @@ TEST_F(PrefsFileTest, KeepsLinesItDoesNotOwn) {
 TEST_F(PrefsFileTest, ReaderTakesRecordsAtLineStarts) {
   monoOn = PreviewOn = 1;
   std::string text =
-      "oname\tFinal Mix\ndevice\t" + std::string(40, 'd') + "\nplay\t99999999999\npre\tmaybe\n"
+      "oname\tFinal Mix\ndevice\t" + std::string(40, 'd') + "\npre\tmaybe\n"
       "start\tsoon\t2x\t 3\nrig\tmono\nlaunch\tdither\nnote\tend\ncolor\t300\nend\ndither\t5\n";
   readFrom(text);
   EXPECT_EQ(Status(), "Read " + std::to_string(text.size()) + " bytes from prefs.txt");
   EXPECT_STREQ(MixName, "Final Mix");
   EXPECT_EQ(DeviceName, std::string(31, 'd'));  // cut to fit
-  EXPECT_EQ(PlayMode, 2147483647);
   // "pre maybe" is neither on nor off, no file clears mono, dither is after the end
   // line, the colour is clamped by the refresh.
   EXPECT_EQ(Ints({PreviewOn, monoOn, DitherBits, color}), Ints({1, 1, 1, 255}));
