@@ -21,11 +21,10 @@ void Pick(Fl_File_Chooser *fc, const std::string &path) {
 }  // namespace
 
 TEST_F(FadersNamesTest, StripNamesNameTheirSlotOnly) {
-  // Bank 2's strip 3 is channel 13, bank 8's strips 11 and 12 submix 8 and VCA 8;
-  // bank 9's are unavailable. The effects window shows submix 8.
+  // Bank 8's strips 11 and 12 are submix 8 and VCA 8, bank 9's are unavailable
+  // (channel names: the whole-mix test). The effects window shows submix 8.
   const struct { int bank; Fl_Input *field; const char *changed; } cases[] = {
-      {2, name3, "name of channel 13"}, {8, name11, "name of submix 8"}, {8, name12, "name of VCA 8"},
-      {9, name11, ""}, {9, name12, ""}};
+      {8, name11, "name of submix 8"}, {8, name12, "name of VCA 8"}, {9, name11, ""}, {9, name12, ""}};
   ShowSubmix(8);
   for (auto &c : cases) {
     ShowBank(c.bank);
