@@ -15,7 +15,6 @@ int main(int argc, char **argv) {
   UpdateGUI();
   StartJournal();
   StartKeys();
-  StartMessages();
   Fl::add_check([](void *) { RecordStep(); });
   return Fl::run();
 }

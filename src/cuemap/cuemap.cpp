@@ -338,18 +338,7 @@ void hover() {
   Fl_Tooltip::enter_area(CueMap, bx, by, std::max(bw, 1), std::max(bh, 1), tip);
 }
 
-// ---- keys and the event loop
-
-// Ctrl+T shows the map and Ctrl+Shift+T hides it, from every window but a modal one.
-int keys(int event) {
-  if (event != FL_SHORTCUT || Fl::modal() || !Fl::event_state(FL_CTRL) || Fl::event_key() != 't')
-    return 0;
-  if (Fl::event_state(FL_SHIFT))
-    HideCueMap();
-  else
-    ShowCueMap();
-  return 1;
-}
+// ---- the event loop
 
 void check(void *) {
   if (CueMapWindow && CueMapWindow->visible()) CueMapCheck();
@@ -582,7 +571,6 @@ Fl_Double_Window *make_window10() {
   w->resizable(CueMap);
   w->size_range(400, 300);
   w->end();
-  Fl::add_handler(keys);
   Fl::add_check(check);
   CueMapLayout();
   return w;

@@ -8,7 +8,9 @@
 #include <cstring>
 
 #include "app/app.h"
+#include "cuemap/cuemap.h"
 #include "faders/faders.h"
+#include "messages/messages.h"
 #include "routing/routing.h"
 #include "typed/typed.h"
 #include "undo/undo.h"
@@ -30,6 +32,17 @@ int dispatch(int event, Fl_Window *w) {
 }
 
 int shortcut(int event) { return event == FL_SHORTCUT && !Fl::modal() && KeyLast(); }
+
+// The shortcuts of every window: Ctrl+key, and Ctrl+Shift+key where there is one.
+const struct {
+  int key;
+  void (*ctrl)(), (*shift)();
+} shortcuts[] = {
+    {'s', SaveAll, nullptr},
+    {'m', Mix, nullptr},
+    {'t', ShowCueMap, HideCueMap},
+    {'l', ShowMessages, HideMessages},
+};
 
 }  // namespace
 
@@ -61,10 +74,11 @@ bool KeyFirst(Fl_Window *w) {
 
 bool KeyLast() {
   int state = Fl::event_state() & (FL_CTRL | FL_SHIFT | FL_ALT | FL_META);
-  if (state != FL_CTRL) return false;
-  switch (Fl::event_key()) {
-    case 's': SaveAll(); return true;
-    case 'm': Mix(); return true;
+  for (const auto &s : shortcuts) {
+    if (Fl::event_key() != s.key) continue;
+    void (*f)() = state == FL_CTRL ? s.ctrl : state == (FL_CTRL | FL_SHIFT) ? s.shift : nullptr;
+    if (f) f();
+    return f != nullptr;
   }
   return false;
 }

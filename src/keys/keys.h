@@ -1,5 +1,5 @@
-// The keys of every window: undo and redo, Store All and Mix, and paging
-// through the time indexes and banks.
+// The keys of every window: undo and redo, Store All and Mix, the cue map and
+// messages windows, and paging through the time indexes and banks.
 #ifndef CORVESSA_KEYS_H
 #define CORVESSA_KEYS_H
 

@@ -63,7 +63,5 @@ Fl_Double_Window *make_window9();
 void ShowMessages();  // Ctrl+L
 void HideMessages();  // Ctrl+Shift+L
 void UpdateMessages();  // the list as it stands, when the window is shown
-// Takes Ctrl+L and Ctrl+Shift+L from every window.
-void StartMessages();
 
 #endif

@@ -16,15 +16,6 @@ int columns[] = {64, 74, 44, 420, 0};
 
 void cb_Clear(Fl_Widget *, void *) { ClearMessages(); }
 
-int keys(int event) {
-  if (event != FL_SHORTCUT || Fl::modal() || Fl::event_key() != 'l') return 0;
-  switch (Fl::event_state() & (FL_CTRL | FL_SHIFT | FL_ALT | FL_META)) {
-    case FL_CTRL: ShowMessages(); return 1;
-    case FL_CTRL | FL_SHIFT: HideMessages(); return 1;
-  }
-  return 0;
-}
-
 }  // namespace
 
 Fl_Double_Window *make_window9() {
@@ -64,4 +55,3 @@ void HideMessages() {
   if (MessagesWindow) MessagesWindow->hide();
 }
 
-void StartMessages() { Fl::add_handler(keys); }
