@@ -4,6 +4,7 @@
 
 #include "messages/messages.h"
 #include "testutil.h"
+#include "undo/undo.h"
 #include "where/where.h"
 
 namespace {
@@ -95,7 +96,7 @@ TEST_F(MessagesTest, ListIsCappedShownNewestLastAndCleared) {
   EXPECT_EQ(Printed(StageReadFromFile), lines("Submix number out of range!\n", n));
   EXPECT_EQ(MessageCount(), (int)MaxMessages);
   EXPECT_EQ(MessageAt(0).line, 102);  // the oldest are gone
-  EXPECT_EQ(WhereNote, std::to_string(n) + " messages from the last recall: Ctrl+L");
+  EXPECT_EQ(MessagesNote(), std::to_string(n) + " messages from the last recall: Ctrl+L");
   ShowMessages();
   ASSERT_EQ(MessageList->size(), (int)MaxMessages);
   EXPECT_EQ(std::string(MessageList->text(MaxMessages)).substr(8),
@@ -121,6 +122,7 @@ TEST_F(MessagesTest, ListIsCappedShownNewestLastAndCleared) {
     if (s.faders) WriteFile("faders.txt", s.faders);
     Printed(s.command);
     EXPECT_EQ(MessagesNote(), s.note);
-    EXPECT_EQ(WhereNote, s.note);
+    AfterEvent();
+    EXPECT_EQ(WhereLine->label(), WhereText(dir, getenv("HOME"), UnstoredChanges(), s.note));
   }
 }

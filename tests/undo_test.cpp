@@ -174,7 +174,7 @@ TEST_F(UndoTest, TheBottomLineSaysWhereAndWhatIsUnstored) {
   for (const auto &s : steps) {
     SCOPED_TRACE(s.what);
     s.run();
-    RecordStep();
+    AfterEvent();
     EXPECT_EQ(UnstoredChanges(), s.unstored);
     EXPECT_EQ(std::string(WhereLine->label()).find("unstored changes") != std::string::npos, s.unstored);
   }

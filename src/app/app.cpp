@@ -5,9 +5,11 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Input_.H>
 #include <FL/Fl_Menu_Button.H>
 #include <FL/Fl_Menu_Item.H>
 #include <FL/Fl_Output.H>
+#include <FL/Fl_Spinner.H>
 #include <cstdio>
 #include <cstdlib>
 
@@ -101,6 +103,42 @@ void RecallAll() {
   ReadTracksFile();
   ReadPreferencesFile();
   if (StoreError[0]) SetStatus("%s", StoreError);  // the first failure, not the last count
+}
+
+namespace {
+
+void showStep(const StepShown &s) {
+  if (s.moved) {
+    if (s.cue >= 0 && TimeIndex) TimeIndex->value(s.cue + 1);
+    if (s.bank >= 0 && Bank) Bank->value(s.bank);
+    StageVolPlateUpdate();
+    UpdateGUI();
+  }
+  SetStatus("%s", s.status.c_str());
+}
+
+void recordStep() {
+  Fl_Widget *focus = Fl::focus();
+  RecordStep(focus, dynamic_cast<Fl_Input_ *>(focus) != nullptr);
+}
+
+}  // namespace
+
+void Undo() {
+  recordStep();
+  showStep(UndoStep());
+}
+
+void Redo() {
+  recordStep();
+  showStep(RedoStep());
+}
+
+void AfterEvent() {
+  recordStep();
+  ShowWhere();
+  UpdateMessages();
+  if (CueMapWindow && CueMapWindow->visible()) CueMapCheck();
 }
 
 void FormEngineCommand(char *out, int size) { snprintf(out, size, "%starnell4", Path); }

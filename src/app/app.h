@@ -30,6 +30,15 @@ void HideReverb();
 // The round "Mix" button (Ctrl+M) that the faders, effects and preferences windows carry.
 Fl_Button *MixButtonAt(int x, int y, int w, int h);
 
+// Ctrl+Z and Ctrl+Shift+Z: the journal's undo and redo, shown at the cue and
+// bank the step touched, with what it did on the status line.
+void Undo();
+void Redo();
+
+// What the event loop does after every event: the changes made become a step of
+// the journal, and the bottom line, the messages and the cue map show what now stands.
+void AfterEvent();
+
 void SaveAll();
 void RecallAll();
 void Mix();

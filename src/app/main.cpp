@@ -15,6 +15,6 @@ int main(int argc, char **argv) {
   UpdateGUI();
   StartJournal();
   StartKeys();
-  Fl::add_check([](void *) { RecordStep(); });
+  Fl::add_check([](void *) { AfterEvent(); });
   return Fl::run();
 }

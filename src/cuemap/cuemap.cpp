@@ -338,11 +338,7 @@ void hover() {
   Fl_Tooltip::enter_area(CueMap, bx, by, std::max(bw, 1), std::max(bh, 1), tip);
 }
 
-// ---- the event loop
-
-void check(void *) {
-  if (CueMapWindow && CueMapWindow->visible()) CueMapCheck();
-}
+// ---- the view
 
 void scrolled() {
   MapRow0 = CueMapVScroll->value();
@@ -571,7 +567,6 @@ Fl_Double_Window *make_window10() {
   w->resizable(CueMap);
   w->size_range(400, 300);
   w->end();
-  Fl::add_check(check);
   CueMapLayout();
   return w;
 }

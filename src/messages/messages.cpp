@@ -7,7 +7,6 @@
 #include <deque>
 
 #include "textfile/textfile.h"
-#include "where/where.h"
 
 namespace {
 
@@ -25,6 +24,7 @@ struct Reading {
 
 // The command being counted.
 int depth = 0, made = 0, lastMade = 0;
+long version = 0;
 const char *command = "", *lastCommand = "";
 
 const size_t Readable = 100;  // a longer line is cut here
@@ -72,6 +72,7 @@ void add(const std::string &text, const char *file) {
   }
   m.message.assign(text, 0, text.size() - (!text.empty() && text.back() == '\n'));
   made++;
+  version++;
 }
 
 }  // namespace
@@ -125,8 +126,10 @@ const MessageEntry &MessageAt(int i) { return entries[i]; }
 
 void ClearMessages() {
   entries.clear();
-  UpdateMessages();
+  version++;
 }
+
+long MessagesVersion() { return version; }
 
 MessagesFrom::MessagesFrom(const char *what) {
   if (depth++ == 0) command = what, made = 0;
@@ -136,9 +139,6 @@ MessagesFrom::~MessagesFrom() {
   if (--depth) return;
   lastMade = made;
   lastCommand = command;
-  WhereNote = MessagesNote();
-  ShowWhere();
-  UpdateMessages();
 }
 
 std::string MessagesNote() {

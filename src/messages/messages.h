@@ -44,6 +44,8 @@ void NumberHint(const char *field, const char *key, const char *outcome);
 int MessageCount();
 const MessageEntry &MessageAt(int i);  // 0 is the oldest
 void ClearMessages();
+// Grows whenever the list changes, so that a window can tell when to show it again.
+long MessagesVersion();
 
 // A recall or store command: messages made between the first MessagesFrom of a
 // command and its end are counted for the note. Nested commands join the outer one.
@@ -52,7 +54,7 @@ struct MessagesFrom {
   ~MessagesFrom();
 };
 // "2 messages from the last recall: Ctrl+L"; empty when it made none. The
-// control window's bottom line carries it once a command has ended.
+// control window's bottom line carries it.
 std::string MessagesNote();
 
 // ---- the window
@@ -62,6 +64,6 @@ extern Fl_Browser *MessageList;
 Fl_Double_Window *make_window9();
 void ShowMessages();  // Ctrl+L
 void HideMessages();  // Ctrl+Shift+L
-void UpdateMessages();  // the list as it stands, when the window is shown
+void UpdateMessages();  // the list as it stands, when the window is shown and the list changed
 
 #endif

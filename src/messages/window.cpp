@@ -14,7 +14,12 @@ namespace {
 // Time, file, line number, message, the line.
 int columns[] = {64, 74, 44, 420, 0};
 
-void cb_Clear(Fl_Widget *, void *) { ClearMessages(); }
+long shownVersion = -1;  // the list's version the window shows
+
+void cb_Clear(Fl_Widget *, void *) {
+  ClearMessages();
+  UpdateMessages();
+}
 
 }  // namespace
 
@@ -33,7 +38,8 @@ Fl_Double_Window *make_window9() {
 }
 
 void UpdateMessages() {
-  if (!MessageList || !MessagesWindow->shown()) return;
+  if (!MessageList || !MessagesWindow->shown() || shownVersion == MessagesVersion()) return;
+  shownVersion = MessagesVersion();
   MessageList->clear();
   for (int i = 0; i < MessageCount(); i++) {
     const MessageEntry &m = MessageAt(i);

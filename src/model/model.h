@@ -19,6 +19,14 @@ enum {
 inline int SubSlot(int n) { return FIRST_SUB - 1 + n; }  // submix n, 1..8
 inline int VcaSlot(int n) { return FIRST_VCA - 1 + n; }  // VCA n, 1..8
 
+// The channel bank of the faders window that shows a slot (banks of ten channels,
+// submix and VCA n in bank n), 0 for one that no bank or every bank shows.
+inline int SlotBank(int slot) {
+  if (slot >= 1 && slot <= 120) return (slot - 1) / 10 + 1;
+  if (slot >= FIRST_SUB) return (slot - FIRST_SUB) % NGROUPS + 1;
+  return 0;
+}
+
 // Per-cue channel tables, slot-major: slot s at cue k is element Entry(s, k).
 inline int Entry(int slot, int cue) { return slot * NCUES + cue; }
 extern float Volume[NSLOTS * NCUES], Offset[NSLOTS * NCUES], Ramp[NSLOTS * NCUES],

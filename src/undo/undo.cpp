@@ -3,21 +3,12 @@
 // with the model's, so one copy serves both ways.
 #include "undo/undo.h"
 
-#include <FL/Fl.H>
-#include <FL/Fl_Input_.H>
-#include <FL/Fl_Spinner.H>
-
 #include <cstdint>
 #include <cstring>
 #include <deque>
-#include <string>
 #include <vector>
 
-#include "app/app.h"
-#include "effects/effects.h"
-#include "faders/faders.h"
 #include "model/model.h"
-#include "where/where.h"
 
 namespace {
 
@@ -52,19 +43,12 @@ size_t tableBytes(int t) { return (size_t)ModelTables[t].size * ModelTables[t].c
 // A cue or bank seen in a step: the first one, or -2 once there are several.
 void see(int &have, int v) { have = have == -1 || have == v ? v : -2; }
 
-// The bank of the faders window that shows a slot, or 0 for one that every bank or none shows.
-int bankOf(int slot) {
-  if (slot >= 1 && slot <= 120) return (slot - 1) / 10 + 1;
-  if (slot >= FIRST_SUB) return (slot - FIRST_SUB) % NGROUPS + 1;
-  return 0;
-}
-
 void touch(Step &s, const ModelTable &t, int i) {
   int slot = -1;
   if (t.shape == PER_CUE) see(s.cue, i % NCUES), slot = i / NCUES;
   if (t.shape == CUES) see(s.cue, i);
   if (t.shape == PER_SLOT) slot = i;
-  if (slot >= 0 && bankOf(slot)) see(s.bank, bankOf(slot));
+  if (slot >= 0 && SlotBank(slot)) see(s.bank, SlotBank(slot));
 }
 
 bool same4(const char *a, const char *b) {
@@ -106,7 +90,6 @@ void checkStored(const Step &s) {
       last = r.table;
       differs[r.table] = memcmp(model(r.table), stored.data() + base[r.table], tableBytes(r.table)) != 0;
     }
-  ShowWhere();
 }
 
 void dropOldest() {
@@ -126,19 +109,24 @@ void apply(Step &s) {
   }
 }
 
-// Shows the model after an undo or redo, at the cue and bank the step touched.
-void show(const Step &s, const char *verb) {
-  if (s.cue >= 0 && TimeIndex) TimeIndex->value(s.cue + 1);
-  if (s.bank >= 0 && Bank) Bank->value(s.bank);
-  StageVolPlateUpdate();
-  UpdateGUI();
+// What an undo or redo of s shows: the words and the cue and bank the step touched.
+StepShown shown(const Step &s, const char *verb) {
   checkStored(s);
-  if (!s.name.empty())
-    SetStatus("%s: %s", verb, s.name.c_str());
-  else if (s.changes == 1)
-    SetStatus("%s: %s", verb, s.what.c_str());
-  else
-    SetStatus("%s: %i changes", verb, s.changes);
+  StepShown r;
+  r.status = std::string(verb) + ": " +
+             (!s.name.empty()      ? s.name
+              : s.changes == 1 ? s.what
+                               : std::to_string(s.changes) + " changes");
+  r.cue = s.cue >= 0 ? s.cue : -1;
+  r.bank = s.bank >= 0 ? s.bank : -1;
+  r.moved = true;
+  return r;
+}
+
+StepShown nothing(const char *text) {
+  StepShown r;
+  r.status = text;
+  return r;
 }
 
 }  // namespace
@@ -155,18 +143,16 @@ void StartJournal() {
   differs.assign(NMODELTABLES, 0);
   pendingName.clear();
   mergeable = false;
-  ShowWhere();
 }
 
-void RecordStep() {
+void RecordStep(const void *source, bool typed) {
   if (shadow.empty()) StartJournal();
   Step s;
   for (int t = 0; t < NMODELTABLES; t++) compare(t, s);
   s.name.swap(pendingName);
   if (s.ranges.empty()) return;
   // Clicks on one control merge; each edit typed into a field is a step of its own.
-  s.source = Fl::focus();
-  bool typed = dynamic_cast<Fl_Input_ *>(Fl::focus()) != nullptr;
+  s.source = source;
 
   // The same control changing the same values again adds to its step.
   Step *top = done ? &history[done - 1] : nullptr;
@@ -199,22 +185,22 @@ void NameStep(const char *name) {
   pendingName = name;
 }
 
-void Undo() {
+StepShown UndoStep() {
   RecordStep();
   mergeable = false;
-  if (!done) return SetStatus("Nothing to undo");
+  if (!done) return nothing("Nothing to undo");
   Step &s = history[--done];
   apply(s);
-  show(s, "Undone");
+  return shown(s, "Undone");
 }
 
-void Redo() {
+StepShown RedoStep() {
   RecordStep();
   mergeable = false;
-  if (done == history.size()) return SetStatus("Nothing to redo");
+  if (done == history.size()) return nothing("Nothing to redo");
   Step &s = history[done++];
   apply(s);
-  show(s, "Redone");
+  return shown(s, "Redone");
 }
 
 void ModelMatchesFile(int file) {
@@ -225,7 +211,6 @@ void ModelMatchesFile(int file) {
       differs[t] = 0;
     }
   mergeable = false;
-  ShowWhere();
 }
 
 bool UnstoredChanges() {

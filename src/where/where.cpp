@@ -6,10 +6,10 @@
 #include <cstring>
 #include <unistd.h>
 
+#include "messages/messages.h"
 #include "undo/undo.h"
 
 Fl_Box *WhereLine;
-std::string WhereNote;
 
 std::string WhereText(const std::string &folder, const char *home, bool unstored,
                       const std::string &note) {
@@ -36,7 +36,7 @@ void ShowWhere() {
   if (!WhereLine) return;
   char cwd[4096];
   std::string line = WhereText(getcwd(cwd, sizeof cwd) ? cwd : "?", getenv("HOME"),
-                               UnstoredChanges(), WhereNote);
+                               UnstoredChanges(), MessagesNote());
   std::string label;  // "@" starts a symbol in a label
   for (char c : line) label += c == '@' ? "@@" : std::string(1, c);
   const char *old = WhereLine->label();
