@@ -28,6 +28,7 @@
 #include "messages/messages.h"
 #include "mixes.h"
 #include "model/model.h"
+#include "stores/stores.h"
 #include "prefs/prefs.h"
 #include "routing/routing.h"
 #include "undo/undo.h"

@@ -9,6 +9,7 @@
 #include "faderfile/faderfile.h"
 #include "mixes.h"
 #include "model/model.h"
+#include "stores/stores.h"
 
 int main() {
   char dir[] = "/tmp/corvessa-peakmem-XXXXXX";

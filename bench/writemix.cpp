@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "faderfile/faderfile.h"
 #include "mixes.h"
+#include "stores/stores.h"
 #include "prefs/prefs.h"
 
 int main() {

@@ -5,6 +5,7 @@
 // is not written, so the next recall keeps the width of the reset model.)
 #include "faderfile/faderfile.h"
 #include "fuzzutil.h"
+#include "stores/stores.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   FuzzSetUp();

@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "app/app.h"
+#include "stores/stores.h"
 #include "effects/effects.h"
 #include "model/model.h"
 

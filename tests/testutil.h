@@ -28,6 +28,7 @@
 #include "faderfile/faderfile.h"
 #include "faders/faders.h"
 #include "model/model.h"
+#include "stores/stores.h"
 #include "prefs/prefs.h"
 #include "routing/routing.h"
 

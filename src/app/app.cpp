@@ -22,6 +22,7 @@
 #include "model/model.h"
 #include "prefs/prefs.h"
 #include "routing/routing.h"
+#include "stores/stores.h"
 #include "typed/typed.h"
 #include "undo/undo.h"
 #include "where/where.h"
@@ -73,37 +74,6 @@ void ShowReverb() { showWindow(ReverbWindow); }
 void HideReverb() { hideWindow(ReverbWindow); }
 
 // ---- commands
-
-namespace {
-
-// The three stores, in order; false when one of them failed.
-bool storeAll() {
-  MessagesFrom counted("store");
-  ClearStoreError();
-  WritePreferencesFile();
-  WriteTracksFile();
-  StageWriteToFile();
-  if (!StoreError[0]) return true;
-  SetStatus("%s", StoreError);
-  return false;
-}
-
-}  // namespace
-
-void SaveAll() {
-  CommitEdit();
-  if (storeAll()) SetStatus("Save Complete");
-}
-
-void RecallAll() {
-  MessagesFrom counted("recall");
-  NameStep("Recall All");
-  ClearStoreError();
-  StageReadFromFile();
-  ReadTracksFile();
-  ReadPreferencesFile();
-  if (StoreError[0]) SetStatus("%s", StoreError);  // the first failure, not the last count
-}
 
 namespace {
 
@@ -169,27 +139,11 @@ void Mix() {
   SetStatus("Mixing");
   setCursor(FL_CURSOR_WAIT);
   Fl::flush();
-  if (storeAll()) RunEngine();
+  if (StoreAllFiles()) RunEngine();
   setCursor(FL_CURSOR_DEFAULT);
 }
 
 void ProgramExit() { exit(0); }
-
-void StageVolPlateUpdate() {
-  UpdateIndexActive();
-  UpdateChannelActive();
-  UpdateTime();
-  UpdateVolumes();
-  UpdatePan();
-  UpdateMutes();
-  UpdateSolos();
-  UpdateDisplayNumbers();
-  UpdateCueName();
-  UpdateNames();
-  UpdateOffset();
-  UpdateRamp();
-  UpdateShape();
-}
 
 Fl_Button *MixButtonAt(int x, int y, int w, int h) {
   Fl_Button *b = new Fl_Button(x, y, w, h, "Mix");

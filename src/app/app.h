@@ -39,11 +39,8 @@ void Redo();
 // the journal, and the bottom line, the messages and the cue map show what now stands.
 void AfterEvent();
 
-void SaveAll();
-void RecallAll();
 void Mix();
 void ProgramExit();
-void StageVolPlateUpdate();
 
 // The command line, "corvessa [FOLDER]", "--help" or "--version": goes into
 // FOLDER and returns -1 to start, or prints what it has to say and returns the

@@ -6,12 +6,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/app.h"
-#include "effects/effects.h"
 #include "faderfile/faderfile.h"
 #include "messages/messages.h"
 #include "model/model.h"
-#include "undo/undo.h"
 
 namespace {
 
@@ -450,27 +447,9 @@ void scanText(std::string &text) {
 
 }  // namespace
 
-void StageReadFromFile() {
-  MessagesFrom counted("recall");
-  NameStep("Recall Faders / Effects");
-  int state;
-  long n = ReadFaderFile(&state);
-  if (state == FILE_NOT_TEXT) {  // changes nothing
-    ReportStoreError("faders.txt is not a text file Corvessa can read (UTF-16?)");
-    return;
-  }
-  // The line shows the count, but "Recall All" keeps the failure.
-  if ((state == FILE_TOO_LARGE || state == FILE_UNREADABLE) && !StoreError[0])
-    snprintf(StoreError, sizeof StoreError, "%s",
-             state == FILE_TOO_LARGE ? "faders.txt is too large to read" : "Could not read faders.txt");
-  SetStatus("Read %i bytes from faders.txt", (int)n);
-  if (n > 0) {
-    std::string work(reserve_fbuff);
-    ReadingFile("faders.txt", reserve_fbuff);
-    scanText(work);
-    DoneReading();
-  }
-  ModelMatchesFile(FADER_FILE);
-  StageVolPlateUpdate();
-  UpdateGUI();
+void ReadFaderText(const std::string &text) {
+  std::string work(text);
+  ReadingFile("faders.txt", text);
+  scanText(work);
+  DoneReading();
 }

@@ -64,7 +64,8 @@ void carryOver(const std::string &text, std::string &out, bool skipFirst) {
 int CheckForKey(const char *word) { return isKey(word, strlen(word)); }
 
 void ScrubEffects(std::string &text) {
-  std::string out = MixName;
+  std::string out;
+  AppendName(out, MixName, sizeof MixName);
   out += '\n';
   carryOver(text, out, true);
   text.swap(out);

@@ -1,27 +1,12 @@
 // The fader file writer: faders.txt from the model, keeping the lines it does not own.
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <sys/stat.h>
 
 #include "faderfile/faderfile.h"
-#include "messages/messages.h"
 #include "model/model.h"
-#include "status/status.h"
-#include "undo/undo.h"
 
 std::string reserve_fbuff;
 
 namespace {
-
-const char FaderFile[] = "faders.txt";
-
-std::string mixNameLine() {
-  std::string t;
-  AppendName(t, MixName, sizeof MixName);
-  t += '\n';
-  return t;
-}
 
 // A slot as records name it: "n" for a channel, "G\tn" for a submix, "M" for the master.
 void appendSlot(std::string &t, int slot) {
@@ -157,54 +142,7 @@ void appendSubmixStates(std::string &t) {
     }
 }
 
-// Creates faders.txt holding the mix name line; false when it could not be.
-bool makeNewFile() {
-  if (!MixName[0]) CopyName(MixName, "mixFilename", sizeof MixName);
-  std::string t = mixNameLine();
-  size_t written;
-  if (ReplaceFile(FaderFile, t.data(), t.size(), &written) == WRITE_OK) return true;
-  Message("faders.txt could not be created\n", FaderFile);
-  return false;
-}
-
-// Reads faders.txt into reserve_fbuff. Returns the bytes read, 0 when nothing
-// usable was read; *state tells why. A missing file is created. A recall makes
-// the file read the one this session knows.
-long loadFaderFile(int *state, bool recall) {
-  std::string text;
-  *state = ReadTextFile(FaderFile, text, recall);
-  switch (*state) {
-    case FILE_MISSING:
-      if (makeNewFile()) SetStatus("Created new faders.txt file");
-      reserve_fbuff = mixNameLine();
-      return 0;
-    case FILE_TOO_LARGE:
-      Message("faders.txt is larger than " + std::to_string(MaxFileSize) + " bytes; not read\n",
-              FaderFile);
-      return 0;
-    case FILE_UNREADABLE:
-      Message("fader file read error\n", FaderFile);
-      return 0;
-    case FILE_NOT_TEXT:
-      Message("faders.txt is not a text file\n", FaderFile);
-      return 0;
-  }
-  if (text.empty()) {
-    Message("faders.txt file is empty\n", FaderFile);
-    return 0;
-  }
-  reserve_fbuff.swap(text);
-  return (long)reserve_fbuff.size();
-}
-
 }  // namespace
-
-long ReadFaderFile(int *state) {
-  int unused;
-  return loadFaderFile(state ? state : &unused, true);
-}
-
-void MakeNewFile() { makeNewFile(); }
 
 void AppendBuffer(std::string &text) {
   text += '\n';
@@ -242,41 +180,10 @@ void VolumePlateToText(std::string &text) {
   text += "end\n";
 }
 
-long WriteFaderFile(const std::string &text) {
-  size_t written;
-  errno = 0;
-  int result = ReplaceFile(FaderFile, text.data(), text.size(), &written, true);
-  if (result == WRITE_OK) return (long)text.size();
-  if (result == WRITE_SHORT) {
-    Message("write error:  expected " + std::to_string(text.size()) + ", returned " +
-                std::to_string(written) + "\n",
-            FaderFile);
-    ReportStoreError("faders.txt write error: expected %zu, returned %zu", text.size(), written);
-  } else {
-    ReportReplaceFailure(FaderFile, result);
-  }
-  return 0;
-}
-
-void StageWriteToFile() {
-  MessagesFrom counted("store");
-  int state;
-  long n = loadFaderFile(&state, false);
-  // A file that exists but could not be read whole holds lines we must not lose.
-  struct stat st;
-  if ((state == FILE_UNREADABLE || state == FILE_TOO_LARGE) && stat(FaderFile, &st) == 0 &&
-      S_ISREG(st.st_mode)) {
-    ReportStoreError("faders.txt could not be read whole, so it was not replaced");
-    return;
-  }
-  if (n > 0)
-    ScrubEffects(reserve_fbuff);
-  else
-    reserve_fbuff = mixNameLine();
-  AppendBuffer(reserve_fbuff);
-  VolumePlateToText(reserve_fbuff);
-  long written = WriteFaderFile(reserve_fbuff);
-  if (written <= 0) return;
-  SetStatus("Wrote %li bytes to faders.txt", written);
-  ModelMatchesFile(FADER_FILE);
+std::string FaderText(const std::string &oldText) {
+  std::string text = oldText;
+  ScrubEffects(text);
+  AppendBuffer(text);
+  VolumePlateToText(text);
+  return text;
 }

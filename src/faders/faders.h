@@ -82,7 +82,9 @@ void StoreMixName();
 void ChooseFile(int strip);
 void Set_File(Fl_File_Chooser *chooser, void *data);
 
-// Refreshes, model to widgets.
+// Refreshes, model to widgets. StageVolPlateUpdate refreshes the whole window
+// for the cue and bank its spinners choose.
+void StageVolPlateUpdate();
 void UpdateIndexActive();
 void UpdateChannelActive();
 void UpdateTime();

@@ -103,3 +103,19 @@ void UpdateDisplayNumbers() {
   (*NumCol[SUB_STRIP])->value(b);
   (*NumCol[VCA_STRIP])->value(b);
 }
+
+void StageVolPlateUpdate() {
+  UpdateIndexActive();
+  UpdateChannelActive();
+  UpdateTime();
+  UpdateVolumes();
+  UpdatePan();
+  UpdateMutes();
+  UpdateSolos();
+  UpdateDisplayNumbers();
+  UpdateCueName();
+  UpdateNames();
+  UpdateOffset();
+  UpdateRamp();
+  UpdateShape();
+}

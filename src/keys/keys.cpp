@@ -12,6 +12,7 @@
 #include "faders/faders.h"
 #include "messages/messages.h"
 #include "routing/routing.h"
+#include "stores/stores.h"
 #include "typed/typed.h"
 #include "undo/undo.h"
 

@@ -1,8 +1,6 @@
-// The preferences file and window, and the tracks file.
+// The preferences window.
 #ifndef CORVESSA_PREFS_H
 #define CORVESSA_PREFS_H
-
-#include "textfile/textfile.h"
 
 class Fl_Button;
 class Fl_Double_Window;
@@ -56,12 +54,5 @@ void cb_bgcolor();
 
 // Model to widgets; also applies the colour.
 void UpdatePreferences();
-
-// ---- the files prefs.txt and tracks.txt
-
-void WritePreferencesFile();
-void ReadPreferencesFile();
-void WriteTracksFile();
-void ReadTracksFile();
 
 #endif

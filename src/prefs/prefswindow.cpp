@@ -19,6 +19,7 @@
 #include "model/model.h"
 #include "prefs/prefs.h"
 #include "routing/routing.h"
+#include "textfile/textfile.h"
 
 Fl_Double_Window *PrefsWindow;
 Fl_Round_Button *PreOn, *PreOff, *outbits16button, *outbits24button, *monobutton;

@@ -65,19 +65,9 @@ enum {
 // the old file is left as it was, the temporary file is removed, and *written
 // holds the bytes that reached it.
 int ReplaceFile(const char *name, const char *data, size_t len, size_t *written, bool keepUnread = false);
-// Reports a failed ReplaceFile on the status line as a store error naming the file.
-void ReportReplaceFailure(const char *name, int result);
 // Forgets the files read and written, as at start-up.
 void ForgetFiles();
 
-// Reads a whole text file, which this session then knows: true when it was read.
-// A missing file is passed over in silence; one that cannot be read is reported
-// as an error on the status line.
-bool LoadTextFile(const char *name, std::string &text);
-// Replaces a file with text, keeping one this session has not read: true when
-// done; a failure or refusal is reported as a store error naming the file, and
-// the old file stays as it was.
-bool StoreTextFile(const char *name, const std::string &text);
 // A number as a file holds it, read into out: false (out unchanged) when it is
 // infinite, NaN or beyond a float.
 bool ReadFileValue(const char *s, float &out);

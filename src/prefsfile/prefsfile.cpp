@@ -7,9 +7,7 @@
 #include "faderfile/faderfile.h"
 #include "messages/messages.h"
 #include "model/model.h"
-#include "prefs/prefs.h"
-#include "status/status.h"
-#include "undo/undo.h"
+#include "prefsfile/prefsfile.h"
 
 // ---- writing
 
@@ -23,20 +21,10 @@ bool allZero(const float *v, int n) {
 
 }  // namespace
 
-void WritePreferencesFile() {
-  MessagesFrom counted("store");
-  // Lines of the old file that are not the program's own are kept, so an old
-  // file that cannot be read whole must not be replaced.
-  std::string carried;
-  switch (ReadTextFile("prefs.txt", carried)) {
-    case FILE_OK: ScrubPrefs(carried); break;
-    case FILE_MISSING:
-    case FILE_NOT_TEXT: break;  // nothing to keep; the store then asks to be given again
-    case FILE_TOO_LARGE:
-      ReportStoreError("Could not store prefs.txt: the old file is too large to keep");
-      return;
-    default: ReportStoreError("Could not store prefs.txt: the old file cannot be read"); return;
-  }
+std::string PrefsText(const std::string &oldText) {
+  // Lines of the old file that are not the program's own are kept.
+  std::string carried = oldText;
+  ScrubPrefs(carried);
 
   std::string text = PreviewOn == 1 ? "pre\ton\n" : "pre\toff\n";
   AppendNumberRecord(text, "start", PreviewArray, 3, 3, 0);
@@ -58,10 +46,7 @@ void WritePreferencesFile() {
     AppendNameRecord(text, "launch", LaunchCommand, sizeof LaunchCommand);
   text += carried;
   text += "end\n";
-
-  if (!StoreTextFile("prefs.txt", text)) return;
-  SetStatus("Wrote %i bytes to prefs.txt", (int)text.size());
-  ModelMatchesFile(PREFS_FILE);
+  return text;
 }
 
 // ---- reading
@@ -166,12 +151,7 @@ void numberHint(const Record &r, const std::vector<std::string> &fields, const s
 
 }  // namespace
 
-void ReadPreferencesFile() {
-  MessagesFrom counted("recall");
-  NameStep("Recall Preferences");
-  std::string text;
-  if (!LoadTextFile("prefs.txt", text)) return;
-  SetStatus("Read %i bytes from prefs.txt", (int)text.size());
+void ReadPrefsText(const std::string &text) {
   ReadingFile("prefs.txt", text);
 
   std::vector<std::string> fields;
@@ -201,6 +181,4 @@ void ReadPreferencesFile() {
     numberHint(*r, fields, rest);
   }
   DoneReading();
-  ModelMatchesFile(PREFS_FILE);
-  UpdatePreferences();
 }

@@ -2,15 +2,12 @@
 // one "number name status" line per channel, then "end".
 #include <cstring>
 
-#include "faders/faders.h"
 #include "messages/messages.h"
 #include "model/model.h"
-#include "prefs/prefs.h"
-#include "status/status.h"
-#include "undo/undo.h"
+#include "prefsfile/prefsfile.h"
+#include "textfile/textfile.h"
 
-void WriteTracksFile() {
-  MessagesFrom counted("store");
+std::string TracksText() {
   // Channels up to the last one that is named and not muted.
   int last = 1;
   for (int c = 1; c <= NCHANNELS; c++)
@@ -28,10 +25,7 @@ void WriteTracksFile() {
     text += SoloArray[c] == 1 ? " ++\n" : MuteArray[c] == 1 ? " off\n" : " +\n";
   }
   text += "end\n";
-
-  if (!StoreTextFile("tracks.txt", text)) return;
-  SetStatus("Wrote %i bytes to tracks.txt", (int)text.size());
-  ModelMatchesFile(TRACKS_FILE);
+  return text;
 }
 
 namespace {
@@ -71,12 +65,7 @@ void readRecord(int c, const char *s, const char *e) {
 
 }  // namespace
 
-void ReadTracksFile() {
-  MessagesFrom counted("recall");
-  NameStep("Recall Track Names");
-  std::string text;
-  if (!LoadTextFile("tracks.txt", text)) return;
-  SetStatus("Read %i bytes from tracks.txt", (int)text.size());
+void ReadTracksText(const std::string &text) {
   ReadingFile("tracks.txt", text);
 
   // Record k names channel k, whatever number it carries.
@@ -99,9 +88,4 @@ void ReadTracksFile() {
     readRecord(++k, w, e);
   }
   DoneReading();
-
-  ModelMatchesFile(TRACKS_FILE);
-  UpdateNames();
-  UpdateSolos();
-  UpdateMutes();
 }

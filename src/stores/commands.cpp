@@ -1,0 +1,216 @@
+// The store and recall commands: the file read and replaced, the text made or
+// read by the files' layer, the status line, the journal and the refresh.
+#include <cerrno>
+#include <cstdio>
+#include <sys/stat.h>
+
+#include "effects/effects.h"
+#include "faderfile/faderfile.h"
+#include "faders/faders.h"
+#include "messages/messages.h"
+#include "model/model.h"
+#include "prefs/prefs.h"
+#include "prefsfile/prefsfile.h"
+#include "status/status.h"
+#include "stores/stores.h"
+#include "undo/undo.h"
+
+// ---- faders.txt
+
+namespace {
+
+const char FaderFile[] = "faders.txt";
+
+std::string mixNameLine() {
+  std::string t;
+  AppendName(t, MixName, sizeof MixName);
+  t += '\n';
+  return t;
+}
+
+// Creates faders.txt holding the mix name line; false when it could not be.
+bool makeNewFile() {
+  if (!MixName[0]) CopyName(MixName, "mixFilename", sizeof MixName);
+  std::string t = mixNameLine();
+  size_t written;
+  if (ReplaceFile(FaderFile, t.data(), t.size(), &written) == WRITE_OK) return true;
+  Message("faders.txt could not be created\n", FaderFile);
+  return false;
+}
+
+// Reads faders.txt into reserve_fbuff. Returns the bytes read, 0 when nothing
+// usable was read; *state tells why. A missing file is created. A recall makes
+// the file read the one this session knows.
+long loadFaderFile(int *state, bool recall) {
+  std::string text;
+  *state = ReadTextFile(FaderFile, text, recall);
+  switch (*state) {
+    case FILE_MISSING:
+      if (makeNewFile()) SetStatus("Created new faders.txt file");
+      reserve_fbuff = mixNameLine();
+      return 0;
+    case FILE_TOO_LARGE:
+      Message("faders.txt is larger than " + std::to_string(MaxFileSize) + " bytes; not read\n",
+              FaderFile);
+      return 0;
+    case FILE_UNREADABLE:
+      Message("fader file read error\n", FaderFile);
+      return 0;
+    case FILE_NOT_TEXT:
+      Message("faders.txt is not a text file\n", FaderFile);
+      return 0;
+  }
+  if (text.empty()) {
+    Message("faders.txt file is empty\n", FaderFile);
+    return 0;
+  }
+  reserve_fbuff.swap(text);
+  return (long)reserve_fbuff.size();
+}
+
+}  // namespace
+
+long ReadFaderFile(int *state) {
+  int unused;
+  return loadFaderFile(state ? state : &unused, true);
+}
+
+void MakeNewFile() { makeNewFile(); }
+
+long WriteFaderFile(const std::string &text) {
+  size_t written;
+  errno = 0;
+  int result = ReplaceFile(FaderFile, text.data(), text.size(), &written, true);
+  if (result == WRITE_OK) return (long)text.size();
+  if (result == WRITE_SHORT) {
+    Message("write error:  expected " + std::to_string(text.size()) + ", returned " +
+                std::to_string(written) + "\n",
+            FaderFile);
+    ReportStoreError("faders.txt write error: expected %zu, returned %zu", text.size(), written);
+  } else {
+    ReportReplaceFailure(FaderFile, result);
+  }
+  return 0;
+}
+
+void StageWriteToFile() {
+  MessagesFrom counted("store");
+  int state;
+  long n = loadFaderFile(&state, false);
+  // A file that exists but could not be read whole holds lines we must not lose.
+  struct stat st;
+  if ((state == FILE_UNREADABLE || state == FILE_TOO_LARGE) && stat(FaderFile, &st) == 0 &&
+      S_ISREG(st.st_mode)) {
+    ReportStoreError("faders.txt could not be read whole, so it was not replaced");
+    return;
+  }
+  reserve_fbuff = FaderText(n > 0 ? reserve_fbuff : std::string());
+  long written = WriteFaderFile(reserve_fbuff);
+  if (written <= 0) return;
+  SetStatus("Wrote %li bytes to faders.txt", written);
+  ModelMatchesFile(FADER_FILE);
+}
+
+void StageReadFromFile() {
+  MessagesFrom counted("recall");
+  NameStep("Recall Faders / Effects");
+  int state;
+  long n = ReadFaderFile(&state);
+  if (state == FILE_NOT_TEXT) {  // changes nothing
+    ReportStoreError("faders.txt is not a text file Corvessa can read (UTF-16?)");
+    return;
+  }
+  // The line shows the count, but "Recall All" keeps the failure.
+  if ((state == FILE_TOO_LARGE || state == FILE_UNREADABLE) && !StoreError[0])
+    snprintf(StoreError, sizeof StoreError, "%s",
+             state == FILE_TOO_LARGE ? "faders.txt is too large to read" : "Could not read faders.txt");
+  SetStatus("Read %i bytes from faders.txt", (int)n);
+  if (n > 0) ReadFaderText(reserve_fbuff);
+  ModelMatchesFile(FADER_FILE);
+  StageVolPlateUpdate();
+  UpdateGUI();
+}
+
+// ---- prefs.txt
+
+void WritePreferencesFile() {
+  MessagesFrom counted("store");
+  // Lines of the old file that are not the program's own are kept, so an old
+  // file that cannot be read whole must not be replaced.
+  std::string old;
+  switch (ReadTextFile("prefs.txt", old)) {
+    case FILE_OK: break;
+    case FILE_MISSING:
+    case FILE_NOT_TEXT: old.clear(); break;  // nothing to keep; the store then asks to be given again
+    case FILE_TOO_LARGE:
+      ReportStoreError("Could not store prefs.txt: the old file is too large to keep");
+      return;
+    default: ReportStoreError("Could not store prefs.txt: the old file cannot be read"); return;
+  }
+  std::string text = PrefsText(old);
+  if (!StoreTextFile("prefs.txt", text)) return;
+  SetStatus("Wrote %i bytes to prefs.txt", (int)text.size());
+  ModelMatchesFile(PREFS_FILE);
+}
+
+void ReadPreferencesFile() {
+  MessagesFrom counted("recall");
+  NameStep("Recall Preferences");
+  std::string text;
+  if (!LoadTextFile("prefs.txt", text)) return;
+  SetStatus("Read %i bytes from prefs.txt", (int)text.size());
+  ReadPrefsText(text);
+  ModelMatchesFile(PREFS_FILE);
+  UpdatePreferences();
+}
+
+// ---- tracks.txt
+
+void WriteTracksFile() {
+  MessagesFrom counted("store");
+  std::string text = TracksText();
+  if (!StoreTextFile("tracks.txt", text)) return;
+  SetStatus("Wrote %i bytes to tracks.txt", (int)text.size());
+  ModelMatchesFile(TRACKS_FILE);
+}
+
+void ReadTracksFile() {
+  MessagesFrom counted("recall");
+  NameStep("Recall Track Names");
+  std::string text;
+  if (!LoadTextFile("tracks.txt", text)) return;
+  SetStatus("Read %i bytes from tracks.txt", (int)text.size());
+  ReadTracksText(text);
+  ModelMatchesFile(TRACKS_FILE);
+  UpdateNames();
+  UpdateSolos();
+  UpdateMutes();
+}
+
+// ---- all three
+
+bool StoreAllFiles() {
+  MessagesFrom counted("store");
+  ClearStoreError();
+  WritePreferencesFile();
+  WriteTracksFile();
+  StageWriteToFile();
+  if (!StoreError[0]) return true;
+  SetStatus("%s", StoreError);
+  return false;
+}
+
+void SaveAll() {
+  CommitEdit();
+  if (StoreAllFiles()) SetStatus("Save Complete");
+}
+
+void RecallAll() {
+  MessagesFrom counted("recall");
+  NameStep("Recall All");
+  ClearStoreError();
+  StageReadFromFile();
+  ReadTracksFile();
+  ReadPreferencesFile();
+  if (StoreError[0]) SetStatus("%s", StoreError);  // the first failure, not the last count
+}
