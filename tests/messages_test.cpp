@@ -3,6 +3,7 @@
 #include <FL/Fl_Browser.H>
 
 #include "messages/messages.h"
+#include "messageswindow/messageswindow.h"
 #include "testutil.h"
 #include "undo/undo.h"
 #include "where/where.h"

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "keys/keys.h"
+#include "app/app.h"
 #include "mix/mix.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Number fields store what was typed, whole, once the edit is finished.
-#include "keys/keys.h"
+#include "app/app.h"
 #include "testutil.h"
 
 namespace {

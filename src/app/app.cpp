@@ -18,6 +18,7 @@
 #include "faderfile/faderfile.h"
 #include "faders/faders.h"
 #include "messages/messages.h"
+#include "messageswindow/messageswindow.h"
 #include "mix/mix.h"
 #include "model/model.h"
 #include "prefs/prefs.h"
@@ -26,8 +27,6 @@
 #include "typed/typed.h"
 #include "undo/undo.h"
 #include "where/where.h"
-
-Fl_Double_Window *ControlWindow;
 
 Fl_Menu_Item menu_Recall[] = {
     {"Recall Faders / Effects", 0, Call<StageReadFromFile>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
@@ -111,8 +110,6 @@ void AfterEvent() {
   if (CueMapWindow && CueMapWindow->visible()) CueMapCheck();
 }
 
-void FormEngineCommand(char *out, int size) { snprintf(out, size, "%starnell4", Path); }
-
 namespace {
 
 Fl_Double_Window **const allWindows[] = {&FadersWindow,  &PrefsWindow, &SubWindow,   &EffectsWindow,
@@ -144,16 +141,6 @@ void Mix() {
 }
 
 void ProgramExit() { exit(0); }
-
-Fl_Button *MixButtonAt(int x, int y, int w, int h) {
-  Fl_Button *b = new Fl_Button(x, y, w, h, "Mix");
-  b->box(FL_ROUND_UP_BOX);
-  b->down_box(FL_ROUND_UP_BOX);
-  b->shortcut(FL_CTRL + 'm');
-  b->labelsize(12);
-  b->callback(Call<Mix>);
-  return b;
-}
 
 // ---- the control window
 
@@ -236,5 +223,8 @@ void BuildWindows() {
   make_window10();  // "Cue Map"
   for (Fl_Double_Window **w : allWindows) (*w)->callback(closeWindow);
   for (Fl_Double_Window **w : allWindows) StoreAsTyped(*w);
+  // The buttons of the other windows that run the shell's commands.
+  for (Fl_Button *b : {MixButton1, MixButton3, MixButton}) b->callback(Call<Mix>);
+  MapButton->callback(Call<ShowCueMap>);
   make_window8();  // the "Mix" window, closed by "Cancel"
 }

@@ -7,9 +7,9 @@
 
 class Fl_Button;
 class Fl_Double_Window;
+class Fl_Window;
 struct Fl_Menu_Item;
 
-extern Fl_Double_Window *ControlWindow;
 extern Fl_Menu_Item menu_Recall[], menu_Store[];
 
 Fl_Double_Window *make_window4();
@@ -26,9 +26,6 @@ void ShowVCAs();
 void HideVCAs();
 void ShowReverb();
 void HideReverb();
-
-// The round "Mix" button (Ctrl+M) that the faders, effects and preferences windows carry.
-Fl_Button *MixButtonAt(int x, int y, int w, int h);
 
 // Ctrl+Z and Ctrl+Shift+Z: the journal's undo and redo, shown at the cue and
 // bank the step touched, with what it did on the status line.
@@ -47,11 +44,15 @@ void ProgramExit();
 // exit status (0 for help and version, 2 for a bad argument or folder).
 int ReadCommandLine(int argc, char **argv);
 
+// The keys of every window: installed once, at start-up.
+void StartKeys();
+// A key press in window w before any widget sees it; true when it was taken.
+bool KeyFirst(Fl_Window *w);
+// A shortcut that no widget took; true when it was taken.
+bool KeyLast();
+
 // Builds the seven windows in start-up order, then the "Mix" window; only the
 // control window is shown.
 void BuildWindows();
-
-// The engine command Mix runs: Path followed at once by "tarnell4".
-void FormEngineCommand(char *out, int size);
 
 #endif

@@ -2,7 +2,6 @@
 
 #include "app/app.h"
 #include "effects/effects.h"
-#include "keys/keys.h"
 #include "messages/messages.h"
 #include "model/model.h"
 #include "undo/undo.h"

@@ -16,7 +16,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/app.h"
+#include "status/status.h"
 #include "faders/strip.h"
 
 Fl_Double_Window *CueMapWindow;

@@ -10,13 +10,12 @@
 #include <FL/Fl_Value_Slider.H>
 #include <cstring>
 
-#include "app/app.h"
-#include "faders/faders.h"
+#include "status/status.h"
 #include "model/model.h"
-#include "prefs/prefs.h"
 #include "routing/routing.h"
 
 Fl_Double_Window *EffectsWindow, *ReverbWindow;
+Fl_Button *MixButton1;
 Fl_Round_Button *SelectRegularChannel, *SelectGroupChannel, *SelectMasterChannel;
 Fl_Spinner *RegularNum, *GroupNum;
 Fl_Output *NameInEffects;
@@ -324,7 +323,7 @@ Fl_Double_Window *make_window1() {
   RegularNum = spinner(22, "Channel", 110);
   GroupNum = spinner(58, "Submix", 8);
   buildSliders(COMP, HPASS);
-  MixButtonAt(271, 58, 80, 24);
+  MixButton1 = MixButtonAt(271, 58, 80, 24);
   NameInEffects = new Fl_Output(271, 22, 150, 18);
   NameInEffects->textsize(12);
   buildSliders(HPASS, REV);

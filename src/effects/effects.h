@@ -15,6 +15,7 @@ extern Fl_Double_Window *EffectsWindow, *ReverbWindow;
 extern Fl_Round_Button *SelectRegularChannel, *SelectGroupChannel, *SelectMasterChannel;
 extern Fl_Spinner *RegularNum, *GroupNum;
 extern Fl_Output *NameInEffects;
+extern Fl_Button *MixButton1;
 
 // Effects window: one toggle (column 0) and its sliders (columns 1..) per effect.
 extern Fl_Button *comp0, *rms0, *nlc0, *lim0, *fxg0, *lshelf0, *band1_0, *band2_0, *hshelf0,

@@ -12,13 +12,12 @@
 #include <cfloat>
 #include <cmath>
 
-#include "app/app.h"
-#include "cuemap/cuemap.h"
 #include "faders/strip.h"
+#include "status/status.h"
 
 Fl_Double_Window *FadersWindow;
 Fl_Spinner *TimeIndex, *Bank;
-Fl_Button *IndexActive, *MixButton3;
+Fl_Button *IndexActive, *MixButton3, *MapButton;
 Fl_Input *CueName, *MixNameInput;
 Fl_Value_Input *GuiMin, *GuiSec, *GuiMsec;
 
@@ -244,9 +243,8 @@ void buildCueControls() {
   MixNameInput->callback(Call<StoreMixName>);
 
   MixButton3 = MixButtonAt(508, 14, 100, 28);
-  Fl_Button *map = new Fl_Button(440, 18, 56, 20, "Map");  // the cue map, Ctrl+T
-  map->labelsize(12);
-  map->callback(Call<ShowCueMap>);
+  MapButton = new Fl_Button(440, 18, 56, 20, "Map");  // the cue map, Ctrl+T
+  MapButton->labelsize(12);
 
   TimeIndex = spinner(12, 80, 50, "time index", NCUES);
 

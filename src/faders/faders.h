@@ -17,6 +17,7 @@ extern Fl_Double_Window *FadersWindow;
 // Cue and window controls.
 extern Fl_Spinner *TimeIndex, *Bank;
 extern Fl_Button *IndexActive, *MixButton3;
+extern Fl_Button *MapButton;  // shows the Cue Map
 extern Fl_Input *CueName, *MixNameInput;
 extern Fl_Value_Input *GuiMin, *GuiSec, *GuiMsec;
 extern Fl_Menu_Item menu_Edit[];

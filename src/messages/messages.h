@@ -6,9 +6,6 @@
 #include <cstddef>
 #include <string>
 
-class Fl_Browser;
-class Fl_Double_Window;
-
 // One message as the window lists it.
 struct MessageEntry {
   char time[9];      // "hh:mm:ss"
@@ -56,14 +53,5 @@ struct MessagesFrom {
 // "2 messages from the last recall: Ctrl+L"; empty when it made none. The
 // control window's bottom line carries it.
 std::string MessagesNote();
-
-// ---- the window
-
-extern Fl_Double_Window *MessagesWindow;
-extern Fl_Browser *MessageList;
-Fl_Double_Window *make_window9();
-void ShowMessages();  // Ctrl+L
-void HideMessages();  // Ctrl+Shift+L
-void UpdateMessages();  // the list as it stands, when the window is shown and the list changed
 
 #endif

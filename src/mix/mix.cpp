@@ -16,7 +16,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/app.h"
 #include "model/model.h"
 #include "status/status.h"
 #include "textfile/textfile.h"
@@ -236,6 +235,8 @@ void closeMixWindow(Fl_Widget *, void *) {
 }  // namespace
 
 bool EngineRunning() { return engine != 0; }
+
+void FormEngineCommand(char *out, int size) { snprintf(out, size, "%starnell4", Path); }
 
 void RunEngine() {
   if (EngineRunning()) return;

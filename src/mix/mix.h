@@ -21,6 +21,9 @@ extern Fl_Button *MixCancel;        // "Cancel" while the engine runs, "Close" a
 // window takes input meanwhile.
 Fl_Double_Window *make_window8();
 
+// The engine command Mix runs: Path followed at once by "tarnell4".
+void FormEngineCommand(char *out, int size);
+
 // Runs the engine formed by FormEngineCommand ("~/" meaning $HOME) directly, not
 // through a shell, in the working folder and with no arguments, and returns when
 // it has ended, the status line saying how. The "Mix" window is shown meanwhile;

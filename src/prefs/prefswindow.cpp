@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app.h"
+#include "status/status.h"
 #include "effects/effects.h"
 #include "faders/faders.h"
 #include "model/model.h"

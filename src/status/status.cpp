@@ -1,7 +1,8 @@
-// The status line and the commit of an edit still being typed.
+// The status line, the Mix buttons of the windows, and the commit of an edit still being typed.
 #include "status/status.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Button.H>
 #include <FL/Fl_Input_.H>
 #include <FL/Fl_Output.H>
 #include <cstdarg>
@@ -9,6 +10,7 @@
 
 #include "model/model.h"
 
+Fl_Double_Window *ControlWindow;
 Fl_Output *TextResponse;
 char StoreError[256];
 
@@ -18,6 +20,15 @@ void CommitEdit() {
     in->clear_changed();
     in->do_callback();
   }
+}
+
+Fl_Button *MixButtonAt(int x, int y, int w, int h) {
+  Fl_Button *b = new Fl_Button(x, y, w, h, "Mix");
+  b->box(FL_ROUND_UP_BOX);
+  b->down_box(FL_ROUND_UP_BOX);
+  b->shortcut(FL_CTRL + 'm');
+  b->labelsize(12);
+  return b;
 }
 
 void ShowStatus() {

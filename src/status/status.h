@@ -3,6 +3,8 @@
 #ifndef CORVESSA_STATUS_H
 #define CORVESSA_STATUS_H
 
+class Fl_Button;
+class Fl_Double_Window;
 class Fl_Output;
 class Fl_Widget;
 
@@ -13,8 +15,9 @@ void Call(Fl_Widget *, void *) {
 }
 
 
-// The status line, built with the control window. Messages are formatted into
-// tbuffer and shown in TextResponse.
+// The control window, built by the shell, and its status line. Messages are
+// formatted into tbuffer and shown in TextResponse.
+extern Fl_Double_Window *ControlWindow;
 extern Fl_Output *TextResponse;
 void SetStatus(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
 void ShowStatus();   // shows tbuffer as it stands
@@ -26,6 +29,10 @@ void ClearStatus();  // empties the line
 extern char StoreError[256];
 void ClearStoreError();
 void ReportStoreError(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
+
+// The round "Mix" button (Ctrl+M) that the faders, effects and preferences
+// windows carry; the shell gives it its command once the windows are built.
+Fl_Button *MixButtonAt(int x, int y, int w, int h);
 
 // Stores the text field being typed into, as if it had lost the focus, so that
 // a store run from another window or by a shortcut keeps what was typed.

@@ -5,6 +5,7 @@
 #include <FL/Fl_Double_Window.H>
 
 #include "messages/messages.h"
+#include "messageswindow/messageswindow.h"
 
 Fl_Double_Window *MessagesWindow;
 Fl_Browser *MessageList;

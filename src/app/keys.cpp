@@ -1,5 +1,5 @@
-#include "keys/keys.h"
-
+// The keys of every window: undo and redo, Store All and Mix, the cue map and
+// messages windows, and paging through the time indexes and banks.
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Input_.H>
@@ -11,6 +11,7 @@
 #include "cuemap/cuemap.h"
 #include "faders/faders.h"
 #include "messages/messages.h"
+#include "messageswindow/messageswindow.h"
 #include "routing/routing.h"
 #include "stores/stores.h"
 #include "typed/typed.h"
