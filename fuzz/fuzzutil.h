@@ -1,5 +1,5 @@
-// Shared set-up of the fuzz targets: a working folder of their own, the seven
-// windows built once (so that a recall refreshes real widgets), a fresh model.
+// Shared set-up of the fuzz targets: a working folder of their own and a fresh
+// model. They link the files' layer alone: no window, no display.
 #ifndef CORVESSA_FUZZUTIL_H
 #define CORVESSA_FUZZUTIL_H
 
@@ -12,14 +12,13 @@
 #include <string>
 #include <unistd.h>
 
-#include "app/app.h"
 #include "model/model.h"
+#include "textfile/textfile.h"
 
 inline void FuzzSetUp() {
   static bool done = [] {
     char dir[] = "/tmp/corvessa-fuzz-XXXXXX";
     if (!mkdtemp(dir) || chdir(dir) != 0) abort();
-    BuildWindows();
     return true;
   }();
   (void)done;
@@ -33,19 +32,15 @@ inline void FuzzWriteFile(const char *name, const uint8_t *data, size_t size) {
   fclose(f);
 }
 
-inline std::string FuzzReadFile(const char *name) {
-  std::string text;
-  FILE *f = fopen(name, "rb");
-  if (!f) return text;
-  char buf[65536];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-  fclose(f);
-  return text;
+// The bytes as a recall takes them from a file: a byte-order mark dropped, and
+// false for what is not a text file.
+inline bool FuzzText(const char *name, const uint8_t *data, size_t size, std::string &text) {
+  FuzzWriteFile(name, data, size);
+  return ReadTextFile(name, text) == FILE_OK;
 }
 
 // Whatever was read, the model holds only what it can: flags 0 or 1, every text
-// ended inside its row, the colour a colour.
+// ended inside its row.
 inline void FuzzCheckModel() {
   auto flags = [](const int *t, size_t n) {
     for (size_t i = 0; i < n; i++)
@@ -62,14 +57,12 @@ inline void FuzzCheckModel() {
     if (strnlen(t, 256) == 256) abort();
   if (strnlen(MixName, sizeof MixName) == sizeof MixName) abort();
   if (strnlen(DeviceName, sizeof DeviceName) == sizeof DeviceName) abort();
-  if (color > 255) abort();
 }
 
-// A file that began with the user's own line still holds it after a store.
-inline void FuzzCheckKept(const uint8_t *data, size_t size, const char *name, const std::string &mine) {
+// A text that began with the user's own line still holds it after a store.
+inline void FuzzCheckKept(const uint8_t *data, size_t size, const std::string &stored, const std::string &mine) {
   if (std::string((const char *)data, std::min(size, mine.size())) != mine) return;
-  std::string stored = "\n" + FuzzReadFile(name);
-  if (stored.find("\n# mine\n") == std::string::npos) abort();
+  if (("\n" + stored).find("\n# mine\n") == std::string::npos) abort();
 }
 
 #endif

@@ -1,15 +1,14 @@
 // Arbitrary bytes as prefs.txt, read and then written back: the model stays sane
 // and a first line of the user's own is kept.
 #include "fuzzutil.h"
-#include "stores/stores.h"
-#include "prefs/prefs.h"
+#include "prefsfile/prefsfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   FuzzSetUp();
-  FuzzWriteFile("prefs.txt", data, size);
-  ReadPreferencesFile();
+  std::string text;
+  if (!FuzzText("prefs.txt", data, size, text)) return 0;
+  ReadPrefsText(text);
   FuzzCheckModel();
-  WritePreferencesFile();
-  FuzzCheckKept(data, size, "prefs.txt", "# mine\n");
+  FuzzCheckKept(data, size, PrefsText(text), "# mine\n");
   return 0;
 }

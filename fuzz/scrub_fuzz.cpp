@@ -4,7 +4,6 @@
 
 #include "faderfile/faderfile.h"
 #include "fuzzutil.h"
-#include "stores/stores.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   ClearInternalArrays();

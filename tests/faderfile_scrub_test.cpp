@@ -1,5 +1,5 @@
 // The keyword table and the lines a store carries over from the old file.
-#include "testutil.h"
+#include "filetest.h"
 
 TEST(CheckForKey, ExactWordsOnly) {
   for (const char *k : {"t", "VCA:", "subname", "launch"}) EXPECT_EQ(CheckForKey(k), 1) << k;

@@ -2,7 +2,7 @@
 #include <cmath>
 #include <random>
 
-#include "testutil.h"
+#include "filetest.h"
 
 namespace {
 

@@ -9,42 +9,14 @@
 #include <unistd.h>
 
 void ConsoleTest::SetUp() {
-  char cwd[4096];
-  oldDir = getcwd(cwd, sizeof cwd) ? cwd : ".";
-  char tmpl[] = "/tmp/corvessa-test-XXXXXX";
-  ASSERT_NE(mkdtemp(tmpl), nullptr);
-  dir = tmpl;
-  ASSERT_EQ(chdir(dir.c_str()), 0);
-  static bool built = (BuildWindows(), true);
+  FilesTest::SetUp();
+  static bool built = (BuildWindows(), StartUpModel(), true);
   (void)built;
-  ClearInternalArrays();
-  ForgetFiles();
-  HeadTailArray[0] = HeadTailArray[1] = 0, color = 97;  // as at start-up: a reset leaves them
   snprintf(tbuffer, sizeof tbuffer, "%s", "Corvessa 1.065");
   // The windows outlive a test: put back the controls that choose what they show.
   for (Fl_Spinner *s : {RegularNum, GroupNum, Bank, TimeIndex, SubBank, VcaBank}) s->value(1);
   SelectRegularChannel->value(1), SelectGroupChannel->value(0), SelectMasterChannel->value(0);
   UpdateGUI();
-}
-
-void ConsoleTest::TearDown() {
-  if (chdir(oldDir.c_str()) != 0) return;
-  std::string cmd = "rm -rf '" + dir + "'";
-  if (system(cmd.c_str()) != 0) ADD_FAILURE() << "could not remove " << dir;
-}
-
-std::string ReadFile(const std::string &name) {
-  std::ifstream in(name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteFile(const std::string &name, const std::string &text) {
-  std::ofstream(name, std::ios::binary | std::ios::trunc) << text;
-}
-
-bool FileExists(const std::string &name) {
-  struct stat st;
-  return stat(name.c_str(), &st) == 0;
 }
 
 int TemporaryFiles() {
@@ -53,17 +25,6 @@ int TemporaryFiles() {
   while (dirent *e = readdir(d)) n += strstr(e->d_name, ".txt.") != nullptr;
   closedir(d);
   return n;
-}
-
-void Known(const std::string &name) {
-  std::string text;
-  ReadTextFile(name.c_str(), text, true);
-}
-
-std::string Printed(void (*f)()) {
-  testing::internal::CaptureStdout();
-  f();
-  return testing::internal::GetCapturedStdout();
 }
 
 std::string Status() {
@@ -91,46 +52,6 @@ void ShowBank(int bank, int timeIndex) {
 void ShowSubmix(int n) {
   GroupNum->value(n);
   Set(SelectGroupChannel, 1);
-}
-
-std::string Model() {
-  std::string m;
-  for (int t = 0; t < NMODELTABLES; t++) {
-    const ModelTable &mt = ModelTables[t];
-    const char *p = (const char *)mt.address;
-    bool text = false;
-    for (const void *a : {(void *)NameBuffer, (void *)CueNameBuffer, (void *)MixName, (void *)Path,
-                          (void *)WavDirName, (void *)MixDirName, (void *)LaunchCommand, (void *)DeviceName})
-      text |= a == mt.address;
-    for (int i = 0; i < mt.count; i++, p += mt.size) {
-      std::string e(p, mt.size);
-      if (text) e = std::string(e.c_str()).append(mt.size - strnlen(p, mt.size), '\0');
-      m += e;
-    }
-  }
-  return m;
-}
-
-std::string ModelBytes() {
-  std::string b;
-  for (int t = 0; t < NMODELTABLES; t++)
-    b.append((const char *)ModelTables[t].address, (size_t)ModelTables[t].size * ModelTables[t].count);
-  return b;
-}
-
-std::string Changed(const std::string &before) {
-  const std::string now = Model();
-  std::string what;
-  size_t start = 0;
-  for (int t = 0; t < NMODELTABLES; t++) {
-    const ModelTable &mt = ModelTables[t];
-    for (int i = 0; i < mt.count; i++, start += mt.size)
-      if (now.compare(start, mt.size, before, start, mt.size) != 0) {
-        if (what.size() > 200) return what + ", ...";
-        what += (what.empty() ? "" : ", ") + DescribeElement(mt, i);
-      }
-  }
-  return what;
 }
 
 namespace {

@@ -1,5 +1,5 @@
-// Shared test support: the seven windows built once per process, a fresh model
-// and a fresh working directory for every test, and the user's actions on widgets.
+// Shared support of the tests of the windows: the windows built once per process,
+// and the user's actions on widgets.
 #ifndef CORVESSA_TESTUTIL_H
 #define CORVESSA_TESTUTIL_H
 
@@ -25,34 +25,21 @@
 
 #include "app/app.h"
 #include "effects/effects.h"
-#include "faderfile/faderfile.h"
 #include "faders/faders.h"
-#include "model/model.h"
-#include "stores/stores.h"
+#include "filetest.h"
 #include "prefs/prefs.h"
 #include "routing/routing.h"
+#include "stores/stores.h"
 
-class ConsoleTest : public ::testing::Test {
+// A test of the windows: the windows built once per process, and put back to
+// their first cue, bank and slot for every test.
+class ConsoleTest : public FilesTest {
  protected:
   void SetUp() override;
-  void TearDown() override;
-  std::string dir;  // the test's working directory
-
- private:
-  std::string oldDir;
 };
 
-// Whole files, byte for byte.
-std::string ReadFile(const std::string &name);
-void WriteFile(const std::string &name, const std::string &text);
-bool FileExists(const std::string &name);
 // Temporary files a store left behind in the working directory ("faders.txt.XXXXXX").
 int TemporaryFiles();
-// The session knows the file as it now stands, as if it had recalled it.
-void Known(const std::string &name);
-
-// What f printed on standard output.
-std::string Printed(void (*f)());
 
 // The status line as shown.
 std::string Status();
@@ -71,18 +58,6 @@ void SetValue(Fl_Widget *w, double v);
 void ShowBank(int bank, int timeIndex = 1);
 // The effects window on submix n.
 void ShowSubmix(int n);
-
-// The whole model, table after table, texts only up to their ends.
-std::string Model();
-// The same byte for byte, what lies past the end of a text included.
-std::string ModelBytes();
-// The elements in which the model differs from a Model() taken before, in the
-// user's words ("volume of channel 13 at time index 5, pan of channel 2"); "" for none.
-std::string Changed(const std::string &before);
-// n elements of a table from p on, to compare with a list.
-using Floats = std::vector<float>;
-inline Floats Row(const float *p, int n) { return Floats(p, p + n); }
-using Ints = std::vector<int>;
 
 // The values some controls show, separated by spaces: "1 -6.5 Kick".
 std::string Values(std::initializer_list<Fl_Widget *> widgets);

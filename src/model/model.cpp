@@ -191,6 +191,12 @@ void ClearInternalArrays() {
   DitherBits = 1;
 }
 
+void StartUpModel() {
+  ClearInternalArrays();
+  HeadTailArray[0] = HeadTailArray[1] = 0;
+  color = 97;
+}
+
 void CopyName(char *dst, const char *src, int n) {
   int i = 0;
   for (; src && src[i] && i < n - 1; i++) dst[i] = NameChar(src[i]);

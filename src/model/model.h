@@ -112,6 +112,9 @@ extern char tbuffer[256];
 
 // Sets every table to its default.
 void ClearInternalArrays();
+// The model as the program starts: every table at its default, the head, tail
+// and colour too (which ClearInternalArrays leaves as they are).
+void StartUpModel();
 
 // Copies src into a name row of size n, cut to fit at a whole UTF-8 character;
 // tabs, line feeds and carriage returns become spaces so that a name can never
