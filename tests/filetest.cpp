@@ -15,6 +15,7 @@ void FilesTest::SetUp() {
   StartUpModel();
   ForgetFiles();
   ClearMessages();
+  EchoMessages = true;
 }
 
 void FilesTest::TearDown() {
@@ -47,10 +48,7 @@ std::string Model() {
   for (int t = 0; t < NMODELTABLES; t++) {
     const ModelTable &mt = ModelTables[t];
     const char *p = (const char *)mt.address;
-    bool text = false;
-    for (const void *a : {(void *)NameBuffer, (void *)CueNameBuffer, (void *)MixName, (void *)Path,
-                          (void *)WavDirName, (void *)MixDirName, (void *)LaunchCommand, (void *)DeviceName})
-      text |= a == mt.address;
+    bool text = mt.kind == TEXT;
     for (int i = 0; i < mt.count; i++, p += mt.size) {
       std::string e(p, mt.size);
       if (text) e = std::string(e.c_str()).append(mt.size - strnlen(p, mt.size), '\0');

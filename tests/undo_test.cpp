@@ -32,7 +32,7 @@ const Edit Edits[] = {
     {"volume", none, [] { Set(vol3, -6.5); }, "Undone: volume of channel 13 at time index 5"},
     {"ramp", none, [] { Set(ramp13, 3); }, "Undone: ramp of the master at time index 5"},
     {"pan", none, [] { Set(pan4, -40); }, "Undone: pan of channel 14"},
-    {"auto", none, [] { Set(A2, 1); }, "Undone: auto of channel 12 at time index 5"},
+    {"auto", none, [] { Set(A2, 1); }, "Undone: entry of channel 12 at time index 5"},
     {"solo", none, [] { Set(solo12, 1); }, "Undone: solo of VCA 2"},
     {"name", none, [] { Set(name6, "Kick"); }, "Undone: name of channel 16"},
     {"cue name", none, [] { Set(CueName, "Verse"); }, "Undone: cue name of time index 5"},

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh cmake make g++ libfltk1.3-dev libx11-dev googletest libgtest-dev \
-  libbenchmark-dev xvfb xauth xdotool x11-apps locales desktop-file-utils appstream man-db dpkg-dev
+  libbenchmark-dev xvfb xauth xdotool x11-apps locales desktop-file-utils appstream man-db dpkg-dev git
 bash tools/comma-locale.sh
 
 run() {  # build folder, extra cmake options...

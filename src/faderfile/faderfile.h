@@ -22,6 +22,11 @@ void ScrubPrefs(std::string &text);
 void AppendBuffer(std::string &text);       // routing, effects and reverb records
 void VolumePlateToText(std::string &text);  // pans, cue blocks, submix mutes and solos, "end"
 
+// Reads faders.txt (name: where it is) for a recall or a store: the ReadTextFile
+// result. A file that is empty, too large, unreadable or not text is noted in the
+// message list. When remember is set, the file read becomes the one this session knows.
+int LoadFaderText(const char *name, std::string &text, bool remember);
+
 // The text a fader store writes over a file that holds oldText (its carried-over
 // lines kept as every store keeps them), from the model as it stands.
 std::string FaderText(const std::string &oldText);

@@ -447,6 +447,22 @@ void scanText(std::string &text) {
 
 }  // namespace
 
+int LoadFaderText(const char *name, std::string &text, bool remember) {
+  const char *file = "faders.txt";
+  int state = ReadTextFile(name, text, remember);
+  switch (state) {
+    case FILE_TOO_LARGE:
+      Message("faders.txt is larger than " + std::to_string(MaxFileSize) + " bytes; not read\n", file);
+      break;
+    case FILE_UNREADABLE: Message("fader file read error\n", file); break;
+    case FILE_NOT_TEXT: Message("faders.txt is not a text file\n", file); break;
+    case FILE_OK:
+      if (text.empty()) Message("faders.txt file is empty\n", file);
+      break;
+  }
+  return state;
+}
+
 void ReadFaderText(const std::string &text) {
   std::string work(text);
   ReadingFile("faders.txt", text);

@@ -89,8 +89,10 @@ void AboutLine(size_t start) { now.line = start; }
 
 void DoneReading() { now = Reading(); }
 
+bool EchoMessages = true;
+
 void Message(const std::string &text, const char *file) {
-  fputs(text.c_str(), stdout);
+  if (EchoMessages) fputs(text.c_str(), stdout);
   add(text, file);
 }
 

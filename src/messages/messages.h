@@ -24,9 +24,10 @@ void ReadingFile(const char *file, const std::string &text);
 void AboutLine(size_t start);
 void DoneReading();
 
-// Prints text exactly as given (no format) and lists it without its newline,
-// about the current line, or about file as a whole when that is given.
+// Prints text exactly as given (no format), unless EchoMessages is off, and lists
+// it without its newline, about the current line, or about file as a whole when that is given.
 void Message(const std::string &text, const char *file = nullptr);
+extern bool EchoMessages;
 // Lists a hint about the current line, which standard output never sees; a line
 // that already has a message or hint gets no further one.
 void Hint(const std::string &text);

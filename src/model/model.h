@@ -92,6 +92,14 @@ enum TableShape {
 };
 // The files that carry a table, as bits.
 enum { FADER_FILE = 1, TRACKS_FILE = 2, PREFS_FILE = 4 };
+// What an element holds.
+enum ValueKind {
+  FLOAT,    // a 32-bit float
+  FLAG,     // a 32-bit int, 1 on and 0 off
+  WHOLE,    // a 32-bit int
+  TEXT,     // a zero-ended text in a row
+  FLAGGED   // 32-bit floats, the first of each row (an effect's, or a reverb filter's) its on flag
+};
 struct ModelTable {
   const char *name;
   void *address;
@@ -99,6 +107,8 @@ struct ModelTable {
   int count;  // elements
   TableShape shape;
   int files;  // the files that carry it: settings that no file carries count as preferences
+  ValueKind kind;
+  int decimals;  // of a float as the files write it
 };
 extern const ModelTable ModelTables[];
 extern const int NMODELTABLES;

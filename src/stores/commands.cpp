@@ -43,27 +43,12 @@ bool makeNewFile() {
 // the file read the one this session knows.
 long loadFaderFile(int *state, bool recall) {
   std::string text;
-  *state = ReadTextFile(FaderFile, text, recall);
-  switch (*state) {
-    case FILE_MISSING:
-      if (makeNewFile()) SetStatus("Created new faders.txt file");
-      reserve_fbuff = mixNameLine();
-      return 0;
-    case FILE_TOO_LARGE:
-      Message("faders.txt is larger than " + std::to_string(MaxFileSize) + " bytes; not read\n",
-              FaderFile);
-      return 0;
-    case FILE_UNREADABLE:
-      Message("fader file read error\n", FaderFile);
-      return 0;
-    case FILE_NOT_TEXT:
-      Message("faders.txt is not a text file\n", FaderFile);
-      return 0;
+  *state = LoadFaderText(FaderFile, text, recall);
+  if (*state == FILE_MISSING) {
+    if (makeNewFile()) SetStatus("Created new faders.txt file");
+    reserve_fbuff = mixNameLine();
   }
-  if (text.empty()) {
-    Message("faders.txt file is empty\n", FaderFile);
-    return 0;
-  }
+  if (*state != FILE_OK || text.empty()) return 0;
   reserve_fbuff.swap(text);
   return (long)reserve_fbuff.size();
 }
