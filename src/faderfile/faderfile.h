@@ -14,6 +14,7 @@ extern std::string reserve_fbuff;  // the fader text: the last text read or writ
 enum { NKEYWORDS = 52 };
 extern const char *const FileKeywords[NKEYWORDS];  // of the fader and preferences files
 int CheckForKey(const char *word);                 // 1 when word is one of them
+bool IsKeyword(const char *word, size_t n);        // the same for a word of n characters
 // Rebuild text as the carried-over lines of an old file: lines whose first field
 // is not a keyword, up to an "end" line. ScrubEffects starts the result with the
 // mix name line and drops the old first line; ScrubPrefs keeps only the lines.

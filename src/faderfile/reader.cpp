@@ -1,8 +1,12 @@
-// The fader file reader: lays faders.txt over the model in one pass over its lines.
-// A record is a line whose first field (its text up to the first tab) is a keyword;
-// the line whose first field is "end" closes the program's part of the file.
+// The fader file reader: lays faders.txt over the model in one pass over its lines,
+// reading the text where it lies. A record is a line whose first field (its text up
+// to the first tab) is a keyword; the line whose first field is "end" closes the
+// program's part of the file.
 #include <cfloat>
 #include <cmath>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #include <cstdio>
 #include <cstring>
 
@@ -47,62 +51,71 @@ const Routing routings[2] = {{SubOn, SubAsn, FIRST_SUB, "Submix number out of ra
 
 const char SlotError[] = ">>Channel number out of range or not specified!\n";
 
-// A record's fields are read through a cursor into its line: p is the rest of
-// the line, which ends at end; each field taken is cut off with a zero in place
-// of the tab after it. A NUL byte in a line is an ordinary character: it ends no
-// field and no line (a number ends at it as at any other character that is not
-// part of it).
-struct Fields {
-  char *p;
-  const char *end;
+// A field: text of the line, which does not end in a zero byte. A NUL byte in a
+// line is an ordinary character: it ends no field and no line (a number ends at
+// it as at any other character that is not part of it).
+struct Field {
+  const char *p = nullptr;
+  size_t n = 0;
 };
 
-// The next field, after any run of tabs; nullptr when the line has ended.
-const char *nextField(Fields &f) {
+// A record's fields are read through a cursor into its line: p is the rest of
+// the line, which ends at end.
+struct Fields {
+  const char *p, *end;
+  Field rest() const { return {p, size_t(end - p)}; }
+};
+
+// The next field, after any run of tabs; p is nullptr when the line has ended.
+Field nextField(Fields &f) {
   while (f.p < f.end && *f.p == '\t') f.p++;
-  if (f.p >= f.end) return nullptr;
-  char *field = f.p;
+  if (f.p >= f.end) return {};
+  Field field = {f.p, 0};
   while (f.p < f.end && *f.p != '\t') f.p++;
-  if (f.p < f.end) *f.p++ = 0;
+  field.n = f.p - field.p;
+  if (f.p < f.end) f.p++;
   return field;
 }
 
 // The first field of the line being read where a number belongs but none is,
 // for a hint: a channel number (the record is not read) or a value (read as 0).
-const char *badSlot, *badValue;
+Field badSlot, badValue;
 
 // Reads an integer field as atoi would, but only when it starts with a number.
-bool readInt(const char *f, long *v) {
-  const char *s = f;
-  f += strspn(f, " \t");
-  const char *d = f + (*f == '-' || *f == '+');
-  if (*d < '0' || *d > '9') {
-    if (!badSlot) badSlot = s;
+bool readInt(Field f, long *v) {
+  const char *p = f.p, *e = f.p + f.n;
+  while (p < e && (*p == ' ' || *p == '\t')) p++;
+  const char *d = p + (p < e && (*p == '-' || *p == '+'));
+  if (d >= e || *d < '0' || *d > '9') {
+    if (!badSlot.p) badSlot = f;
     return false;
   }
-  *v = ParseInt(f);
+  bool neg = *p == '-';
+  long n = 0;
+  for (; d < e && *d >= '0' && *d <= '9'; d++) n = n < 100000000000L ? n * 10 + (*d - '0') : n;  // saturates
+  *v = neg ? -n : n;
   return true;
 }
 
 // Reads a value field into v; a field without a number reads as 0 (and is noted),
 // and a value that is infinite, NaN or beyond a float leaves v as it was, as the
 // windows refuse one.
-void readFloat(const char *f, float &v) {
+void readFloat(Field f, float &v) {
   const char *end;
-  double d = ParseNumber(f, &end);
-  if (end == f && !badValue) badValue = f;
+  double d = ParseNumber(f.p, f.p + f.n, &end);
+  if (end == f.p && !badValue.p) badValue = f;
   if (std::fabs(d) <= FLT_MAX) v = (float)d;
 }
 
 // Reads a slot: a channel number 0..maxNumber, "G" and a submix number 1..8, or "M".
 // Returns the slot, -1 when it is not one, -2 when the line ends too early.
 int readSlot(Fields &f, long maxNumber) {
-  const char *s = nextField(f);
-  if (!s) return -2;
-  if (s[0] == 'M' && !s[1]) return MASTER;
+  Field s = nextField(f);
+  if (!s.p) return -2;
+  if (s.n == 1 && s.p[0] == 'M') return MASTER;
   long n;
-  if (s[0] == 'G' && !s[1]) {
-    if (!(s = nextField(f))) return -2;
+  if (s.n == 1 && s.p[0] == 'G') {
+    if (!(s = nextField(f)).p) return -2;
     return readInt(s, &n) && n >= 1 && n <= NGROUPS ? SubSlot(n) : -1;
   }
   return readInt(s, &n) && n >= 0 && n <= maxNumber ? int(n) : -1;
@@ -115,18 +128,18 @@ void tooFew(const char *key) {
 // Takes n - 1 fields and the rest of the line over n values; false when the line is short.
 bool readValues(Fields &f, float *v, int n) {
   for (int i = 0; i < n - 1; i++) {
-    const char *s = nextField(f);
-    if (!s) return false;
+    Field s = nextField(f);
+    if (!s.p) return false;
     readFloat(s, v[i]);
   }
-  readFloat(f.p, v[n - 1]);
+  readFloat(f.rest(), v[n - 1]);
   return true;
 }
 
 // The hints for the record just read, when one of its numbers held none.
 void numberHint(const char *key) {
-  if (badSlot) NumberHint(badSlot, key, "is not read");
-  else if (badValue) NumberHint(badValue, key, "reads it as 0");
+  if (badSlot.p) NumberHint(badSlot.p, badSlot.n, key, "is not read");
+  else if (badValue.p) NumberHint(badValue.p, badValue.n, key, "reads it as 0");
 }
 
 // A cue record that no cue can take.
@@ -171,7 +184,7 @@ void ParamsFromBuffer(Fields &f, const char *key, float *table, int count) {
 void Params1D(Fields &f, const char *key, float *array) {
   int slot = readSlot(f, NSLOTS - 1);
   if (slot == -2) return tooFew(key);
-  if (slot >= 0) readFloat(f.p, array[slot]);
+  if (slot >= 0) readFloat(f.rest(), array[slot]);
 }
 
 void Params2D(Fields &f, const char *key, float *table) {
@@ -182,7 +195,7 @@ void Params2D(Fields &f, const char *key, float *table) {
     return;
   }
   table[slot * NGROUPS] = 1.0f;
-  readFloat(f.p, table[slot * NGROUPS + 1]);
+  readFloat(f.rest(), table[slot * NGROUPS + 1]);
 }
 
 void ParamGetAmt(Fields &f, const char *key, float *array, int count) {
@@ -196,12 +209,12 @@ void ParamGetTwo(Fields &f, float *pair, bool &seen) {
   if (seen) return;
   seen = true;
   pair[0] = 1.0f;
-  readFloat(f.p, pair[1]);
+  readFloat(f.rest(), pair[1]);
 }
 
 void ReadSubmixState(Fields &f, int *flags) {
   long n;
-  if (readInt(f.p, &n) && n >= 1 && n <= NGROUPS)
+  if (readInt(f.rest(), &n) && n >= 1 && n <= NGROUPS)
     flags[SubSlot(n)] = 1;
   else
     Message(routings[0].numberError);
@@ -210,12 +223,12 @@ void ReadSubmixState(Fields &f, int *flags) {
 // "sub" or "VCA:" (name false), "subname" or "vcaname" (name true).
 void parseRouting(Scan &st, Fields &f, const char *key, int which, bool name) {
   const Routing &r = routings[which];
-  const char *s = nextField(f);
-  if (!s) return tooFew(key);
+  Field s = nextField(f);
+  if (!s.p) return tooFew(key);
   long n;
   bool valid = readInt(s, &n) && n >= 1 && n <= NGROUPS;
   if (name) {
-    if (valid) CopyName(NameBuffer[r.firstSlot + n - 1], f.p, sizeof NameBuffer[0]);
+    if (valid) CopyName(NameBuffer[r.firstSlot + n - 1], f.p, f.end - f.p, sizeof NameBuffer[0]);
     return;
   }
   if (!valid) {
@@ -247,7 +260,7 @@ void routeList(const std::string &list, int index, int which) {
     pos = comma + 1;
     if (piece.find_first_not_of(" \t") == std::string::npos) continue;  // empty piece
     long c;
-    if (readInt(piece.c_str(), &c) && c >= 1 && c <= NCHANNELS)
+    if (readInt({piece.data(), piece.size()}, &c) && c >= 1 && c <= NCHANNELS)
       r.asn[(c - 1) * NGROUPS + index] = 1;
     else
       Message(std::string("Channel assigned to ") + r.name + " " + std::to_string(index) +
@@ -272,14 +285,14 @@ void openCue(Scan &st, const char *key) {
 }
 
 void readTime(Scan &st, Fields &f, const char *key) {
-  const char *m = nextField(f), *s = m ? nextField(f) : nullptr;
-  if (!s) {
+  Field m = nextField(f), s = m.p ? nextField(f) : Field();
+  if (!s.p) {
     st.open = false;
     return tooFew(key);
   }
   readFloat(m, st.min);
   readFloat(s, st.sec);
-  readFloat(f.p, st.msec);
+  readFloat(f.rest(), st.msec);
   openCue(st, key);
 }
 
@@ -293,9 +306,9 @@ void readEntry(Scan &st, Fields &f, const Keyword &k) {
   if (k.kind == VOLUME) {
     slot = readSlot(f, NSLOTS - 1);
   } else {
-    const char *s = nextField(f);
+    Field s = nextField(f);
     long n;
-    slot = !s ? -2 : readInt(s, &n) && n >= 1 && n <= NGROUPS ? VcaSlot(n) : -1;
+    slot = !s.p ? -2 : readInt(s, &n) && n >= 1 && n <= NGROUPS ? VcaSlot(n) : -1;
   }
   st.slot = -1;  // modifiers after a bad entry must not land on another slot
   if (slot == -2) return tooFew(k.key);
@@ -305,21 +318,21 @@ void readEntry(Scan &st, Fields &f, const Keyword &k) {
   }
   st.slot = slot;
   ChanActive[Entry(slot, st.cue)] = 1;
-  readFloat(f.p, Volume[Entry(slot, st.cue)]);
+  readFloat(f.rest(), Volume[Entry(slot, st.cue)]);
 }
 
 void readCueRecord(Scan &st, Fields &f, const Keyword &k) {
   switch (k.kind) {
     case CUE:
       if (st.cue + 1 < NCUES)
-        CopyName(CueNameBuffer[st.cue + 1], f.p, sizeof CueNameBuffer[0]);
+        CopyName(CueNameBuffer[st.cue + 1], f.p, f.end - f.p, sizeof CueNameBuffer[0]);
       else
         notRead(st.cue + 1, k.key);
       return;
     case TIME: return readTime(st, f, k.key);
     case INC: {
       float inc = 0;
-      readFloat(f.p, inc);
+      readFloat(f.rest(), inc);
       st.sec += inc;
       return openCue(st, k.key);
     }
@@ -327,7 +340,7 @@ void readCueRecord(Scan &st, Fields &f, const Keyword &k) {
     case VCAVOL: return readEntry(st, f, k);
     default:  // "ofs", "rmp", "shape"
       if (st.open && st.slot >= 0)
-        readFloat(f.p, k.target[Entry(st.slot, st.cue)]);
+        readFloat(f.rest(), k.target[Entry(st.slot, st.cue)]);
       else if (st.cue < 0 || st.cue >= NCUES)
         notRead(st.cue, k.key);
   }
@@ -351,7 +364,8 @@ void readRecord(Scan &st, Fields &f, const Keyword &k) {
 
 // Whether key is the first field word of n characters.
 inline bool is(const char *key, const char *word, size_t n) {
-  size_t i = 0;
+  if (key[0] != word[0]) return false;  // most lines are told apart here
+  size_t i = 1;
   while (i < n && key[i] && key[i] == word[i]) i++;
   return i == n && key[n] == 0;
 }
@@ -385,28 +399,46 @@ void spacedHint(const char *line, const char *stop) {
   if (text || marker || strchr("0123456789+-.", *w)) SpacedHint(key);
 }
 
-// The mix name line: a name of more than three characters replaces the mix name.
-void readMixName(const char *line) {
-  if (strlen(line) > 3) CopyName(MixName, line, sizeof MixName);
+// Where the line that starts at p ends (at LF or CR, or at end), and its first
+// tab (nullptr for none): sixteen bytes at a time where the text allows.
+const char *lineEnd(const char *p, const char *end, const char **tab) {
+  *tab = nullptr;
+#ifdef __SSE2__
+  const __m128i lf = _mm_set1_epi8('\n'), cr = _mm_set1_epi8('\r'), ht = _mm_set1_epi8('\t');
+  for (; end - p >= 16; p += 16) {
+    __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+    unsigned stops = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(b, lf), _mm_cmpeq_epi8(b, cr)));
+    unsigned tabs = _mm_movemask_epi8(_mm_cmpeq_epi8(b, ht));
+    if (stops) tabs &= (stops & -stops) - 1;  // only those before the line's end
+    if (tabs && !*tab) *tab = p + __builtin_ctz(tabs);
+    if (stops) return p + __builtin_ctz(stops);
+  }
+#endif
+  for (; p < end && *p != '\n' && *p != '\r'; p++)
+    if (*p == '\t' && !*tab) *tab = p;
+  return p;
 }
 
-// One pass over the lines of text, which it cuts up in place.
-void scanText(std::string &text) {
+// The mix name line: a name of more than three characters replaces the mix name.
+void readMixName(const char *line, const char *stop) {
+  size_t n = strnlen(line, stop - line);
+  if (n > 3) CopyName(MixName, line, n, sizeof MixName);
+}
+
+// One pass over the lines of text.
+void scanText(const std::string &text) {
   Scan st;
   // Effects and sends without a record are off.
   for (const Effect &e : Effects)
     for (int s = 0; s < NSLOTS; s++) e.table[s * NGROUPS] = 0;
-  char *p = &text[0], *end = p + text.size(), *base = p;
+  const char *p = text.data(), *end = p + text.size(), *base = p;
   bool first = true, seekName = true;
-  for (char *line = p; line < end; line = p) {
+  for (const char *line = p; line < end; line = p) {
     AboutLine(st.line = line - base);
-    const char *next;
-    char *stop = line + LineAt(line, end, &next);
-    p = line + (next - line);
-    if (stop < end) *stop = 0;
+    // The line's end (LF, CR LF or a lone CR) and its first tab.
+    const char *tab, *stop = lineEnd(line, end, &tab);
+    p = stop + (stop < end) + (stop + 1 < end && stop[0] == '\r' && stop[1] == '\n');
 
-    char *tab = static_cast<char *>(memchr(line, '\t', stop - line));
-    if (tab) *tab = 0;
     size_t n = (tab ? tab : stop) - line;
     bool isEnd = n == 3 && !memcmp(line, "end", 3);
     if (seekName) {
@@ -416,17 +448,16 @@ void scanText(std::string &text) {
       first = false;
       if (stop == line) continue;
       seekName = false;
-      bool key = !memchr(line, 0, n) && CheckForKey(line);  // a field with a NUL is no keyword
+      bool key = !memchr(line, 0, n) && IsKeyword(line, n);  // a field with a NUL is no keyword
       if (wasFirst || !(isEnd || key)) {
-        if (tab) *tab = '\t';
-        readMixName(line);
+        readMixName(line, stop);
         continue;
       }
     }
     if (isEnd) break;
 
     Fields f = {tab ? tab + 1 : stop, stop};
-    badSlot = badValue = nullptr;
+    badSlot.p = badValue.p = nullptr;
     if (const Keyword *k = findKeyword(line, n)) {
       readRecord(st, f, *k);
       numberHint(k->key);
@@ -464,8 +495,7 @@ int LoadFaderText(const char *name, std::string &text, bool remember) {
 }
 
 void ReadFaderText(const std::string &text) {
-  std::string work(text);
   ReadingFile("faders.txt", text);
-  scanText(work);
+  scanText(text);
   DoneReading();
 }

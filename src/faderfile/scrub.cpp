@@ -20,7 +20,9 @@ unsigned char first[128], next[NKEYWORDS];
 size_t length[NKEYWORDS];
 static_assert(NKEYWORDS < 255, "keyword indexes fit in a byte");
 
-bool isKey(const char *word, size_t n) {
+}  // namespace
+
+bool IsKeyword(const char *word, size_t n) {
   static bool indexed = false;
   if (!indexed) {
     for (size_t i = NKEYWORDS; i-- > 0;) {
@@ -38,6 +40,8 @@ bool isKey(const char *word, size_t n) {
   return false;
 }
 
+namespace {
+
 // Appends to out the lines of text that are not the program's own: lines whose
 // first field (up to the first tab) is not a keyword and that hold some text
 // besides tabs, each ended by a newline, in their old order. A line ends at LF,
@@ -53,7 +57,7 @@ void carryOver(const std::string &text, std::string &out, bool skipFirst) {
     while (field < n && line[field] != '\t') field++;
     if (field == 3 && memcmp(line, "end", 3) == 0) break;
     if (first && skipFirst) continue;
-    if (field ? isKey(line, field) : strspn(line, "\t") >= n) continue;  // or only tabs
+    if (field ? IsKeyword(line, field) : strspn(line, "\t") >= n) continue;  // or only tabs
     out.append(line, n);
     out += '\n';
   }
@@ -61,7 +65,7 @@ void carryOver(const std::string &text, std::string &out, bool skipFirst) {
 
 }  // namespace
 
-int CheckForKey(const char *word) { return isKey(word, strlen(word)); }
+int CheckForKey(const char *word) { return IsKeyword(word, strlen(word)); }
 
 void ScrubEffects(std::string &text) {
   std::string out;

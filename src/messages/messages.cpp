@@ -16,7 +16,7 @@ std::deque<MessageEntry> entries;
 struct Reading {
   const char *file = nullptr;
   const char *text = nullptr;
-  size_t size = 0, line = 0;
+  size_t size = 0;
   size_t counted = 0;    // line ends are counted up to here
   long lines = 0;        // line ends before counted
   size_t noted = SIZE_MAX;  // the line that has a message already
@@ -30,15 +30,15 @@ const char *command = "", *lastCommand = "";
 const size_t Readable = 100;  // a longer line is cut here
 
 long lineNumber() {
-  if (now.line < now.counted) now.counted = 0, now.lines = 0;  // a line met before
-  const char *end = now.text + now.line, *next;
+  if (LineStart < now.counted) now.counted = 0, now.lines = 0;  // a line met before
+  const char *end = now.text + LineStart, *next;
   for (const char *p = now.text + now.counted; p < end; p = next) LineAt(p, end, &next), now.lines++;
-  now.counted = now.line;
+  now.counted = LineStart;
   return now.lines + 1;
 }
 
 std::string lineText() {
-  const char *s = now.text + now.line, *next;
+  const char *s = now.text + LineStart, *next;
   const char *e = s + LineAt(s, now.text + now.size, &next);
   bool cut = size_t(e - s) > Readable;
   if (cut) e = s + Readable;
@@ -65,10 +65,10 @@ void add(const std::string &text, const char *file) {
   memcpy(m.time, stamp, sizeof stamp);
   m.file = file ? file : now.file ? now.file : "";
   m.line = 0;
-  if (!file && now.text && now.line <= now.size) {
+  if (!file && now.text && LineStart <= now.size) {
     m.line = lineNumber();
     m.text = lineText();
-    now.noted = now.line;
+    now.noted = LineStart;
   }
   m.message.assign(text, 0, text.size() - (!text.empty() && text.back() == '\n'));
   made++;
@@ -77,17 +77,21 @@ void add(const std::string &text, const char *file) {
 
 }  // namespace
 
+size_t LineStart;
+
 void ReadingFile(const char *file, const std::string &text) {
   now = Reading();
   now.file = file;
   now.text = text.data();
   now.size = text.size();
-  now.line = SIZE_MAX;
+  LineStart = SIZE_MAX;
 }
 
-void AboutLine(size_t start) { now.line = start; }
 
-void DoneReading() { now = Reading(); }
+void DoneReading() {
+  now = Reading();
+  LineStart = 0;
+}
 
 bool EchoMessages = true;
 
@@ -97,13 +101,13 @@ void Message(const std::string &text, const char *file) {
 }
 
 void Hint(const std::string &text) {
-  if (now.text && now.line == now.noted) return;
+  if (now.text && LineStart == now.noted) return;
   add(text, nullptr);
 }
 
 std::string LineName() {
   std::string s = "line ";
-  if (now.text && now.line <= now.size) s += std::to_string(lineNumber());
+  if (now.text && LineStart <= now.size) s += std::to_string(lineNumber());
   return s + " of " + (now.file ? now.file : "");
 }
 
@@ -112,11 +116,12 @@ void SpacedHint(const char *key) {
        "\" record written with spaces; it is kept as a comment line");
 }
 
-void NumberHint(const char *field, const char *key, const char *outcome) {
+void NumberHint(const char *field, size_t n, const char *key, const char *outcome) {
   std::string what = "a field is empty";
-  if (*field) {
-    size_t n = strnlen(field, 24);
-    what = "\"" + std::string(field, n) + (field[n] ? "...\"" : "\"") + " is not a number";
+  n = strnlen(field, n);  // a zero byte ends the number as any other character
+  if (n) {
+    size_t shown = n < 24 ? n : 24;
+    what = "\"" + std::string(field, shown) + (n > shown ? "...\"" : "\"") + " is not a number";
     for (char &c : what)
       if ((unsigned char)c < ' ') c = ' ';
   }

@@ -21,7 +21,8 @@ enum { MaxMessages = 5000 };  // the oldest go first
 // file as read. AboutLine(start) names the line beginning at text[start]; the line
 // number is counted only when a message is made. DoneReading() ends it.
 void ReadingFile(const char *file, const std::string &text);
-void AboutLine(size_t start);
+extern size_t LineStart;  // where the line begins; the readers set it for every line
+inline void AboutLine(size_t start) { LineStart = start; }
 void DoneReading();
 
 // Prints text exactly as given (no format), unless EchoMessages is off, and lists
@@ -37,7 +38,7 @@ std::string LineName();
 // the file keeps as a comment line; a field that holds no number where key's
 // record wants one, and what then becomes of the record ("reads it as 0").
 void SpacedHint(const char *key);
-void NumberHint(const char *field, const char *key, const char *outcome);
+void NumberHint(const char *field, size_t n, const char *key, const char *outcome);
 
 int MessageCount();
 const MessageEntry &MessageAt(int i);  // 0 is the oldest

@@ -199,10 +199,13 @@ void StartUpModel() {
   color = 97;
 }
 
-void CopyName(char *dst, const char *src, int n) {
+void CopyName(char *dst, const char *src, int n) { CopyName(dst, src, src ? strlen(src) : 0, n); }
+
+void CopyName(char *dst, const char *src, size_t len, int n) {
+  len = src ? strnlen(src, len) : 0;
   int i = 0;
-  for (; src && src[i] && i < n - 1; i++) dst[i] = NameChar(src[i]);
-  if (src && src[i]) {
+  for (; (size_t)i < len && i < n - 1; i++) dst[i] = NameChar(src[i]);
+  if ((size_t)i < len) {
     // Cut: drop a UTF-8 character that no longer fits whole.
     int lead = i;
     while (lead > 0 && (dst[lead - 1] & 0xC0) == 0x80) lead--;

@@ -130,5 +130,8 @@ void StartUpModel();
 // tabs, line feeds and carriage returns become spaces so that a name can never
 // break a record.
 void CopyName(char *dst, const char *src, int n);
+// The same for the text src..src + len, which need not end in a zero byte; it
+// ends at one (a zero byte that cuts a name).
+void CopyName(char *dst, const char *src, size_t len, int n);
 
 #endif

@@ -145,7 +145,7 @@ void numberHint(const Record &r, const std::vector<std::string> &fields, const s
   for (size_t i = 1; i < fields.size() && (int)i <= r.n; i++) {
     const char *s = fields[i].c_str(), *end;
     ParseNumber(s, &end);
-    if (end == s) return NumberHint(s, r.key, "reads it as 0");
+    if (end == s) return NumberHint(s, fields[i].size(), r.key, "reads it as 0");
   }
 }
 

@@ -136,6 +136,14 @@ slow:
   return v;
 }
 
+double ParseNumberAtLength(const char *s, const char *e, const char **end) {
+  std::string copy(s, e);
+  const char *stop;
+  double v = ParseNumber(copy.c_str(), &stop);
+  if (end) *end = s + (stop - copy.c_str());
+  return v;
+}
+
 long ParseInt(const char *s) {
   // The common short forms directly; anything longer through strtol, which
   // saturates at LONG_MIN and LONG_MAX.

@@ -17,6 +17,35 @@ void AppendFixed(std::string &out, double v, int decimals);
 void AppendInt(std::string &out, long n);
 // Reads a number as atof would in the C locale; *end (if given) is set past it.
 double ParseNumber(const char *s, const char **end = nullptr);
+// The same for the text s..e, which need not end in a zero byte (one in it ends
+// the number, as any other character that is not part of it). The common forms
+// (blanks, a sign, at most 15 digits with a point) are read here, the rest by
+// ParseNumberAtLength from a copy.
+double ParseNumberAtLength(const char *s, const char *e, const char **end);
+inline double ParseNumber(const char *s, const char *e, const char **end) {
+  static const double tens[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
+                                1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  const char *p = s;
+  while (p < e && (*p == ' ' || *p == '\t' || *p == '\v' || *p == '\f')) p++;
+  bool neg = false;
+  if (p < e && (*p == '-' || *p == '+')) neg = *p++ == '-';
+  const char *digits = p;
+  unsigned long long n = 0;
+  while (p < e && (unsigned char)(*p - '0') < 10) n = n * 10 + (*p++ - '0');
+  int scale = 0;
+  bool point = p < e && *p == '.';
+  if (point) {
+    const char *q = ++p;
+    while (p < e && (unsigned char)(*p - '0') < 10) n = n * 10 + (*p++ - '0');
+    scale = int(p - q);
+  }
+  int count = int(p - digits) - point;
+  if (count <= 0 || count > 15 || (p < e && ((*p | 0x20) == 'e' || (*p | 0x20) == 'x')))
+    return ParseNumberAtLength(s, e, end);
+  double v = (double)n / tens[scale];  // both exact, so correctly rounded
+  if (end) *end = p;
+  return neg ? -v : v;
+}
 // Reads an integer as atoi would, saturating instead of overflowing.
 long ParseInt(const char *s);
 // A control's value truncated toward zero, saturating at the ends of int (NaN gives 0).
