@@ -144,8 +144,6 @@ TEST_F(FileCommandsTest, EachCommandOnEachKindOfFile) {
 
 TEST_F(LineEndsTest, InfiniteAndNotANumberAreRefused) {
   const struct { const char *name, *text; float *value; } cases[] = {
-      {"faders.txt", "Mix\nt\t0\t0\t0\nv\t3\tinf\nend\n", &Volume[Entry(3, 0)]},
-      {"faders.txt", "Mix\nt\t0\t0\t0\nv\t3\t0\nofs\t-1e999\nend\n", &Offset[Entry(3, 0)]},
       {"prefs.txt", "head\tnan\nend\n", &HeadTailArray[0]},
       {"prefs.txt", "start\t1\tNaN\t3\nend\n", &PreviewArray[1]},
   };
@@ -160,10 +158,6 @@ TEST_F(LineEndsTest, InfiniteAndNotANumberAreRefused) {
   WriteFile("prefs.txt", "outbits\t-inf\nend\n");
   ReadPreferencesFile();
   EXPECT_EQ(OutbitsStore, 24);
-  // A NUL byte inside a record is an ordinary character.
-  WriteFile("faders.txt", std::string("Mix\nt\t0\t0\t0\nv\t3\t-6\0x\nend\n", 24));
-  StageReadFromFile();
-  EXPECT_EQ(Volume[Entry(3, 0)], -6);
 }
 
 }  // namespace
