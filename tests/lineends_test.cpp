@@ -2,8 +2,7 @@
 // empty, unreadable, a FIFO, too large, not text (UTF-16 or binary), or text with
 // a UTF-8 byte-order mark. The status line, the messages, the model and the file
 // as they leave them. And what the readers take for text: LF, CR LF and lone CR
-// line ends alike, and numbers that are infinite or not a number refused like the
-// windows refuse them.
+// line ends alike.
 #include <optional>
 
 #include "testutil.h"
@@ -139,25 +138,6 @@ TEST_F(FileCommandsTest, EachCommandOnEachKindOfFile) {
       EXPECT_EQ(ReadFile(s.file), s.after ? s.after : *held);
     }
   }
-}
-
-
-TEST_F(LineEndsTest, InfiniteAndNotANumberAreRefused) {
-  const struct { const char *name, *text; float *value; } cases[] = {
-      {"prefs.txt", "head\tnan\nend\n", &HeadTailArray[0]},
-      {"prefs.txt", "start\t1\tNaN\t3\nend\n", &PreviewArray[1]},
-  };
-  for (auto &c : cases) {
-    SCOPED_TRACE(c.text);
-    *c.value = 0.5f;
-    WriteFile(c.name, c.text);
-    RecallAll();
-    EXPECT_EQ(*c.value, 0.5f);
-  }
-  OutbitsStore = 24;  // an int: a cast of inf would be undefined
-  WriteFile("prefs.txt", "outbits\t-inf\nend\n");
-  ReadPreferencesFile();
-  EXPECT_EQ(OutbitsStore, 24);
 }
 
 }  // namespace
