@@ -1,8 +1,7 @@
 // What the recall and store commands say of the file in front of them: missing,
 // empty, unreadable, a FIFO, too large, not text (UTF-16 or binary), or text with
 // a UTF-8 byte-order mark. The status line, the messages, the model and the file
-// as they leave them. And what the readers take for text: LF, CR LF and lone CR
-// line ends alike.
+// as they leave them; what the texts hold: the readers' and writers' own tests.
 #include <optional>
 
 #include "testutil.h"
@@ -10,50 +9,6 @@
 namespace {
 
 using FileCommandsTest = ConsoleTest;
-class LineEndsTest : public ConsoleTest {};
-
-struct File {
-  const char *name;
-  void (*recall)(), (*store)();
-  const char *text;  // in LF lines, with a line of the user's own
-};
-const File Files[] = {
-    {"faders.txt", StageReadFromFile, StageWriteToFile,
-     "Old Mix\n# mine\nsubname\t1\tDrums\nhp\t3\t80\nt\t0\t1\t250\nv\t3\t-6\ncue\tGo\nend\n"},
-    {"prefs.txt", ReadPreferencesFile, WritePreferencesFile, "pre\ton\nstart\t1\t2\t3\n# mine\npath\t/opt/\nend\n"},
-    {"tracks.txt", ReadTracksFile, WriteTracksFile, "begin\n1 Kick +\n2 Snare ++\n\n3 Hat off\nend\n"},
-};
-
-// text with every LF made end, or every other one when mixed.
-std::string withEnds(const std::string &text, const char *end, bool mixed) {
-  std::string out;
-  int n = 0;
-  for (char c : text) out += c != '\n' ? std::string(1, c) : mixed && n++ % 2 ? "\n" : end;
-  return out;
-}
-
-TEST_F(LineEndsTest, EveryLineEndReadsAndCarriesOverAlike) {
-  // CR LF, lone CR, CR and LF mixed, CR LF and LF mixed, a byte-order mark
-  const struct { const char *mark, *end; bool mixed; } forms[] = {
-      {"", "\r\n", false}, {"", "\r", false}, {"", "\r", true}, {"", "\r\n", true}, {"\xEF\xBB\xBF", "\n", false}};
-  for (const File &f : Files) {
-    ClearInternalArrays();
-    WriteFile(f.name, f.text);
-    f.recall();
-    const std::string want = Model();
-    f.store();
-    const std::string stored = ReadFile(f.name);
-    for (auto &form : forms) {
-      SCOPED_TRACE(std::string(f.name) + ", form " + std::to_string(&form - forms));
-      ClearInternalArrays();
-      WriteFile(f.name, form.mark + withEnds(f.text, form.end, form.mixed));
-      f.recall();
-      EXPECT_EQ(Changed(want), "");
-      f.store();
-      EXPECT_EQ(ReadFile(f.name), stored);
-    }
-  }
-}
 
 std::string utf16(const std::string &text, bool bigEndian, const char *mark) {
   std::string out = mark;
