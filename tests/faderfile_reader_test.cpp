@@ -1,17 +1,12 @@
-// Recalling faders.txt: what each record sets, and what the reader refuses.
-#include <sys/stat.h>
-
-#include "testutil.h"
+// Laying a fader text over the model: what each record sets, and what the reader refuses.
+#include "filetest.h"
 
 namespace {
 
-class FaderReaderTest : public ConsoleTest {};
+class FaderReaderTest : public FilesTest {};
 
-// Recalls text as faders.txt; returns what the reader printed.
-std::string recall(const std::string &text) {
-  WriteFile("faders.txt", text);
-  return Printed(StageReadFromFile);
-}
+// Lays text over the model; returns what the reader printed.
+std::string recall(const std::string &text) { return Recall("faders.txt", text); }
 
 }  // namespace
 
@@ -19,10 +14,9 @@ std::string recall(const std::string &text) {
 TEST_F(FaderReaderTest, CueBlocksLoadInFileOrder) {
   IndexActiveArray[5] = ChanActive[Entry(2, 5)] = 1;
   CopyName(CueNameBuffer[5], "keep", 64);
-  std::string text = "My Mix\n\ncue\tIntro\nt\t0\t1.500\t0\nv\t3\t-6.00\nofs\t0.5\nv\tG\t2\t-1\nrmp\t2\n"
-                     "inc\t2.25\ncue\tinc\nt\t1\t0\t250\ncue\tend\nt\t2\t0\t0\nend\nv\t4\t-9\n";
-  EXPECT_EQ(recall(text), "");
-  EXPECT_EQ(Status(), "Read " + std::to_string(text.size()) + " bytes from faders.txt");
+  EXPECT_EQ(recall("My Mix\n\ncue\tIntro\nt\t0\t1.500\t0\nv\t3\t-6.00\nofs\t0.5\nv\tG\t2\t-1\nrmp\t2\n"
+                   "inc\t2.25\ncue\tinc\nt\t1\t0\t250\ncue\tend\nt\t2\t0\t0\nend\nv\t4\t-9\n"),
+            "");
   // Block 1 from "inc", 2.25 seconds after the last time; names equal to keywords or
   // "end" are names; a modifier belongs to the entry before it; nothing after "end".
   EXPECT_EQ(CueNameBuffer[0] + std::string("|") + CueNameBuffer[2] + "|" + CueNameBuffer[3], "Intro|inc|end");
@@ -110,15 +104,12 @@ TEST_F(FaderReaderTest, TimesPastTheLastCueAreDropped) {
   EXPECT_EQ(Ints({ChanActive[Entry(2, 511)], ChanActive[Entry(5, 0)]}), Ints({1, 0}));
 }
 
-TEST_F(FaderReaderTest, NothingUsableChangesNothing) {
-  Pcomp[1 * NGROUPS] = 1;
-  // No file (one is made), an empty one, a pipe (no waiting for a writer).
-  EXPECT_EQ(Printed(StageReadFromFile), "");
-  EXPECT_EQ(ReadFile("faders.txt"), "MixFilename\n");
-  EXPECT_EQ(recall(""), "faders.txt file is empty\n");
-  remove("faders.txt"), mkfifo("faders.txt", 0644);
-  Printed(StageReadFromFile);
-  EXPECT_EQ(Status(), "Read 0 bytes from faders.txt");
-  EXPECT_STREQ(MixName, "MixFilename");
-  EXPECT_EQ(Pcomp[1 * NGROUPS], 1);
+// A number that is infinite or beyond a float leaves the value as it was, as the
+// windows refuse one; a NUL byte inside a record is an ordinary character.
+TEST_F(FaderReaderTest, InfiniteNumbersAreRefusedAndNulBytesRead) {
+  using namespace std::string_literals;
+  const int e = Entry(3, 0);
+  Volume[e] = Offset[e] = 0.5f;
+  recall("Mix\nt\t0\t0\t0\nv\t3\tinf\nofs\t-1e999\nv\t4\t-6\0x\nend\n"s);
+  EXPECT_EQ(Floats({Volume[e], Offset[e], Volume[Entry(4, 0)]}), Floats({0.5f, 0.5f, -6}));
 }

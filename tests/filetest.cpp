@@ -43,6 +43,16 @@ void Known(const std::string &name) {
   ReadTextFile(name.c_str(), text, true);
 }
 
+std::string Recall(const std::string &file, const std::string &text) {
+  return Printed([&] {
+    file == "faders.txt" ? ReadFaderText(text) : file == "prefs.txt" ? ReadPrefsText(text) : ReadTracksText(text);
+  });
+}
+
+std::string Stored(const std::string &file, const std::string &old) {
+  return file == "faders.txt" ? FaderText(old) : file == "prefs.txt" ? PrefsText(old) : TracksText();
+}
+
 std::string Model() {
   std::string m;
   for (int t = 0; t < NMODELTABLES; t++) {

@@ -40,6 +40,12 @@ std::string Printed(F f) {
   f();
   return testing::internal::GetCapturedStdout();
 }
+// The text functions of the file named "faders.txt", "prefs.txt" or "tracks.txt":
+// Recall lays text over the model as a recall does and returns what the reader
+// printed; Stored is the text a store writes over a file that holds old.
+std::string Recall(const std::string &file, const std::string &text);
+std::string Stored(const std::string &file, const std::string &old = "");
+
 // The messages listed since the test began, one a line: "LINE: message" ("0: " for a file's).
 std::string Listed();
 

@@ -1,54 +1,14 @@
-// What the readers take for text: LF, CR LF and lone CR line ends alike, a
-// UTF-8 byte-order mark passed over, UTF-16 and binary files refused whole, and
-// numbers that are infinite or not a number refused like the windows refuse them.
+// What the recall and store commands say of the file in front of them: missing,
+// empty, unreadable, a FIFO, too large, not text (UTF-16 or binary), or text with
+// a UTF-8 byte-order mark. The status line, the messages, the model and the file
+// as they leave them; what the texts hold: the readers' and writers' own tests.
+#include <optional>
+
 #include "testutil.h"
 
 namespace {
 
-class LineEndsTest : public ConsoleTest {};
-
-struct File {
-  const char *name;
-  void (*recall)(), (*store)();
-  const char *text;  // in LF lines, with a line of the user's own
-};
-const File Files[] = {
-    {"faders.txt", StageReadFromFile, StageWriteToFile,
-     "Old Mix\n# mine\nsubname\t1\tDrums\nhp\t3\t80\nt\t0\t1\t250\nv\t3\t-6\ncue\tGo\nend\n"},
-    {"prefs.txt", ReadPreferencesFile, WritePreferencesFile, "pre\ton\nstart\t1\t2\t3\n# mine\npath\t/opt/\nend\n"},
-    {"tracks.txt", ReadTracksFile, WriteTracksFile, "begin\n1 Kick +\n2 Snare ++\n\n3 Hat off\nend\n"},
-};
-
-// text with every LF made end, or every other one when mixed.
-std::string withEnds(const std::string &text, const char *end, bool mixed) {
-  std::string out;
-  int n = 0;
-  for (char c : text) out += c != '\n' ? std::string(1, c) : mixed && n++ % 2 ? "\n" : end;
-  return out;
-}
-
-TEST_F(LineEndsTest, EveryLineEndReadsAndCarriesOverAlike) {
-  // CR LF, lone CR, CR and LF mixed, CR LF and LF mixed, a byte-order mark
-  const struct { const char *mark, *end; bool mixed; } forms[] = {
-      {"", "\r\n", false}, {"", "\r", false}, {"", "\r", true}, {"", "\r\n", true}, {"\xEF\xBB\xBF", "\n", false}};
-  for (const File &f : Files) {
-    ClearInternalArrays();
-    WriteFile(f.name, f.text);
-    f.recall();
-    const std::string want = Model();
-    f.store();
-    const std::string stored = ReadFile(f.name);
-    for (auto &form : forms) {
-      SCOPED_TRACE(std::string(f.name) + ", form " + std::to_string(&form - forms));
-      ClearInternalArrays();
-      WriteFile(f.name, form.mark + withEnds(f.text, form.end, form.mixed));
-      f.recall();
-      EXPECT_EQ(Changed(want), "");
-      f.store();
-      EXPECT_EQ(ReadFile(f.name), stored);
-    }
-  }
-}
+using FileCommandsTest = ConsoleTest;
 
 std::string utf16(const std::string &text, bool bigEndian, const char *mark) {
   std::string out = mark;
@@ -56,53 +16,83 @@ std::string utf16(const std::string &text, bool bigEndian, const char *mark) {
   return out;
 }
 
-TEST_F(LineEndsTest, FilesThatAreNotTextAreNotRecalled) {
-  std::string binary;
-  for (int i = 0; i < 3000; i++) binary += (char)(i * 7 % 256);
-  WriteFile("prefs.txt", "end\n");  // read after faders.txt: "Recall All" keeps the first failure
-  for (const File &f : Files)
-    for (const std::string &bytes :
-         {utf16(f.text, false, "\xFF\xFE"), utf16(f.text, true, "\xFE\xFF"), utf16(f.text, false, ""), binary}) {
-      SCOPED_TRACE(std::string(f.name) + ": " + bytes.substr(0, 4));
-      ClearInternalArrays();
-      CopyName(NameBuffer[1], "Mine", sizeof NameBuffer[1]);
-      const std::string before = Model();
-      WriteFile(f.name, bytes);
-      RecallAll();
-      EXPECT_EQ(Status(), std::string(f.name) + " is not a text file Corvessa can read (UTF-16?)");
-      EXPECT_EQ(Changed(before), "");
-      f.store();  // refused once
-      EXPECT_EQ(ReadFile(f.name), bytes);
-      unlink(f.name);
-    }
-  WriteFile("faders.txt", "");
-  ASSERT_EQ(truncate("faders.txt", MaxFileSize + 1), 0);
-  RecallAll();
-  EXPECT_EQ(Status(), "faders.txt is too large to read");
-  // A NUL byte inside a record is an ordinary character.
-  WriteFile("faders.txt", std::string("Mix\nt\t0\t0\t0\nv\t3\t-6\0x\nend\n", 24));
-  StageReadFromFile();
-  EXPECT_EQ(Volume[Entry(3, 0)], -6);
+std::string binary() {
+  std::string b;
+  for (int i = 0; i < 3000; i++) b += (char)(i * 7 % 256);
+  return b;
 }
 
-TEST_F(LineEndsTest, InfiniteAndNotANumberAreRefused) {
-  const struct { const char *name, *text; float *value; } cases[] = {
-      {"faders.txt", "Mix\nt\t0\t0\t0\nv\t3\tinf\nend\n", &Volume[Entry(3, 0)]},
-      {"faders.txt", "Mix\nt\t0\t0\t0\nv\t3\t0\nofs\t-1e999\nend\n", &Offset[Entry(3, 0)]},
-      {"prefs.txt", "head\tnan\nend\n", &HeadTailArray[0]},
-      {"prefs.txt", "start\t1\tNaN\t3\nend\n", &PreviewArray[1]},
+// What a step puts in the file's place first; KEEP leaves what the step before left.
+enum Put { KEEP, MISSING, BYTES, FOLDER, FIFO, TOO_LARGE };
+
+const char F[] = "faders.txt", P[] = "prefs.txt", T[] = "tracks.txt";
+const std::string Bom = "\xEF\xBB\xBF";
+// Statuses that follow the file's name.
+const char NotText[] = " is not a text file Corvessa can read (UTF-16?)",
+           Unread[] = " holds changes Corvessa has not read: Recall it, or store again to replace it";
+
+TEST_F(FileCommandsTest, EachCommandOnEachKindOfFile) {
+  const struct {
+    const char *file;
+    void (*command)();
+    Put put;
+    std::string bytes;
+    const char *status, *listed = "", *changed = "";  // Listed(), Changed(before)
+    const char *after = nullptr;                       // the file, when not the bytes put
+  } steps[] = {
+      {F, StageReadFromFile, MISSING, "", "Read 0 bytes from faders.txt", "", "", "MixFilename\n"},  // made
+      {F, StageReadFromFile, BYTES, "", "Read 0 bytes from faders.txt", "0: faders.txt file is empty\n"},
+      {F, StageReadFromFile, FIFO, "", "Read 0 bytes from faders.txt", "0: fader file read error\n"},  // no wait
+      {F, RecallAll, TOO_LARGE, "", "faders.txt is too large to read",  // the failure kept, not the count of prefs.txt
+       "0: faders.txt is larger than 67108864 bytes; not read\n"},
+      {F, StageReadFromFile, BYTES, utf16("Mix\n", false, "\xFF\xFE"), NotText, "0: faders.txt is not a text file\n"},
+      {F, Committed<StageWriteToFile>, KEEP, "", Unread, "0: faders.txt is not a text file\n"},  // refused once
+      {F, StageReadFromFile, BYTES, binary(), NotText, "0: faders.txt is not a text file\n"},
+      {F, StageReadFromFile, BYTES, Bom + "My Mix\n", "Read 7 bytes from faders.txt", "",
+       "Peak Comp of channel 1, mix name"},
+      {P, ReadPreferencesFile, MISSING, "", "kept"},
+      {P, ReadPreferencesFile, FOLDER, "", "Could not read prefs.txt"},
+      {P, ReadPreferencesFile, BYTES, utf16("pre\ton\n", true, "\xFE\xFF"), NotText},
+      {P, Committed<WritePreferencesFile>, KEEP, "", Unread},
+      {P, ReadPreferencesFile, BYTES, Bom + "color\t300\n", "Read 10 bytes from prefs.txt", "", "Color"},
+      {P, Committed<WritePreferencesFile>, KEEP, "", "Wrote 83 bytes to prefs.txt", "", "",  // clamped by the refresh
+       "pre\toff\nstart\t0.000\t0.000\t0\nlength\t0.000\npan\t3.0\noutbits\t24\ndither\t1\ncolor\t255\nend\n"},
+      {T, ReadTracksFile, MISSING, "", "kept"},
+      {T, ReadTracksFile, FOLDER, "", "Could not read tracks.txt"},
+      {T, ReadTracksFile, BYTES, utf16("1 Kick +\n", false, ""), NotText},
+      {T, Committed<WriteTracksFile>, KEEP, "", Unread},
+      {T, ReadTracksFile, BYTES, Bom + "1 Kick +\n", "Read 9 bytes from tracks.txt", "", "name of channel 1"},
+      {T, Committed<WriteTracksFile>, KEEP, "", "Wrote 13 bytes to tracks.txt", "", "", "1 Kick +\nend\n"},
   };
-  for (auto &c : cases) {
-    SCOPED_TRACE(c.text);
-    *c.value = 0.5f;
-    WriteFile(c.name, c.text);
-    RecallAll();
-    EXPECT_EQ(*c.value, 0.5f);
+  Pcomp[NGROUPS] = 1;  // what a read of any fader text would clear
+  CopyName(NameBuffer[1], "Mine", sizeof NameBuffer[1]);
+  WriteFile(P, "end\n");  // read after faders.txt by "Recall All"
+  std::optional<std::string> held;  // the bytes put, while the file holds them
+  for (auto &s : steps) {
+    SCOPED_TRACE(std::string(s.file) + ", step " + std::to_string(&s - steps));
+    if (s.put != KEEP) {
+      remove(s.file);
+      held.reset();
+      if (s.put == BYTES) held = s.bytes;
+      if (s.put == BYTES || s.put == TOO_LARGE) WriteFile(s.file, s.bytes);
+      if (s.put == TOO_LARGE && truncate(s.file, MaxFileSize + 1) != 0) ADD_FAILURE() << "could not make " << s.file;
+      if (s.put == FOLDER) mkdir(s.file, 0755);
+      if (s.put == FIFO) mkfifo(s.file, 0644);
+    }
+    ClearMessages();
+    SetStatus("kept");
+    const std::string before = Model();
+    const std::string out = Printed(s.command);
+    EXPECT_EQ(Status(), *s.status == ' ' ? s.file + std::string(s.status) : s.status);
+    EXPECT_EQ(Listed(), s.listed);
+    std::string printed;  // every message of a command is printed as well
+    for (int i = 0; i < MessageCount(); i++) printed += MessageAt(i).message + "\n";
+    EXPECT_EQ(out, printed);
+    EXPECT_EQ(Changed(before), s.changed);
+    if (s.after || held) {
+      EXPECT_EQ(ReadFile(s.file), s.after ? s.after : *held);
+    }
   }
-  OutbitsStore = 24;  // an int: a cast of inf would be undefined
-  WriteFile("prefs.txt", "outbits\t-inf\nend\n");
-  ReadPreferencesFile();
-  EXPECT_EQ(OutbitsStore, 24);
 }
 
 }  // namespace

@@ -1,22 +1,10 @@
 // What the readers report: standard output as before, and the message list with
 // the file, line number and line each message is about.
-#include <FL/Fl_Browser.H>
-
-#include "messages/messages.h"
-#include "messageswindow/messageswindow.h"
-#include "testutil.h"
-#include "undo/undo.h"
-#include "where/where.h"
+#include "filetest.h"
 
 namespace {
 
-class MessagesTest : public ConsoleTest {
-  void SetUp() override { ConsoleTest::SetUp(), ClearMessages(); }
-};
-
-void (*readerOf(const std::string &file))() {
-  return file == "faders.txt" ? StageReadFromFile : file == "prefs.txt" ? ReadPreferencesFile : ReadTracksFile;
-}
+class MessagesTest : public FilesTest {};
 
 std::string lines(const std::string &line, int n) {
   std::string s;
@@ -36,7 +24,6 @@ TEST_F(MessagesTest, EachKindNamesItsFileLineAndLine) {
       {"faders.txt", "Mix\nvcaname\t1\tx@y\nVCA:\t2\t1,300\n", 3, "VCA: 2 1,300", true,
        "Channel assigned to VCA 1 is out of range!"},
       {"faders.txt", "Mix\nt\t0\n", 2, "t 0", true, ">>Too few fields in a \"t\" record; skipped"},
-      {"faders.txt", "", 0, "", true, "faders.txt file is empty"},
       {"faders.txt", "Mix\nt\t0\t0\t0\nv\t3\tloud\tly\n", 3, "v 3 loud ly", false,
        "line 3 of faders.txt: \"loud ly\" is not a number; the \"v\" record reads it as 0"},
       {"faders.txt", "Mix\np\tx\t5\n", 2, "p x 5", false,
@@ -53,9 +40,7 @@ TEST_F(MessagesTest, EachKindNamesItsFileLineAndLine) {
   for (auto &c : cases) {
     SCOPED_TRACE(c.message);
     ClearMessages();
-    WriteFile(c.file, c.text);
-    EXPECT_EQ(Printed(readerOf(c.file)), c.printed ? c.message + std::string("\n") : "");
-    EXPECT_EQ(Status(), "Read " + std::to_string(c.text.size()) + " bytes from " + c.file);
+    EXPECT_EQ(Recall(c.file, c.text), c.printed ? c.message + std::string("\n") : "");
     ASSERT_EQ(MessageCount(), 1);
     const MessageEntry &m = MessageAt(0);
     EXPECT_STREQ(m.file, c.file);
@@ -70,10 +55,8 @@ TEST_F(MessagesTest, SpacesForTabsHintEveryRecordKind) {
   for (std::string k : FileKeywords) {
     if (k == "mono") continue;  // a record without values
     ClearMessages();
-    for (const char *file : {"faders.txt", "prefs.txt"}) {
-      WriteFile(file, std::string(*file == 'f' ? "Mix\n" : "") + k + (k == "pre" ? " on\n" : " 1 2\n"));
-      EXPECT_EQ(Printed(readerOf(file)), "");
-    }
+    for (const char *file : {"faders.txt", "prefs.txt"})
+      EXPECT_EQ(Recall(file, std::string(*file == 'f' ? "Mix\n" : "") + k + (k == "pre" ? " on\n" : " 1 2\n")), "");
     ASSERT_EQ(MessageCount(), 1) << k;
     const MessageEntry &m = MessageAt(0);
     EXPECT_EQ(m.message, (*m.file == 'f' ? "line 2 of faders.txt" : "line 1 of prefs.txt") + std::string(" looks like a \"") +
@@ -85,45 +68,7 @@ TEST_F(MessagesTest, SpacesForTabsHintEveryRecordKind) {
                            {"tracks.txt", "1 v +\n2 comp bus ++\n3 sub 1 off\nend\n"}};
   for (auto &n : none) {
     ClearMessages();
-    WriteFile(n[0], n[1]);
-    Printed(readerOf(n[0]));
+    Recall(n[0], n[1]);
     EXPECT_EQ(MessageCount(), 0) << n[1];
-  }
-}
-
-TEST_F(MessagesTest, ListIsCappedShownNewestLastAndCleared) {
-  int n = MaxMessages + 100;
-  WriteFile("faders.txt", "Mix\n" + lines("sub\t9\t1\n", n));
-  EXPECT_EQ(Printed(StageReadFromFile), lines("Submix number out of range!\n", n));
-  EXPECT_EQ(MessageCount(), (int)MaxMessages);
-  EXPECT_EQ(MessageAt(0).line, 102);  // the oldest are gone
-  EXPECT_EQ(MessagesNote(), std::to_string(n) + " messages from the last recall: Ctrl+L");
-  ShowMessages();
-  ASSERT_EQ(MessageList->size(), (int)MaxMessages);
-  EXPECT_EQ(std::string(MessageList->text(MaxMessages)).substr(8),
-            "\tfaders.txt\t" + std::to_string(n + 1) + "\tSubmix number out of range!\tsub 9 1");
-  Fl_Button *clear = nullptr;
-  for (int i = 0; i < MessagesWindow->children(); i++)
-    if (Fl_Button *b = dynamic_cast<Fl_Button *>(MessagesWindow->child(i))) clear = b;
-  ASSERT_TRUE(clear);
-  Fire(clear);
-  EXPECT_EQ(MessageList->size(), 0);
-  EXPECT_EQ(MessageCount(), 0);
-  HideMessages();
-
-  // The note counts what the last recall or store said.
-  const struct { void (*command)(); const char *faders, *note; } steps[] = {
-      {StageReadFromFile, "Mix\nv 1 2\n", "1 message from the last recall: Ctrl+L"},
-      {RecallAll, "Mix\nv 1 2\nsub\t0\t1\n", "2 messages from the last recall: Ctrl+L"},
-      {SaveAll, "", "1 message from the last store: Ctrl+L"},  // "faders.txt file is empty"
-      {SaveAll, nullptr, ""},
-      {RecallAll, nullptr, ""},
-  };
-  for (auto &s : steps) {
-    if (s.faders) WriteFile("faders.txt", s.faders);
-    Printed(s.command);
-    EXPECT_EQ(MessagesNote(), s.note);
-    AfterEvent();
-    EXPECT_EQ(WhereLine->label(), WhereText(dir, getenv("HOME"), UnstoredChanges(), s.note));
   }
 }

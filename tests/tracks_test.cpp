@@ -1,17 +1,11 @@
-// tracks.txt: which channels the writer lists and how, and what the reader takes
-// from a file (a missing or unreadable one: with prefs.txt).
-#include "testutil.h"
+// tracks.txt as text: which channels the writer lists and how, and what the reader takes.
+#include "filetest.h"
 
 namespace {
 
-class TracksTest : public ConsoleTest {};
+class TracksTest : public FilesTest {};
 
 void name(int c, const char *text) { strcpy(NameBuffer[c], text); }
-
-std::string written() {
-  WriteTracksFile();
-  return ReadFile("tracks.txt");
-}
 
 }  // namespace
 
@@ -19,20 +13,17 @@ TEST_F(TracksTest, WritesUpToTheLastNamedUnmutedChannel) {
   name(1, "Kick"), name(3, "Snare"), name(4, "Vox"), name(6, "Bass"), name(10, "Keys");
   MuteArray[3] = MuteArray[4] = MuteArray[10] = 1;  // Keys named but muted: left out
   SoloArray[4] = 1;                                 // soloed and muted is "++"
-  EXPECT_EQ(written(), "1 Kick +\n2 ---- off\n3 Snare off\n4 Vox ++\n5 ---- off\n6 Bass +\nend\n");
-  EXPECT_EQ(Status(), "Wrote 65 bytes to tracks.txt");
+  EXPECT_EQ(TracksText(), "1 Kick +\n2 ---- off\n3 Snare off\n4 Vox ++\n5 ---- off\n6 Bass +\nend\n");
   ClearInternalArrays();
   name(5, "Muted"), MuteArray[5] = 1;
-  EXPECT_EQ(written(), "1 ---- off\nend\n");
+  EXPECT_EQ(TracksText(), "1 ---- off\nend\n");
   EXPECT_EQ(MuteArray[1], 1);
 }
 
 TEST_F(TracksTest, ReaderTakesRecordsInOrder) {
   MuteArray[6] = 1, SoloArray[7] = 1;
-  WriteFile("tracks.txt", "Tracks of the mix begin\r\n5 Kick +\n 2  Lead Vox  ++\n\n3 Snare off\r\n"
-                          "4 Hat\n9 +\n6 end +\n7 beginner +\nend\n8 Late +\n");
-  ReadTracksFile();
-  EXPECT_EQ(Status(), "Read 109 bytes from tracks.txt");
+  ReadTracksText("Tracks of the mix begin\r\n5 Kick +\n 2  Lead Vox  ++\n\n3 Snare off\r\n"
+                 "4 Hat\n9 +\n6 end +\n7 beginner +\nend\n8 Late +\n");
   // Record n names channel n whatever its number; a lone word is a name unless it
   // is a status; "++" solos and mutes nothing; flags are only ever set.
   std::string names;
@@ -42,8 +33,7 @@ TEST_F(TracksTest, ReaderTakesRecordsInOrder) {
   EXPECT_EQ(Ints(MuteArray + 1, MuteArray + 8), Ints({0, 0, 1, 0, 0, 1, 0}));
   std::string text;  // more records than channels
   for (int c = 1; c < FIRST_VCA; c++) text += std::to_string(c) + " T off\n";
-  WriteFile("tracks.txt", text);
-  ReadTracksFile();
+  ReadTracksText(text);
   EXPECT_STREQ(NameBuffer[SubSlot(1)], "Submix 1");
   EXPECT_EQ(MuteArray[SubSlot(1)], 0);
 }
