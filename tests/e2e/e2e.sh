@@ -117,13 +117,6 @@ windows | startup)  # "startup": what tests/package.sh runs on the installed pro
   key "$control" Escape
   mapped Corvessa || fail "Escape closed the control window"
   ;;
-store)
-  start
-  click "$control" 336 120  # the Store menu button
-  click "$control" 336 140  # its first item, "Store Faders / Effects"
-  waitfor 50 test -f faders.txt || fail "no faders.txt"
-  [ "$(wc -c <faders.txt)" -eq 41 ] || fail "faders.txt is $(wc -c <faders.txt) bytes"
-  ;;
 mix)
   start
   key "$control" ctrl+m  # the Mix button is clicked in "mixwindow"
@@ -174,10 +167,15 @@ faders)
   grep -Pzq '\n\nt\t0\t0\.000\t0\nv\t13\t-6\.00\n' faders.txt || fail "no volume record: $(cat faders.txt)"
   ;;
 recall)
-  # Files edited by hand are recalled and stored again with the edits.
-  printf 'Hand Mix\n# a note by hand\n\nt\t0\t0.000\t0\nv\t13\t-7.25\nend\n' >"$work/faders.txt"
-  printf '1 Bass +\nend\n' >"$work/tracks.txt"
+  # The Store menu's first item stores the start-up faders; the files, then edited by
+  # hand, are recalled and stored again with the edits.
   start
+  click "$control" 336 120  # the Store menu button
+  click "$control" 336 140  # its first item, "Store Faders / Effects"
+  waitfor 50 test -f faders.txt || fail "no faders.txt"
+  [ "$(wc -c <faders.txt)" -eq 41 ] || fail "faders.txt is $(wc -c <faders.txt) bytes"
+  printf 'Hand Mix\n# a note by hand\n\nt\t0\t0.000\t0\nv\t13\t-7.25\nend\n' >faders.txt
+  printf '1 Bass +\nend\n' >tracks.txt
   recall_all
   store_all "$control"
   head -n 2 faders.txt | tail -n 1 | grep -qx '# a note by hand' || fail "the note was not kept"
