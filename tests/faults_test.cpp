@@ -76,10 +76,7 @@ std::string kept(const File &f, Fault fault) {
 }
 
 TEST_F(FaultsTest, AFailedStoreKeepsTheOldFileAndClaimsNothing) {
-  mkdir("bin", 0755);
-  WriteFile("bin/tarnell4", "#!/bin/sh\ntouch ran.txt\n");
-  chmod("bin/tarnell4", 0755);
-  snprintf(Path, sizeof Path, "%s/bin/", dir.c_str());
+  Engine(dir + "/bin", "touch ran.txt\n");
   int injected = 0;
   for (const File &f : Files)
     for (Fault fault : {SHORT_WRITE, DIRECTORY, UNREADABLE, CUT_READ}) {

@@ -91,10 +91,7 @@ TEST_F(StoresTest, AFileNotReadIsReplacedOnlyWhenAskedTwice) {
 }
 
 TEST_F(StoresTest, StoreAllAndMixNameEveryFileTheyLeave) {
-  mkdir("bin", 0755);  // an engine that leaves a trace
-  WriteFile("bin/tarnell4", "#!/bin/sh\ntouch ran.txt\n");
-  chmod("bin/tarnell4", 0755);
-  snprintf(Path, sizeof Path, "%s/bin/", dir.c_str());
+  Engine(dir + "/bin", "touch ran.txt\n");  // an engine that leaves a trace
   for (const File &f : Files) WriteFile(f.name, f.old);
   Mix();
   EXPECT_EQ(Status(), "prefs.txt, tracks.txt, faders.txt hold changes Corvessa has not read: Recall them, or store "
