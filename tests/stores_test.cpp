@@ -232,16 +232,6 @@ TEST_F(StoresTest, WhatIsNotAWritableFileIsRefusedByName) {
   EXPECT_EQ(ReadFile("mine/faders.txt"), "Old\n");
 }
 
-TEST_F(StoresTest, NoStoreWritesMoreThanARecallReads) {
-  const std::string old = "# " + std::string(MaxFileSize - 10, 'x') + "\n";  // a line the store keeps
-  WriteFile("prefs.txt", old);
-  Known("prefs.txt");
-  WritePreferencesFile();
-  EXPECT_EQ(Status(), "prefs.txt would be larger than a recall reads (64 MiB), so it was not stored");
-  EXPECT_TRUE(ReadFile("prefs.txt") == old);
-  EXPECT_EQ(TemporaryFiles(), 0);
-}
-
 TEST_F(StoresTest, AStoreKilledAtAnyPointLeavesTheOldOrTheNewFileWhole) {
   // Two texts of the largest mix, and twice how long the replace of one takes.
   BuildMaximalMix();
