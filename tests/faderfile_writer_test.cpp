@@ -1,4 +1,5 @@
 // Storing faders.txt: the bytes of every record, the lines it keeps, and failures.
+#include "../bench/mixes.h"
 #include "testutil.h"
 
 namespace {
@@ -49,31 +50,6 @@ const char EveryRecordFile[] =
     "\n\nt\t1\t2.500\t250\n"
     "\n\ncue\tGo\n\nt\t0\t0.000\t0\n"
     "\nsubmu\t2\nsubso\t1\nsubso\t8\nend\n";
-
-// Every slot with an entry and all three modifiers at every cue, every effect on,
-// every routing, long names everywhere.
-void maximalModel() {
-  std::string longName(200, 'n');
-  CopyName(MixName, longName.c_str(), sizeof MixName);
-  for (int s = 0; s < NSLOTS; s++) {
-    CopyName(NameBuffer[s], longName.c_str(), 128);
-    Pan[s] = s < FIRST_VCA ? s - 70 : 0;
-    for (const Effect &e : Effects)
-      for (int c = 0; c < NGROUPS; c++) e.table[s * NGROUPS + c] = c == 0 ? 1 : c < 5 ? s + c * 0.5f : 0;
-  }
-  for (int i = 0; i < NROWS * NGROUPS; i++) SubAsn[i] = VcaAsn[i] = i < NCHANNELS * NGROUPS;
-  for (int g = 0; g < NGROUPS; g++) SubOn[g] = VcaOn[g] = 1;
-  for (int k = 0; k < NCUES; k++) {
-    IndexActiveArray[k] = 1;
-    IndexMin[k] = k, IndexSec[k] = 1.5f, IndexMsec[k] = 250;
-    CopyName(CueNameBuffer[k], longName.c_str(), 64);
-  }
-  for (int e = 0; e < NSLOTS * NCUES; e++) {
-    ChanActive[e] = 1;
-    Volume[e] = -(e % 97) * 0.25f, Offset[e] = 0.125f, Ramp[e] = 1.5f, Shape[e] = 2;
-  }
-  Prhp[0] = Prlp[0] = 1;
-}
 
 }  // namespace
 
@@ -132,7 +108,7 @@ TEST_F(FaderWriterTest, ForeignLinesCarriedOver) {
 }
 
 TEST_F(FaderWriterTest, TheMaximalModelRoundTrips) {
-  maximalModel();
+  BuildMaximalMix();
   StageWriteToFile();
   const std::string first = ReadFile("faders.txt");
   EXPECT_GT(first.size(), 3000000u);

@@ -1,5 +1,6 @@
 // Stores that fail: a write that comes up short, a directory where the file
-// should be, an old file that cannot be read or is cut while it is read. Whichever file it hits,
+// should be, an old file that cannot be read, is cut while it is read or is past the
+// size limit, and kept lines that would take the new file past it. Whichever file it hits,
 // the old file stays byte for byte, no temporary file is left, the status line names the failure,
 // and neither "Store All" nor "Mix" claims success or runs the engine.
 #include <linux/capability.h>
@@ -47,24 +48,28 @@ extern "C" ssize_t __wrap_read(int fd, void *buf, size_t n) {
 
 namespace {
 
-enum Fault { SHORT_WRITE, DIRECTORY, UNREADABLE, CUT_READ };
+enum Fault { SHORT_WRITE, DIRECTORY, UNREADABLE, CUT_READ, OVER_LIMIT, TOO_LARGE };
 const char *const FaultNames[] = {"short write", "directory in its place", "unreadable old file",
-                                  "old file cut while read"};
+                                  "old file cut while read", "old file past the size limit",
+                                  "kept lines past the size limit"};
 
 struct File {
   const char *name;
   void (*store)();
   const char *old;
-  const char *status[4];  // what the status line says, by fault
+  const char *status[6];  // what the status line says, by fault
 };
 
 const char FadersUnread[] = "faders.txt could not be read whole, so it was not replaced",
            PrefsUnread[] = "Could not store prefs.txt: the old file cannot be read";
 const File Files[] = {
     {"faders.txt", StageWriteToFile, "Old Mix\n# keep me\nv\t3\t-6.00\nend\n",
-     {"faders.txt write error: expected ", "faders.txt is a folder", FadersUnread, FadersUnread}},
+     {"faders.txt write error: expected ", "faders.txt is a folder", FadersUnread, FadersUnread, FadersUnread,
+      "faders.txt would be larger than a recall reads (64 MiB), so it was not stored"}},
     {"prefs.txt", WritePreferencesFile, "# keep me\npre\ton\nend\n",
-     {"Could not write prefs.txt: File too large", PrefsUnread, PrefsUnread, PrefsUnread}},
+     {"Could not write prefs.txt: File too large", PrefsUnread, PrefsUnread, PrefsUnread,
+      "Could not store prefs.txt: the old file is too large to keep",
+      "prefs.txt would be larger than a recall reads (64 MiB), so it was not stored"}},
     // The tracks file keeps nothing of the old one, so need not read it.
     {"tracks.txt", WriteTracksFile, "1 Old +\nend\n",
      {"Could not write tracks.txt: File too large", "tracks.txt is a folder"}},
@@ -76,13 +81,10 @@ std::string kept(const File &f, Fault fault) {
 }
 
 TEST_F(FaultsTest, AFailedStoreKeepsTheOldFileAndClaimsNothing) {
-  mkdir("bin", 0755);
-  WriteFile("bin/tarnell4", "#!/bin/sh\ntouch ran.txt\n");
-  chmod("bin/tarnell4", 0755);
-  snprintf(Path, sizeof Path, "%s/bin/", dir.c_str());
+  Engine(dir + "/bin", "touch ran.txt\n");
   int injected = 0;
   for (const File &f : Files)
-    for (Fault fault : {SHORT_WRITE, DIRECTORY, UNREADABLE, CUT_READ}) {
+    for (Fault fault : {SHORT_WRITE, DIRECTORY, UNREADABLE, CUT_READ, OVER_LIMIT, TOO_LARGE}) {
       if (!f.status[fault]) continue;
       SCOPED_TRACE(std::string(f.name) + ": " + FaultNames[fault]);
       ASSERT_EQ(system("rm -rf *.txt"), 0);
@@ -93,6 +95,9 @@ TEST_F(FaultsTest, AFailedStoreKeepsTheOldFileAndClaimsNothing) {
         WriteFile(std::string(f.name) + "/mine", f.old);
       }
       if (fault == UNREADABLE) chmod(f.name, 0);
+      ASSERT_EQ(fault == OVER_LIMIT ? truncate(f.name, MaxFileSize + 1) : 0, 0);
+      if (fault == TOO_LARGE)  // a line the store keeps
+        WriteFile(f.name, "Mix\n# " + std::string(MaxFileSize - 10, 'x') + "\n"), Known(f.name);
       std::string before[3];
       for (int i = 0; i < 3; i++) before[i] = kept(Files[i], &Files[i] == &f ? fault : SHORT_WRITE);
 
@@ -120,13 +125,13 @@ TEST_F(FaultsTest, AFailedStoreKeepsTheOldFileAndClaimsNothing) {
       EXPECT_EQ(all.compare(0, strlen(first), first), 0) << all;
       EXPECT_EQ(mix, all);
       EXPECT_FALSE(FileExists("ran.txt"));
-      EXPECT_EQ(kept(f, fault), before[&f - Files]);
+      EXPECT_TRUE(kept(f, fault) == before[&f - Files]);
       for (int i = 0; i < 3 && fault == SHORT_WRITE; i++)  // every store failed
         EXPECT_EQ(ReadFile(Files[i].name), before[i]) << Files[i].name;
       EXPECT_EQ(TemporaryFiles(), 0);
       chmod(f.name, 0644);
     }
-  EXPECT_EQ(injected, 10);
+  EXPECT_EQ(injected, 14);
 
   // With the faults gone, everything works again.
   ASSERT_EQ(system("rm -rf *.txt"), 0);
@@ -146,17 +151,16 @@ TEST_F(FaultsTest, ShortWriteIsReportedOnStandardOutputToo) {
   EXPECT_EQ(Status(), "faders.txt write error: expected 150, returned 100");
 }
 
-TEST_F(FaultsTest, AFileOverTheSizeLimitIsNeitherReadNorReplaced) {
-  for (const char *name : {"faders.txt", "prefs.txt", "tracks.txt"}) {
-    WriteFile(name, "# mine\n");
-    ASSERT_EQ(truncate(name, MaxFileSize + 1), 0);
+TEST_F(FaultsTest, AFileOverTheSizeLimitIsNotRecalled) {
+  for (const File &f : Files) {
+    WriteFile(f.name, "# mine\n");
+    ASSERT_EQ(truncate(f.name, MaxFileSize + 1), 0);
   }
   CopyName(NameBuffer[1], "Kick", 128);
+  const std::string before = Model();
   Printed(RecallAll);
-  EXPECT_STREQ(NameBuffer[1], "Kick");
-  SaveAll();
-  EXPECT_NE(Status(), "Save Complete");
-  for (const char *name : {"faders.txt", "prefs.txt"}) EXPECT_EQ(ReadFile(name).size(), MaxFileSize + 1);
+  EXPECT_EQ(Changed(before), "");
+  WriteTracksFile();
   WriteTracksFile();  // given again: the tracks file keeps nothing of the old one
   EXPECT_EQ(ReadFile("tracks.txt"), "1 Kick +\nend\n");
 }

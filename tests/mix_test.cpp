@@ -24,14 +24,6 @@ class MixTest : public ConsoleTest {
 using Clock = std::chrono::steady_clock;
 double now() { return std::chrono::duration<double>(Clock::now().time_since_epoch()).count(); }
 
-// An engine at folder/tarnell4 running the shell text body; Path points at it.
-void engine(const std::string &folder, const std::string &body) {
-  mkdir(folder.c_str(), 0755);
-  WriteFile(folder + "/tarnell4", "#!/bin/sh\n" + body);
-  chmod((folder + "/tarnell4").c_str(), 0755);
-  snprintf(Path, sizeof Path, "%s/", folder.c_str());
-}
-
 // A mix, cancelled by "Cancel" or by the window manager's close once the engine
 // has written child.pid (KEYS: Ctrl+S and Page Up instead); one still going 20 s
 // on is cancelled and its group killed.
@@ -90,7 +82,7 @@ TEST_F(MixTest, RunsTheProgramAtThePathWithNoArgumentsAndNoShell) {
   mkdir("home", 0755);
   for (auto &c : cases) {
     SCOPED_TRACE(c.folder);
-    engine(dir + "/" + c.folder, "printf '%s\\n' \"$0\" \"$#\" \"$PWD\" > ran.txt\n");
+    Engine(dir + "/" + c.folder, "printf '%s\\n' \"$0\" \"$#\" \"$PWD\" > ran.txt\n");
     if (c.path) strcpy(Path, c.path);
     mix();
     EXPECT_EQ(Status(), "Mix Complete");
@@ -103,7 +95,7 @@ TEST_F(MixTest, RunsTheProgramAtThePathWithNoArgumentsAndNoShell) {
 }
 
 TEST_F(MixTest, TenMegabytesOnBothStreamsAreLoggedWholeAndTheLastLinesShown) {
-  engine(dir + "/bin",
+  Engine(dir + "/bin",
          "seq -f 'out %.0f' 1000000 & seq -f 'err %.0f' 1000000 >&2; wait; printf 'last'\n");
   mix();
   EXPECT_EQ(Status(), "Mix Complete");
@@ -139,7 +131,7 @@ TEST_F(MixTest, CancelEndsTheEngineAndWhatItStarted) {
   for (auto &c : cases) {
     SCOPED_TRACE(c.engine);
     unlink("child.pid");
-    engine(dir + "/bin", c.engine);
+    Engine(dir + "/bin", c.engine);
     mix(c.how);
     int pid = atoi(ReadFile("child.pid").c_str());
     ASSERT_GT(pid, 0);
@@ -148,7 +140,7 @@ TEST_F(MixTest, CancelEndsTheEngineAndWhatItStarted) {
     EXPECT_EQ(Status(), "Mix cancelled");
     EXPECT_FALSE(MixWindow->visible());
   }
-  engine(dir + "/bin", "echo again\n");
+  Engine(dir + "/bin", "echo again\n");
   mix();
   EXPECT_EQ(Status(), "Mix Complete");
   EXPECT_EQ(ReadFile("tarnell4.log"), "again\n");
@@ -167,7 +159,7 @@ TEST_F(MixTest, FailuresAreReportedAsWhatTheyAre) {
   };
   for (auto &c : cases) {
     SCOPED_TRACE(c.status);
-    engine(dir + "/bin", std::string("echo cannot open sound file x.wav >&2\n") + (c.engine ? c.engine : ""));
+    Engine(dir + "/bin", std::string("echo cannot open sound file x.wav >&2\n") + (c.engine ? c.engine : ""));
     if (!c.engine) unlink("bin/tarnell4");
     if (c.engine && !*c.engine) chmod("bin/tarnell4", 0644);
     mix();
@@ -187,7 +179,7 @@ TEST_F(MixTest, FailuresAreReportedAsWhatTheyAre) {
 TEST_F(MixTest, KeysStoreAndEditNothingDuringAMix) {
   StartKeys();
   ShowBank(1, 5);
-  engine(dir + "/bin", "rm faders.txt; echo $$ > child.pid; sleep 1\n");
+  Engine(dir + "/bin", "rm faders.txt; echo $$ > child.pid; sleep 1\n");
   mix(KEYS);
   EXPECT_EQ(Status(), "Mix Complete");
   EXPECT_FALSE(FileExists("faders.txt"));

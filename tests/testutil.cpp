@@ -132,3 +132,10 @@ std::string Shown() {
   }
   return out.str();
 }
+
+void Engine(const std::string &folder, const std::string &body) {
+  mkdir(folder.c_str(), 0755);
+  WriteFile(folder + "/tarnell4", "#!/bin/sh\n" + body);
+  chmod((folder + "/tarnell4").c_str(), 0755);
+  snprintf(Path, sizeof Path, "%s/", folder.c_str());
+}

@@ -69,4 +69,7 @@ std::string Shown();
 // alone then differs in Shown().
 void Scramble();
 
+// An engine at folder/tarnell4 running the shell text body; Path points at it.
+void Engine(const std::string &folder, const std::string &body);
+
 #endif

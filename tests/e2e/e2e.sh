@@ -100,19 +100,14 @@ windows=("Faders 620x575 f" "Effects 520x620 e" "Reverb 410x255 r" "Submix Matri
   "VCA Matrix 460x280 v" "Preferences 430x375 p")
 
 case $scenario in
-startup)
+windows | startup)  # "startup": what tests/package.sh runs on the installed program
+  # The control window alone at start; each other window shown and hidden by its keys.
   start
   [ "$(size "$control")" = 390x175 ] || fail "control window is $(size "$control")"
   for w in "${windows[@]}"; do
-    title=${w% * ?}
-    unmapped "$title" || fail "$title is shown at start"
-  done
-  ;;
-windows)
-  start
-  for w in "${windows[@]}"; do
     title=${w% * ?} letter=${w##* } want=${w% ?}
     want=${want##* }
+    unmapped "$title" || fail "$title is shown at start"
     key "$control" "ctrl+$letter"
     waitfor 50 mapped "$title" || fail "Ctrl+$letter did not show $title"
     [ "$(size "$(window "$title")")" = "$want" ] || fail "$title is $(size "$(window "$title")")"
@@ -121,13 +116,6 @@ windows)
   done
   key "$control" Escape
   mapped Corvessa || fail "Escape closed the control window"
-  ;;
-store)
-  start
-  click "$control" 336 120  # the Store menu button
-  click "$control" 336 140  # its first item, "Store Faders / Effects"
-  waitfor 50 test -f faders.txt || fail "no faders.txt"
-  [ "$(wc -c <faders.txt)" -eq 41 ] || fail "faders.txt is $(wc -c <faders.txt) bytes"
   ;;
 mix)
   start
@@ -168,33 +156,24 @@ mixwindow)
   kill -0 "$pid" 2>/dev/null && mapped Corvessa || fail "Quit during the mix was carried out"
   ;;
 faders)
-  # Time index 5, bank 2, auto on strip 3, -6 dB typed into strip 3, the cue made active.
+  # One walk over a recalled mix of two cues, the second at 5 s: time index 5 and bank 2
+  # typed, auto on and -6 dB on strip 3, the cue made active; page keys to time index 6
+  # and bank 3, the cue made active, -6 dB, then -12 dB taken back by Ctrl+Z; Ctrl+T's cue
+  # map clicked at channel 13 of the second cue moves the faders window there, so that
+  # an edit made next lands in that cue; Ctrl+S in the faders window stores.
+  printf 'Map Mix\n\nt\t0\t0.000\t0\nv\t1\t-9.50\n\nt\t0\t5.000\t0\nv\t2\t-30.00\nend\n' >"$work/faders.txt"
   start
+  recall_all
   show_faders
   type_into "$faders" 30 92 5   # time index
   type_into "$faders" 25 138 2  # channel bank
   strip3 -6
   click "$faders" 120 90        # Active
-  store_all "$control"
-  grep -Pzq '\n\nt\t0\t0\.000\t0\nv\t13\t-6\.00\n' faders.txt || fail "no volume record: $(cat faders.txt)"
-  ;;
-recall)
-  # Files edited by hand are recalled and stored again with the edits.
-  printf 'Hand Mix\n# a note by hand\n\nt\t0\t0.000\t0\nv\t13\t-7.25\nend\n' >"$work/faders.txt"
-  printf '1 Bass +\nend\n' >"$work/tracks.txt"
-  start
-  recall_all
-  store_all "$control"
-  head -n 2 faders.txt | tail -n 1 | grep -qx '# a note by hand' || fail "the note was not kept"
-  grep -q "$(printf '^v\t13\t-7.25$')" faders.txt || fail "the volume was not recalled"
-  grep -qx '1 Bass +' tracks.txt || fail "the track name was not recalled"
-  ;;
-cuemap)
-  # Ctrl+T shows the map; a click on channel 13 at the second cue moves the faders
-  # window there, so that an edit made next lands in that cue.
-  printf 'Map Mix\n\nt\t0\t0.000\t0\nv\t1\t-9.50\n\nt\t0\t5.000\t0\nv\t2\t-30.00\nend\n' >"$work/faders.txt"
-  start
-  recall_all
+  for k in Next Next Prior ctrl+Next ctrl+Next ctrl+Prior; do key "$faders" $k; done
+  click "$faders" 120 90
+  strip3 -6
+  type_into "$faders" 290 247 -12
+  key "$faders" ctrl+z
   key "$control" ctrl+t
   waitfor 50 mapped "Cue Map" || fail "Ctrl+T did not show the cue map"
   click "$(window "Cue Map")" 222 277  # row 13, second column
@@ -202,23 +181,28 @@ cuemap)
   strip3 -6
   key "$faders" ctrl+shift+t
   waitfor 50 unmapped "Cue Map" || fail "Ctrl+Shift+T did not hide the cue map"
-  store_all "$control"
+  store_all "$faders"
+  grep -Pzq '\n\nt\t0\t0\.000\t0\nv\t13\t-6\.00\n' faders.txt || fail "no volume record: $(cat faders.txt)"
+  [ "$(grep -c "$(printf '^t\t')" faders.txt)" -eq 4 ] || fail "not at time index 6: $(cat faders.txt)"
+  grep -q "$(printf '^v\t23\t-6.00$')" faders.txt || fail "Ctrl+Z did not bring back -6 dB: $(cat faders.txt)"
   awk 'BEGIN { RS = "" } /t\t0\t5\.000\t0/ && /v\t13\t-6\.00/' faders.txt | grep -q . ||
     fail "the edit is not in the clicked cue: $(cat faders.txt)"
   ;;
-keys)
-  # Page keys choose time index 2 and bank 2; Ctrl+Z takes back a typed volume;
-  # Ctrl+S in the faders window stores.
+recall)
+  # The Store menu's first item stores the start-up faders; the files, then edited by
+  # hand, are recalled and stored again with the edits.
   start
-  show_faders
-  for k in Next Next Prior ctrl+Next ctrl+Next ctrl+Prior; do key "$faders" $k; done
-  click "$faders" 120 90  # Active
-  strip3 -6
-  type_into "$faders" 290 247 -12
-  key "$faders" ctrl+z
-  store_all "$faders"
-  [ "$(grep -c "$(printf '^t\t')" faders.txt)" -eq 2 ] || fail "not at time index 2: $(cat faders.txt)"
-  grep -q "$(printf '^v\t13\t-6.00$')" faders.txt || fail "Ctrl+Z did not bring back -6 dB: $(cat faders.txt)"
+  click "$control" 336 120  # the Store menu button
+  click "$control" 336 140  # its first item, "Store Faders / Effects"
+  waitfor 50 test -f faders.txt || fail "no faders.txt"
+  [ "$(wc -c <faders.txt)" -eq 41 ] || fail "faders.txt is $(wc -c <faders.txt) bytes"
+  printf 'Hand Mix\n# a note by hand\n\nt\t0\t0.000\t0\nv\t13\t-7.25\nend\n' >faders.txt
+  printf '1 Bass +\nend\n' >tracks.txt
+  recall_all
+  store_all "$control"
+  head -n 2 faders.txt | tail -n 1 | grep -qx '# a note by hand' || fail "the note was not kept"
+  grep -q "$(printf '^v\t13\t-7.25$')" faders.txt || fail "the volume was not recalled"
+  grep -qx '1 Bass +' tracks.txt || fail "the track name was not recalled"
   ;;
 messages)
   # A recall of a file with lines it did not take; Ctrl+L shows what it said.
