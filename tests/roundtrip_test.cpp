@@ -110,15 +110,17 @@ void randomModel(bool compact) {
 }
 
 // What the tracks file gives back of the model as stored: a soloed track is not
-// muted, and none after the last one written.
+// muted, none after the last one written, and one written as the placeholder
+// "----" muted or soloed comes back unnamed and not muted.
 void tracksAsRecalled() {
   int last = 1;
   for (int c = 1; c <= NCHANNELS; c++)
     if (!MuteArray[c] && NameBuffer[c][0]) last = c;
   for (int c = 1; c <= NCHANNELS; c++) {
-    MuteArray[c] = c <= last && MuteArray[c] && !SoloArray[c];
+    bool unnamed = !NameBuffer[c][0] || (!strcmp(NameBuffer[c], "----") && (MuteArray[c] || SoloArray[c]));
+    MuteArray[c] = c <= last && MuteArray[c] && !SoloArray[c] && !unnamed;
     SoloArray[c] = c <= last && SoloArray[c];
-    if (c > last) NameBuffer[c][0] = 0;
+    if (c > last || unnamed) NameBuffer[c][0] = 0;
   }
 }
 

@@ -2,7 +2,6 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Value_Input.H>
 
-#include <cstring>
 
 #include "faders/strip.h"
 #include "status/status.h"
@@ -10,35 +9,7 @@
 
 namespace {
 
-// The five per-cue channel tables, moved together with their cue.
-float *const ChannelFloats[] = {Volume, Ramp, Shape, Offset};
-const float EmptyFloats[] = {0, 0, 1, 0};  // volume, ramp, shape, offset of an empty cue
-
-// Moves n cues of every row of a slot-major table from cue `from` to cue `to`, in place.
-template <class T>
-void moveCues(T *table, int from, int to, int n) {
-  if (n <= 0) return;
-  for (int s = 0; s < NSLOTS; s++)
-    memmove(table + Entry(s, to), table + Entry(s, from), n * sizeof(T));
-}
-
-// Moves the cue's own values (active flag and time) likewise.
-void moveCueValues(int from, int to, int n) {
-  if (n <= 0) return;
-  memmove(IndexActiveArray + to, IndexActiveArray + from, n * sizeof IndexActiveArray[0]);
-  memmove(IndexMin + to, IndexMin + from, n * sizeof IndexMin[0]);
-  memmove(IndexSec + to, IndexSec + from, n * sizeof IndexSec[0]);
-  memmove(IndexMsec + to, IndexMsec + from, n * sizeof IndexMsec[0]);
-}
-
-// Moves n cues from `from` to `to`: every channel table and the cue values.
-void moveAll(int from, int to, int n) {
-  for (float *t : ChannelFloats) moveCues(t, from, to, n);
-  moveCues(ChanActive, from, to, n);
-  moveCueValues(from, to, n);
-}
-
-// After a cue list edit: what moved with the cues.
+// After a cue list edit: what moved with the cues, the cue's name too.
 void refreshAfterEdit() {
   UpdateVolumes();
   UpdateOffset();
@@ -47,6 +18,7 @@ void refreshAfterEdit() {
   UpdateIndexActive();
   UpdateChannelActive();
   UpdateTime();
+  UpdateCueName();
 }
 
 }  // namespace
@@ -78,23 +50,17 @@ void UpdateIndexActive() { IndexActive->value(IndexActiveArray[CurrentCue()] != 
 void InsertIndex() {
   NameStep("Insert Index");
   int c = CurrentCue();
-  moveAll(c, c + 1, NCUES - 1 - c);
-  for (int s = 0; s < NSLOTS; s++) {
-    for (int t = 0; t < 4; t++) ChannelFloats[t][Entry(s, c)] = EmptyFloats[t];
-    ChanActive[Entry(s, c)] = 0;
-  }
-  IndexActiveArray[c] = 0;
-  IndexMin[c] = IndexSec[c] = IndexMsec[c] = 0;
+  InsertCue(c);
   refreshAfterEdit();
   SetStatus("Inserted new index %i", c + 1);
 }
 
-// The current cue goes; the cues after it move one earlier, the last stays as it was.
+// The current cue goes; the cues after it move one earlier, the last is left empty.
 void RemoveIndex() {
   NameStep("Remove Index");
   ClearStatus();
   int c = CurrentCue();
-  moveAll(c + 1, c, NCUES - 1 - c);
+  RemoveCue(c);
   refreshAfterEdit();
   SetStatus("Removed index %i", c + 1);
 }
@@ -103,7 +69,7 @@ void RemoveIndex() {
 void Propagate() {
   NameStep("Propagate Index");
   int c = CurrentCue();
-  if (c + 1 < NCUES) moveAll(c, c + 1, 1);
+  PropagateCue(c);
   refreshAfterEdit();
   SetStatus("Propagated index %i forward", c + 1);
 }

@@ -126,6 +126,14 @@ void ClearInternalArrays();
 // and colour too (which ClearInternalArrays leaves as they are).
 void StartUpModel();
 
+// The cue list edits at cue c. Insert: an empty cue at c, the cues after it one
+// later (the last is lost). Remove: the cues after c one earlier, the last left
+// empty. Both move a cue's entries, time, Active flag and name together.
+// Propagate: cue c's entries, flag and time copied over cue c + 1, whose name stays.
+void InsertCue(int c);
+void RemoveCue(int c);
+void PropagateCue(int c);
+
 // Copies src into a name row of size n, cut to fit at a whole UTF-8 character;
 // tabs, line feeds and carriage returns become spaces so that a name can never
 // break a record.

@@ -7,22 +7,29 @@
 #include "prefsfile/prefsfile.h"
 #include "textfile/textfile.h"
 
+namespace {
+
+const char Placeholder[] = "----";  // the name of an unnamed channel in the file
+
+}  // namespace
+
 std::string TracksText() {
   // Channels up to the last one that is named and not muted.
   int last = 1;
   for (int c = 1; c <= NCHANNELS; c++)
     if (MuteArray[c] == 0 && NameBuffer[c][0]) last = c;
 
+  // An unnamed channel is written as the placeholder, muted; the console keeps it as it is.
   std::string text;
   for (int c = 1; c <= last; c++) {
-    if (!NameBuffer[c][0]) {  // an unnamed channel is written muted
-      CopyName(NameBuffer[c], "----", sizeof NameBuffer[c]);
-      MuteArray[c] = 1;
-    }
+    bool unnamed = !NameBuffer[c][0];
     AppendInt(text, c);
     text += ' ';
-    AppendName(text, NameBuffer[c], sizeof NameBuffer[c]);
-    text += SoloArray[c] == 1 ? " ++\n" : MuteArray[c] == 1 ? " off\n" : " +\n";
+    if (unnamed)
+      text += Placeholder;
+    else
+      AppendName(text, NameBuffer[c], sizeof NameBuffer[c]);
+    text += SoloArray[c] == 1 ? " ++\n" : MuteArray[c] == 1 || unnamed ? " off\n" : " +\n";
   }
   text += "end\n";
   return text;
@@ -56,10 +63,15 @@ void readRecord(int c, const char *s, const char *e) {
   std::string name(s, n);
   if (name.empty() && !isStatus(status)) name.swap(status);
 
-  if (!name.empty()) CopyName(NameBuffer[c], name.c_str(), sizeof NameBuffer[c]);
+  // The writer's placeholder of an unnamed channel: unnamed, and not muted.
+  bool placeholder = name == Placeholder && (status == "off" || status == "++");
+  if (placeholder)
+    NameBuffer[c][0] = 0;
+  else if (!name.empty())
+    CopyName(NameBuffer[c], name.c_str(), sizeof NameBuffer[c]);
   if (status == "++")
     SoloArray[c] = 1;
-  else if (!status.empty() && status != "+")
+  else if (!status.empty() && status != "+" && !placeholder)
     MuteArray[c] = 1;
 }
 
