@@ -78,7 +78,7 @@ TEST_F(AppTest, MessagesWindowAndBottomLineNote) {
       {RecallAll, nullptr, ""},
   };
   for (auto &s : steps) {
-    if (s.faders) WriteFile("faders.txt", s.faders);
+    if (s.faders) WriteFile("faders.txt", s.faders), Known("faders.txt");
     Printed(s.command);
     EXPECT_EQ(MessagesNote(), s.note);
     AfterEvent();

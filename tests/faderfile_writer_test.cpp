@@ -65,7 +65,7 @@ TEST_F(FaderWriterTest, StartUpModel) {
       {false, "Night Mix", "Night Mix"}, {false, "", "mixFilename"}, {true, "Other", "Other"}};
   for (auto &c : cases) {
     remove("faders.txt");
-    if (c.exists) WriteFile("faders.txt", "");
+    if (c.exists) WriteFile("faders.txt", ""), Known("faders.txt");
     CopyName(MixName, c.name, sizeof MixName);
     StageWriteToFile();
     EXPECT_EQ(ReadFile("faders.txt"), c.first + std::string(StartUpFile + 11)) << c.name;

@@ -161,7 +161,10 @@ TEST_F(FaultsTest, AFileOverTheSizeLimitIsNotRecalled) {
   Printed(RecallAll);
   EXPECT_EQ(Changed(before), "");
   WriteTracksFile();
-  WriteTracksFile();  // given again: the tracks file keeps nothing of the old one
+  WriteTracksFile();  // asked again, not replaced: only "Replace" replaces it
+  struct stat st;
+  EXPECT_TRUE(stat("tracks.txt", &st) == 0 && st.st_size == (off_t)MaxFileSize + 1);
+  ReplaceChanged();
   EXPECT_EQ(ReadFile("tracks.txt"), "1 Kick +\nend\n");
 }
 

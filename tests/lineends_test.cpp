@@ -28,8 +28,7 @@ enum Put { KEEP, MISSING, BYTES, FOLDER, FIFO, TOO_LARGE };
 const char F[] = "faders.txt", P[] = "prefs.txt", T[] = "tracks.txt";
 const std::string Bom = "\xEF\xBB\xBF";
 // Statuses that follow the file's name.
-const char NotText[] = " is not a text file Corvessa can read (UTF-16?)",
-           Unread[] = " holds changes Corvessa has not read: Recall it, or store again to replace it";
+const char NotText[] = " is not a text file Corvessa can read (UTF-16?)";
 
 TEST_F(FileCommandsTest, EachCommandOnEachKindOfFile) {
   const struct {
@@ -46,21 +45,22 @@ TEST_F(FileCommandsTest, EachCommandOnEachKindOfFile) {
       {F, RecallAll, TOO_LARGE, "", "faders.txt is too large to read",  // the failure kept, not the count of prefs.txt
        "0: faders.txt is larger than 67108864 bytes; not read\n"},
       {F, StageReadFromFile, BYTES, utf16("Mix\n", false, "\xFF\xFE"), NotText, "0: faders.txt is not a text file\n"},
-      {F, Committed<StageWriteToFile>, KEEP, "", Unread, "0: faders.txt is not a text file\n"},  // refused once
+      {F, Committed<StageWriteToFile>, KEEP, "", "Not stored: faders.txt changed on disk",
+       "0: faders.txt is not a text file\n"},
       {F, StageReadFromFile, BYTES, binary(), NotText, "0: faders.txt is not a text file\n"},
       {F, StageReadFromFile, BYTES, Bom + "My Mix\n", "Read 7 bytes from faders.txt", "",
        "Peak Comp of channel 1, mix name"},
       {P, ReadPreferencesFile, MISSING, "", "kept"},
       {P, ReadPreferencesFile, FOLDER, "", "Could not read prefs.txt"},
       {P, ReadPreferencesFile, BYTES, utf16("pre\ton\n", true, "\xFE\xFF"), NotText},
-      {P, Committed<WritePreferencesFile>, KEEP, "", Unread},
+      {P, Committed<WritePreferencesFile>, KEEP, "", "Not stored: prefs.txt changed on disk"},
       {P, ReadPreferencesFile, BYTES, Bom + "color\t300\n", "Read 10 bytes from prefs.txt", "", "Color"},
       {P, Committed<WritePreferencesFile>, KEEP, "", "Wrote 83 bytes to prefs.txt", "", "",  // clamped by the refresh
        "pre\toff\nstart\t0.000\t0.000\t0\nlength\t0.000\npan\t3.0\noutbits\t24\ndither\t1\ncolor\t255\nend\n"},
       {T, ReadTracksFile, MISSING, "", "kept"},
       {T, ReadTracksFile, FOLDER, "", "Could not read tracks.txt"},
       {T, ReadTracksFile, BYTES, utf16("1 Kick +\n", false, ""), NotText},
-      {T, Committed<WriteTracksFile>, KEEP, "", Unread},
+      {T, Committed<WriteTracksFile>, KEEP, "", "Not stored: tracks.txt changed on disk"},
       {T, ReadTracksFile, BYTES, Bom + "1 Kick +\n", "Read 9 bytes from tracks.txt", "", "name of channel 1"},
       {T, Committed<WriteTracksFile>, KEEP, "", "Wrote 13 bytes to tracks.txt", "", "", "1 Kick +\nend\n"},
   };

@@ -10,7 +10,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "compare/compare.h"
 #include "testutil.h"
+#include "undo/undo.h"
 
 // Each sync is noted: 'F' for a file, 'D' for a folder, then (when Old is set) 'o'
 // while faders.txt still holds Old and 'n' once it does not. The file sync
@@ -48,57 +50,83 @@ const File Files[] = {
      {"Last", "Past"}},
 };
 
-std::string unread(const char *name) {
-  return std::string(name) + " holds changes Corvessa has not read: Recall it, or store again to replace it";
-}
+std::string refused(const std::string &names) { return "Not stored: " + names + " changed on disk"; }
 bool wrote() { return Status().compare(0, 6, "Wrote ") == 0; }
 
-TEST_F(StoresTest, AFileNotReadIsReplacedOnlyWhenAskedTwice) {
-  // A file never read is refused once and then replaced: the Store All and Mix test
-  // below, for the three files at once.
+// A store replaces a file at once only when it is the file the session last read
+// or wrote, unchanged since whatever its time says, or holds the new text already.
+TEST_F(StoresTest, AFileChangedOnDiskIsNeverReplacedUnasked) {
   for (const File &f : Files) {
     SCOPED_TRACE(f.name);
-    f.store();
-    // Changed on disk since: in its text, then in its time only.
-    WriteFile(f.name, f.old);
-    f.store();
+    WriteFile(f.name, f.old);  // never read: refused however often it is given
+    for (int k = 0; k < 3; k++) f.store();
+    EXPECT_EQ(Status(), refused(f.name));
     EXPECT_EQ(ReadFile(f.name), f.old);
+    EXPECT_TRUE(ChangedWindow->shown());
+    EXPECT_EQ(ChangedOnDisk, std::vector<std::string>{f.name});
+    KeepEditing();
     f.recall();
-    f.store();
-    EXPECT_TRUE(wrote()) << Status();
     const std::string recalled = ReadFile(f.name);
-    std::string changed = recalled;
+    std::string changed = recalled;  // the same size, its time put back
     changed.replace(changed.find(f.edit[0]), strlen(f.edit[1]), f.edit[1]);
+    struct stat st;
+    stat(f.name, &st);
     WriteFile(f.name, changed);
-    struct timespec times[2] = {{0, UTIME_OMIT}, {1000000000, 0}};
+    struct timespec times[2] = {{0, UTIME_OMIT}, st.st_mtim};
     ASSERT_EQ(utimensat(AT_FDCWD, f.name, times, 0), 0);
     f.store();
-    EXPECT_EQ(Status(), unread(f.name));
     EXPECT_EQ(ReadFile(f.name), changed);
-
-    // A file holding only what the store writes is replaced at once.
-    ForgetFiles();
-    WriteFile(f.name, recalled);
+    WriteFile(f.name, recalled);  // the bytes read, a new time: unchanged
     f.store();
     EXPECT_TRUE(wrote()) << Status();
+    ForgetFiles();  // never read, but holding the new text already
+    f.store();
+    EXPECT_TRUE(wrote()) << Status();
+    EXPECT_FALSE(ChangedWindow->shown());
   }
+  // Another program's edits after a recall: a block deleted, two lines swapped.
+  const std::string mix = "Mix\n\nt\t0\t0.000\t0\nv\t3\t-6.00\nv\t4\t-3.00\n\nt\t0\t5.000\t0\nend\n";
+  for (const char *edited : {"Mix\n\nt\t0\t0.000\t0\nv\t3\t-6.00\nv\t4\t-3.00\nend\n",
+                             "Mix\n\nt\t0\t0.000\t0\nv\t4\t-3.00\nv\t3\t-6.00\n\nt\t0\t5.000\t0\nend\n"}) {
+    WriteFile("faders.txt", mix);
+    StageReadFromFile();
+    WriteFile("faders.txt", edited);
+    Pan[1] = 30;
+    Committed<StageWriteToFile>();
+    EXPECT_EQ(ReadFile("faders.txt"), edited);
+  }
+  KeepEditing();
 }
 
-TEST_F(StoresTest, StoreAllAndMixNameEveryFileTheyLeave) {
+// "Store All" and "Mix" over changed files ask once for them all, and only the
+// window's "Replace" replaces them; "Revert" and "Keep Editing" write nothing.
+TEST_F(StoresTest, TheChangedOnDiskWindowAsksForEveryFile) {
   Engine(dir + "/bin", "touch ran.txt\n");  // an engine that leaves a trace
-  for (const File &f : Files) WriteFile(f.name, f.old);
-  Mix();
-  EXPECT_EQ(Status(), "prefs.txt, tracks.txt, faders.txt hold changes Corvessa has not read: Recall them, or store "
-                      "again to replace them");
-  EXPECT_FALSE(FileExists("ran.txt"));
-  for (const File &f : Files) EXPECT_EQ(ReadFile(f.name), f.old);
-  SaveAll();
-  EXPECT_EQ(Status(), "Save Complete");
-
-  WriteFile("tracks.txt", Files[1].old);
-  SaveAll();
-  EXPECT_EQ(Status(), unread("tracks.txt"));
-  Mix();
+  CopyName(NameBuffer[1], "Mine", sizeof NameBuffer[1]);
+  const std::string mine = ModelBytes();
+  const struct {
+    void (*button)();
+    bool replaced;
+    const char *status;
+  } answers[] = {{KeepEditing, false, nullptr}, {RevertChanged, false, "Read 18 bytes from prefs.txt"},
+                 {ReplaceChanged, true, "Save Complete"}};
+  for (auto &a : answers) {
+    ForgetFiles();  // not read since
+    for (const File &f : Files) WriteFile(f.name, f.old);
+    SetModelImage(mine);
+    for (void (*store)() : {Mix, SaveAll, SaveAll, Mix}) store();  // a key held, a mix given twice
+    EXPECT_EQ(Status(), refused("3 files"));
+    EXPECT_EQ(ChangedOnDisk, (std::vector<std::string>{"prefs.txt", "tracks.txt", "faders.txt"}));
+    EXPECT_FALSE(FileExists("ran.txt"));
+    a.button();
+    EXPECT_FALSE(ChangedWindow->shown());
+    for (const File &f : Files) EXPECT_EQ(ReadFile(f.name) == f.old, !a.replaced) << f.name;
+    if (a.status) {
+      EXPECT_EQ(Status(), a.status);
+    }
+    EXPECT_EQ(!strcmp(NameBuffer[1], "Mine"), a.button != RevertChanged);
+  }
+  Mix();  // all three written now
   EXPECT_EQ(Status(), "Mix Complete");
   EXPECT_TRUE(FileExists("ran.txt"));
 }
@@ -228,6 +256,46 @@ TEST_F(StoresTest, WhatIsNotAWritableFileIsRefusedByName) {
 
 // The sync table shows the old file in place until the rename and the new one after it;
 // a store killed before the rename leaves a temporary file, which the next one removes.
+// "Revert All" after edits of every kind: the console a fresh start-up and "Recall
+// All" make, nothing unstored, the same bytes stored again; one undo brings the edits back.
+TEST_F(StoresTest, RevertAllGoesBackToTheStoredMix) {
+  CopyName(NameBuffer[2], "Snare", 128);
+  IndexActiveArray[1] = ChanActive[Entry(2, 1)] = 1, Volume[Entry(2, 1)] = -6, HeadTailArray[0] = 2;
+  SaveAll();
+  std::string files[3];
+  for (int f = 0; f < 3; f++) files[f] = ReadFile(Files[f].name);
+  StartUpModel();
+  RecallAll();
+  const std::string stored = Model();
+  RecordStep();
+  ChanActive[Entry(5, 1)] = 1, MuteArray[3] = 1, CopyName(NameBuffer[7], "Hat", 128);
+  IndexActiveArray[9] = 1, Pcomp[4 * NGROUPS] = 1, HeadTailArray[1] = 3;
+  const std::string edited = Model();
+  RevertAll();
+  EXPECT_EQ(Changed(stored), "");
+  EXPECT_FALSE(UnstoredChanges());
+  EXPECT_EQ(Status(), "Read " + std::to_string(files[0].size()) + " bytes from prefs.txt");
+  SaveAll();
+  for (int f = 0; f < 3; f++) EXPECT_EQ(ReadFile(Files[f].name), files[f]);
+  Undo();
+  EXPECT_EQ(Status(), "Undone: Revert All");
+  EXPECT_EQ(Changed(edited), "");
+}
+
+// A text too long for the status line shows as much as fits; the Messages window has it whole.
+TEST_F(StoresTest, ALongFailureIsShortOnTheLineAndWholeInTheMessages) {
+  const char *whole = "Could not store prefs.txt: cannot write in this folder: Permission denied";
+  SetStatus("%s", whole);
+  std::string shown = TextResponse->value(), more = "... (Ctrl+L)";
+  ASSERT_GT(shown.size(), more.size() + 20);
+  EXPECT_EQ(shown.substr(shown.size() - more.size()), more);
+  EXPECT_EQ(std::string(whole).find(shown.substr(0, shown.size() - more.size())), 0u);
+  ASSERT_EQ(MessageCount(), 1);
+  EXPECT_EQ(MessageAt(0).message, whole);
+  SetStatus("Save Complete");
+  EXPECT_STREQ(TextResponse->value(), "Save Complete");
+}
+
 TEST_F(StoresTest, AStoreKilledBeforeTheRenameLeavesTheOldFileWholeAndTheNextStoreTidiesUp) {
   WriteFile("faders.txt", "Old Mix\nend\n");
   Known("faders.txt");

@@ -29,7 +29,9 @@ int TemporaryFiles() {
 
 std::string Status() {
   const char *v = TextResponse ? TextResponse->value() : nullptr;
-  return v ? v : "";
+  std::string shown = v ? v : "", more = "... (Ctrl+L)";
+  bool cut = shown.size() > more.size() && !shown.compare(shown.size() - more.size(), more.size(), more);
+  return cut && !strncmp(tbuffer, shown.c_str(), shown.size() - more.size()) ? tbuffer : shown;
 }
 
 void Fire(Fl_Widget *w) { w->do_callback(); }

@@ -41,7 +41,7 @@ class ConsoleTest : public FilesTest {
 // Temporary files a store left behind in the working directory ("faders.txt.XXXXXX").
 int TemporaryFiles();
 
-// The status line as shown.
+// The status line as shown; the whole text where the line shows a short form of it.
 std::string Status();
 
 // Runs a widget's callback as the toolkit would.

@@ -33,6 +33,7 @@ Fl_Menu_Item menu_Recall[] = {
     {"Recall Track Names", 0, Call<ReadTracksFile>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
     {"Recall Preferences", 0, Call<ReadPreferencesFile>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
     {"Recall All", 0, Call<RecallAll>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
+    {"Revert All", 0, Call<RevertAll>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
     {0, 0, 0, 0, 0, 0, 0, 0, 0}};
 
 Fl_Menu_Item menu_Store[] = {
@@ -122,9 +123,11 @@ void setCursor(Fl_Cursor c) {
     if (*w && (*w)->shown()) (*w)->cursor(c);
 }
 
-// Windows close through the window manager, never on Escape.
+// Windows close through the window manager, never on Escape; closing the control
+// window ends the program as "Quit" does.
 void closeWindow(Fl_Widget *w, void *) {
   if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
+  if (w == ControlWindow) ProgramExit();
   w->hide();
 }
 
@@ -226,5 +229,6 @@ void BuildWindows() {
   // The buttons of the other windows that run the shell's commands.
   for (Fl_Button *b : {MixButton1, MixButton3, MixButton}) b->callback(Call<Mix>);
   MapButton->callback(Call<ShowCueMap>);
-  make_window8();  // the "Mix" window, closed by "Cancel"
+  make_window8();   // the "Mix" window, closed by "Cancel"
+  make_window11();  // "Changed on disk"
 }

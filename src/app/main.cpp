@@ -4,6 +4,7 @@
 #include "effects/effects.h"
 #include "messages/messages.h"
 #include "model/model.h"
+#include "stores/stores.h"
 #include "undo/undo.h"
 
 int main(int argc, char **argv) {
@@ -12,6 +13,8 @@ int main(int argc, char **argv) {
   ClearInternalArrays();
   BuildWindows();
   UpdateGUI();
+  // A folder given opens its mix; the console then holds what its files hold.
+  if (argc > 1 && FolderHoldsMix()) RevertAll();
   StartJournal();
   StartKeys();
   Fl::add_check([](void *) { AfterEvent(); });

@@ -105,6 +105,11 @@ void Hint(const std::string &text) {
   add(text, nullptr);
 }
 
+void Note(const std::string &text) {
+  const char *file = "";
+  add(text, file);
+}
+
 std::string LineName() {
   std::string s = "line ";
   if (now.text && LineStart <= now.size) s += std::to_string(lineNumber());

@@ -32,6 +32,8 @@ extern bool EchoMessages;
 // Lists a hint about the current line, which standard output never sees; a line
 // that already has a message or hint gets no further one.
 void Hint(const std::string &text);
+// Lists text, about no file and no line, which standard output never sees.
+void Note(const std::string &text);
 // "line 14 of faders.txt", for hints.
 std::string LineName();
 // The hints the readers share: a record typed with spaces instead of tabs, which

@@ -5,9 +5,12 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Input_.H>
 #include <FL/Fl_Output.H>
+#include <FL/fl_draw.H>
 #include <cstdarg>
 #include <cstdio>
+#include <string>
 
+#include "messages/messages.h"
 #include "model/model.h"
 
 Fl_Double_Window *ControlWindow;
@@ -32,7 +35,23 @@ Fl_Button *MixButtonAt(int x, int y, int w, int h) {
 }
 
 void ShowStatus() {
-  if (TextResponse) TextResponse->value(tbuffer);
+  if (!TextResponse) return;
+  fl_font(TextResponse->textfont(), TextResponse->textsize());
+  int room = TextResponse->w() - 8;  // the field's frame and margins
+  if (fl_width(tbuffer) <= room) {
+    TextResponse->value(tbuffer);
+    return;
+  }
+  // Too long to read whole: as much as fits, and the whole text in the Messages window.
+  static std::string noted;
+  if (noted != tbuffer) Note(noted = tbuffer);
+  const char more[] = "... (Ctrl+L)";
+  std::string text = tbuffer;
+  while (!text.empty() && fl_width((text + more).c_str()) > room) {
+    while (!text.empty() && (text.back() & 0xC0) == 0x80) text.pop_back();  // a whole character
+    if (!text.empty()) text.pop_back();
+  }
+  TextResponse->value((text + more).c_str());
 }
 
 void ClearStatus() {

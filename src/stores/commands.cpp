@@ -65,8 +65,11 @@ void MakeNewFile() { makeNewFile(); }
 long WriteFaderFile(const std::string &text) {
   size_t written;
   errno = 0;
-  int result = ReplaceFile(FaderFile, text.data(), text.size(), &written, true);
-  if (result == WRITE_OK) return (long)text.size();
+  int result = ReplaceFile(FaderFile, text.data(), text.size(), &written, !ReplaceAnyway(FaderFile));
+  if (result == WRITE_OK) {
+    StoredFile(FaderFile);
+    return (long)text.size();
+  }
   if (result == WRITE_SHORT) {
     Message("write error:  expected " + std::to_string(text.size()) + ", returned " +
                 std::to_string(written) + "\n",
@@ -190,12 +193,33 @@ void SaveAll() {
   if (StoreAllFiles()) SetStatus("Save Complete");
 }
 
-void RecallAll() {
+namespace {
+
+bool exists(const char *name) {
+  struct stat st;
+  return stat(name, &st) == 0;
+}
+
+// The three recalls as one step; a revert starts them from the start-up console,
+// which then stands for a file that is not there.
+void recallAll(const char *step, bool revert) {
   MessagesFrom counted("recall");
-  NameStep("Recall All");
+  NameStep(step);
+  if (revert) StartUpModel();
   ClearStoreError();
   StageReadFromFile();
   ReadTracksFile();
   ReadPreferencesFile();
+  if (revert) {
+    if (!exists("tracks.txt")) ModelMatchesFile(TRACKS_FILE);
+    if (!exists("prefs.txt")) ModelMatchesFile(PREFS_FILE);
+  }
   if (StoreError[0]) SetStatus("%s", StoreError);  // the first failure, not the last count
 }
+
+}  // namespace
+
+void RecallAll() { recallAll("Recall All", false); }
+void RevertAll() { recallAll("Revert All", true); }
+
+bool FolderHoldsMix() { return exists("faders.txt") || exists("tracks.txt") || exists("prefs.txt"); }

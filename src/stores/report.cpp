@@ -9,7 +9,6 @@
 
 void ReportReplaceFailure(const char *name, int result) {
   int err = errno;
-  static std::string unread;  // the files of one refusal message
   struct stat st;
   switch (result) {
     case WRITE_OPEN_FAILED:
@@ -31,24 +30,7 @@ void ReportReplaceFailure(const char *name, int result) {
     case WRITE_DANGLING:
       ReportStoreError("%s links into a folder that does not exist", name);
       break;
-    case WRITE_UNREAD: {
-      // Several files refused in one "Store All" are named in one message.
-      bool more = StoreError[0] && !unread.empty() && !strncmp(StoreError, unread.c_str(), unread.size()) &&
-                  StoreError[unread.size()] == ' ';
-      if (StoreError[0] && !more) {
-        ReportStoreError("%s holds changes Corvessa has not read: Recall it, or store again to replace it", name);
-        break;
-      }
-      unread = more ? unread + ", " + name : name;
-      ClearStoreError();
-      if (more)
-        ReportStoreError("%s hold changes Corvessa has not read: Recall them, or store again to replace them",
-                         unread.c_str());
-      else
-        ReportStoreError("%s holds changes Corvessa has not read: Recall it, or store again to replace it",
-                         unread.c_str());
-      break;
-    }
+    case WRITE_UNREAD: RefuseChanged(name); break;
     default: ReportStoreError("Could not write %s: %s", name, err ? strerror(err) : "short write");
   }
   errno = err;
@@ -67,8 +49,11 @@ bool LoadTextFile(const char *name, std::string &text) {
 bool StoreTextFile(const char *name, const std::string &text) {
   size_t written;
   errno = 0;
-  int result = ReplaceFile(name, text.data(), text.size(), &written, true);
-  if (result == WRITE_OK) return true;
+  int result = ReplaceFile(name, text.data(), text.size(), &written, !ReplaceAnyway(name));
+  if (result == WRITE_OK) {
+    StoredFile(name);
+    return true;
+  }
   ReportReplaceFailure(name, result);
   return false;
 }

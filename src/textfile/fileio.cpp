@@ -8,37 +8,33 @@
 #include <cmath>
 #include <csignal>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <map>
-#include <string_view>
 #include <unistd.h>
-#include <unordered_set>
 
 
 namespace {
 
-// What tells one file from another, and a file from itself after a change.
-struct Identity {
-  dev_t dev;
-  ino_t ino;
-  off_t size;
-  struct timespec mtime;
-};
-
-Identity identity(const struct stat &st) { return {st.st_dev, st.st_ino, st.st_size, st.st_mtim}; }
-
-bool same(const Identity &a, const struct stat &st) {
-  return a.dev == st.st_dev && a.ino == st.st_ino && a.size == st.st_size &&
-         a.mtime.tv_sec == st.st_mtim.tv_sec && a.mtime.tv_nsec == st.st_mtim.tv_nsec;
+// A hash of bytes, a word at a time: quick enough for every read and write.
+uint64_t hashOf(const char *p, size_t n) {
+  const uint64_t k = 0x9E3779B97F4A7C15ull;
+  uint64_t h = n * k, w;
+  for (; n >= 8; p += 8, n -= 8) {
+    memcpy(&w, p, 8);
+    h = (h ^ w) * k;
+    h ^= h >> 32;
+  }
+  for (; n; n--) h = (h ^ (unsigned char)*p++) * k;
+  return h ^ (h >> 29);
 }
 
-// By the name stores and recalls use: the file as last read or written, and
-// the file a store refused to replace (the same store given again replaces it).
-std::map<std::string, Identity> known, refused;
+// By the name stores and recalls use: the hash of the file's bytes as last read or written.
+std::map<std::string, uint64_t> known;
 
 int readWhole(const char *name, std::string &text, size_t limit, struct stat *st) {
   // Never wait on a pipe or device put in the file's place.
@@ -64,26 +60,6 @@ int readWhole(const char *name, std::string &text, size_t limit, struct stat *st
   if (got < buf.size()) return FILE_UNREADABLE;
   text.swap(buf);
   return FILE_OK;
-}
-
-bool blankLine(const char *p, size_t n) {
-  for (size_t i = 0; i < n; i++)
-    if (p[i] != ' ' && p[i] != '\t') return false;
-  return true;
-}
-
-// True when every line of old that holds some text is a line of text too.
-bool losesNothing(const std::string &old, const char *text, size_t len) {
-  std::unordered_set<std::string_view> lines;
-  for (const char *p = text, *end = text + len, *next; p < end; p = next) {
-    size_t n = LineAt(p, end, &next);
-    lines.insert(std::string_view(p, n));
-  }
-  for (const char *p = old.data(), *end = p + old.size(), *next; p < end; p = next) {
-    size_t n = LineAt(p, end, &next);
-    if (!blankLine(p, n) && !lines.count(std::string_view(p, n))) return false;
-  }
-  return true;
 }
 
 bool writeAll(int fd, const char *data, size_t len, off_t at, size_t *written) {
@@ -191,19 +167,13 @@ int ReadTextFile(const char *name, std::string &text, bool remember) {
   int got = readWhole(name, buf, MaxFileSize, &st);
   if (got != FILE_OK) return got;
   if (LooksBinary(buf.data(), buf.size())) return FILE_NOT_TEXT;
+  if (remember) known[name] = hashOf(buf.data(), buf.size());
   if (!buf.compare(0, 3, "\xEF\xBB\xBF")) buf.erase(0, 3);
   text.swap(buf);
-  if (remember) {
-    known[name] = identity(st);
-    refused.erase(name);
-  }
   return FILE_OK;
 }
 
-void ForgetFiles() {
-  known.clear();
-  refused.clear();
-}
+void ForgetFiles() { known.clear(); }
 
 int ReplaceFile(const char *name, const char *data, size_t len, size_t *written, bool keepUnread) {
   // A file-size limit must make write() fail, not end the program.
@@ -246,16 +216,15 @@ int ReplaceFile(const char *name, const char *data, size_t len, size_t *written,
       return WRITE_READ_ONLY;
   }
 
-  // A file this session has not read is only replaced when that loses nothing.
+  // A file is only replaced when it holds the bytes this session last read or
+  // wrote, whatever its time says, or the new text already.
   std::string old;
   if (exists && keepUnread) {
-    auto k = known.find(name), r = refused.find(name);
-    if (!(k != known.end() && same(k->second, st)) && !(r != refused.end() && same(r->second, st))) {
-      if (ReadTextFile(target.c_str(), old) != FILE_OK || !losesNothing(old, data, len)) {
-        refused[name] = identity(st);
-        return WRITE_UNREAD;
-      }
-    }
+    auto k = known.find(name);
+    bool kept = readWhole(target.c_str(), old, MaxFileSize, &st) == FILE_OK &&
+                ((old.size() == len && !memcmp(old.data(), data, len)) ||
+                 (k != known.end() && k->second == hashOf(old.data(), old.size())));
+    if (!kept) return WRITE_UNREAD;
   }
 
   size_t cut = target.rfind('/');
@@ -299,10 +268,7 @@ int ReplaceFile(const char *name, const char *data, size_t len, size_t *written,
   int err = errno;
   if (result != WRITE_OK || inPlace) unlink(tmp.c_str());
   syncFolder(folder);
-  if (result == WRITE_OK && stat(target.c_str(), &st) == 0) {
-    known[name] = identity(st);
-    refused.erase(name);
-  }
+  if (result == WRITE_OK) known[name] = hashOf(data, len);
   errno = err;
   return result;
 }

@@ -81,7 +81,7 @@ enum {
   WRITE_FOLDER,         // a folder in the file's place
   WRITE_READ_ONLY,      // no write permission on the file
   WRITE_DANGLING,       // a symbolic link to a folder that does not exist
-  WRITE_UNREAD,         // the file holds lines this session has not read
+  WRITE_UNREAD,         // the file changed on disk since this session last read or wrote it
 };
 // Replaces a file with data, durably: the text goes whole to a temporary file
 // in the file's folder, is synced, and is renamed over the file, and the folder
@@ -89,8 +89,7 @@ enum {
 // file with several hard links, or whose owner cannot be kept, is written over in
 // place once the new text is safe in the temporary file. With keepUnread, an
 // existing file is only replaced when it is the one this session last read or
-// wrote, unchanged since, when it holds no line that data lacks, or when the
-// same file was refused once already (WRITE_UNREAD otherwise). On any failure
+// wrote, unchanged since, or when it holds data already (WRITE_UNREAD otherwise). On any failure
 // the old file is left as it was, the temporary file is removed, and *written
 // holds the bytes that reached it.
 int ReplaceFile(const char *name, const char *data, size_t len, size_t *written, bool keepUnread = false);

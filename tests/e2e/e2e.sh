@@ -227,6 +227,29 @@ quit)
     [ -z "$(ls "$work" | grep -v stdout.txt)" ] || fail "Quit by $how stored files"
   done
   ;;
+open)
+  # Given a folder holding a stored mix, the program opens it: a store at once
+  # writes the same bytes and asks nothing. Closing the control window ends it.
+  printf 'Open Mix\n\n\n\n\n\n\n\n\n\n\n\n\nt\t0\t0.000\t0\nv\t13\t-7.25\n\nend\n' >"$work/faders.txt"
+  printf '1 ---- off\nend\n' >"$work/tracks.txt"
+  printf 'pre\toff\nstart\t0.000\t0.000\t0\nlength\t0.000\npan\t3.0\noutbits\t24\ndither\t1\ncolor\t97\nend\n' \
+    >"$work/prefs.txt"
+  mkdir "$work/before" && cp "$work"/*.txt "$work/before/"
+  start
+  key "$control" ctrl+s
+  sleep 0.5
+  unmapped "Changed on disk" || fail "the store asked: the mix was not opened"
+  for f in faders.txt tracks.txt prefs.txt; do
+    cmp -s "$f" "before/$f" || fail "$f changed: $(cat "$f")"
+  done
+  rm -r before
+  "$WMCLOSE" "$control"
+  waitfor 50 bash -c "! kill -0 $pid" || fail "closing the control window did not end the program"
+  wait "$pid"
+  status=$?
+  pid=
+  [ $status -eq 0 ] || fail "closing the control window ended with status $status"
+  ;;
 *)
   fail "no such scenario"
   ;;

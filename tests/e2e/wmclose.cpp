@@ -1,0 +1,20 @@
+// Asks a window to close as a window manager does (WM_DELETE_WINDOW):
+//   wmclose WINDOW
+#include <X11/Xlib.h>
+
+#include <cstdlib>
+
+int main(int argc, char **argv) {
+  Display *d = argc == 2 ? XOpenDisplay(nullptr) : nullptr;
+  if (!d) return 2;
+  XEvent e = {};
+  e.xclient.type = ClientMessage;
+  e.xclient.window = strtoul(argv[1], nullptr, 0);
+  e.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
+  e.xclient.format = 32;
+  e.xclient.data.l[0] = XInternAtom(d, "WM_DELETE_WINDOW", False);
+  e.xclient.data.l[1] = CurrentTime;
+  XSendEvent(d, e.xclient.window, False, NoEventMask, &e);
+  XCloseDisplay(d);
+  return 0;
+}
