@@ -39,7 +39,7 @@ namespace {
 
 struct SliderSpec {
   const char *label;
-  double min, max, step, init;
+  double step, init;
 };
 
 // One effect block: a toggle for column 0 of the slot's row, a slider per parameter column.
@@ -57,37 +57,37 @@ enum { COMP, RMS, NLC, LIM, LSHELF, BAND1, BAND2, HSHELF, HPASS, FXG, REV, TREV,
 
 const Block blocks[NBLOCKS] = {
     {Effects[FX_COMP], &comp0, {&comp1, &comp2, &comp3, &comp4}, 0, 0, Call<ComptoArray>,
-     {{"threshold", -30, 0, 0.1, 0},
-      {"attack", 0.1, 50, 0.1, 10},
-      {"release", 10, 1000, 1, 200},
-      {"ratio", 1.1, 4, 0.1, 1.5}}},
+     {{"threshold", 0.1, 0},
+      {"attack", 0.1, 10},
+      {"release", 1, 200},
+      {"ratio", 0.1, 1.5}}},
     {Effects[FX_RMS], &rms0, {&rms1, &rms2, &rms3, &rms4}, 0, 1, Call<RmstoArray>,
-     {{"threshold", -30, 0, 0.1, 0},
-      {"attack", 0.1, 200, 0.1, 10},
-      {"release", 10, 1000, 1, 200},
-      {"ratio", 1.1, 4, 0.1, 1.5}}},
+     {{"threshold", 0.1, 0},
+      {"attack", 0.1, 10},
+      {"release", 1, 200},
+      {"ratio", 0.1, 1.5}}},
     {Effects[FX_NLC], &nlc0, {&nlc1, &nlc2, &nlc3}, 0, 2, Call<NlctoArray>,
-     {{"threshold", -30, 0, 0.1, 0},
-      {"sample window", 10, 2000, 1, 300},
-      {"ratio", 1.1, 8, 0.1, 2}}},
+     {{"threshold", 0.1, 0},
+      {"sample window", 1, 300},
+      {"ratio", 0.1, 2}}},
     {Effects[FX_LIM], &lim0, {&lim1}, 0, 3, Call<LimtoArray>,
-     {{"threshold", -18, 0, 0.1, 0}}},
+     {{"threshold", 0.1, 0}}},
     {Effects[FX_LSHELF], &lshelf0, {&lshelf1, &lshelf2, &lshelf3}, 1, 0, Call<LshelftoArray>,
-     {{"Hz", 30, 300, 1, 100}, {"dB", -12, 12, 0.1, 0}, {"Q", 0.1, 8, 0.1, 1}}},
+     {{"Hz", 1, 100}, {"dB", 0.1, 0}, {"Q", 0.1, 1}}},
     {Effects[FX_BAND1], &band1_0, {&band1_1, &band1_2, &band1_3}, 1, 1, Call<Band1toArray>,
-     {{"Hz", 60, 1000, 1, 500}, {"dB", -12, 12, 0.1, 0}, {"Q", 0.1, 8, 0.1, 1}}},
+     {{"Hz", 1, 500}, {"dB", 0.1, 0}, {"Q", 0.1, 1}}},
     {Effects[FX_BAND2], &band2_0, {&band2_1, &band2_2, &band2_3}, 1, 2, Call<Band2toArray>,
-     {{"Hz", 1000, 16000, 1, 2000}, {"dB", -12, 12, 0.1, 0}, {"Q", 0.1, 8, 0.1, 1}}},
+     {{"Hz", 1, 2000}, {"dB", 0.1, 0}, {"Q", 0.1, 1}}},
     {Effects[FX_HSHELF], &hshelf0, {&hshelf1, &hshelf2, &hshelf3}, 1, 3, Call<HshelftoArray>,
-     {{"Hz", 4000, 16000, 1, 8000}, {"dB", -12, 12, 0.1, 0}, {"Q", 0.1, 8, 0.1, 1}}},
+     {{"Hz", 1, 8000}, {"dB", 0.1, 0}, {"Q", 0.1, 1}}},
     {Effects[FX_HP], &hpass0, {&hpass1}, 2, 0, Call<HpassToArray>,
-     {{"Hz", 60, 600, 1, 100}}},
+     {{"Hz", 1, 100}}},
     {Effects[FX_FXG], &fxg0, {&fxg1}, 2, 1, Call<FXGtoArray>,
-     {{"dB", -15, 15, 0.1, 0}}},
+     {{"dB", 0.1, 0}}},
     {Effects[FX_REV], &rev_state, {&rev_send}, 2, 2, Call<ReverbToArray>,
-     {{"chan send level", -24, 0, 0.1, 0}}},
+     {{"chan send level", 0.1, 0}}},
     {Effects[FX_TREV], &trev_state, {&trev_send}, 2, 3, Call<TreverbToArray>,
-     {{"chan send level", -24, 0, 0.1, 0}}},
+     {{"chan send level", 0.1, 0}}},
 };
 
 // The order in which a slot is loaded.
@@ -104,7 +104,7 @@ struct ReverbControl {
   Fl_Button **toggle;
   const char *label;
   int x, y;
-  double min, max, step, init;
+  double step, init;
   int tap;          // 1: belongs to the tap reverb
   float *value;
   int followsSlot;  // 1: reloaded whenever the effects window changes its slot
@@ -112,19 +112,19 @@ struct ReverbControl {
 
 // In window (and focus) order.
 const ReverbControl reverbControls[] = {
-    {&rev_rtn, 0, "master rev return", 13, 160, -24, 0, 0.1, 0, 0, &Prtn[0], 1},
-    {&trev_rtn, 0, "master trev return", 13, 208, -24, 0, 0.1, 0, 1, &Ptrtn[0], 1},
-    {&rev_size, 0, "room length (ft)", 155, 160, 25, 1000, 10, 150, 0, &Prtn[1], 1},
-    {&trev_taps, 0, "tap count", 297, 208, 1, 11, 1, 3, 1, &Ptrtn[2], 1},
-    {&trev_size, 0, "room length (ft)", 155, 208, 25, 500, 10, 125, 1, &Ptrtn[1], 1},
-    {&Rev_LP1, 0, "Hz", 155, 47, 2000, 12000, 1, 7000, 0, &Prlp[1], 0},
-    {&Rev_HP1, 0, "Hz", 13, 47, 60, 1000, 1, 150, 0, &Prhp[1], 0},
-    {0, &Rev_LP0, "Low Pass", 155, 21, 0, 0, 0, 0, 0, &Prlp[0], 0},
-    {0, &Rev_HP0, "High Pass", 13, 21, 0, 0, 0, 0, 0, &Prhp[0], 0},
-    {&rev_width, 0, "width", 297, 47, 0, 100, 1, 50, 0, &Prev_width, 0},
-    {&rev_positionX, 0, "position: front / back", 13, 94, 0, 100, 1, 37, 0, &Prev_position[0], 0},
-    {&rev_positionY, 0, "position: left / right", 155, 94, 0, 100, 1, 39, 0, &Prev_position[1], 0},
-    {&rev_positionZ, 0, "position: floor / ceiling", 297, 93, 0, 100, 1, 43, 0,
+    {&rev_rtn, 0, "master rev return", 13, 160, 0.1, 0, 0, &Prtn[0], 1},
+    {&trev_rtn, 0, "master trev return", 13, 208, 0.1, 0, 1, &Ptrtn[0], 1},
+    {&rev_size, 0, "room length (ft)", 155, 160, 10, 150, 0, &Prtn[1], 1},
+    {&trev_taps, 0, "tap count", 297, 208, 1, 3, 1, &Ptrtn[2], 1},
+    {&trev_size, 0, "room length (ft)", 155, 208, 10, 125, 1, &Ptrtn[1], 1},
+    {&Rev_LP1, 0, "Hz", 155, 47, 1, 7000, 0, &Prlp[1], 0},
+    {&Rev_HP1, 0, "Hz", 13, 47, 1, 150, 0, &Prhp[1], 0},
+    {0, &Rev_LP0, "Low Pass", 155, 21, 0, 0, 0, &Prlp[0], 0},
+    {0, &Rev_HP0, "High Pass", 13, 21, 0, 0, 0, &Prhp[0], 0},
+    {&rev_width, 0, "width", 297, 47, 1, 50, 0, &Prev_width, 0},
+    {&rev_positionX, 0, "position: front / back", 13, 94, 1, 37, 0, &Prev_position[0], 0},
+    {&rev_positionY, 0, "position: left / right", 155, 94, 1, 39, 0, &Prev_position[1], 0},
+    {&rev_positionZ, 0, "position: floor / ceiling", 297, 93, 1, 43, 0,
      &Prev_position[2], 0},
 };
 
@@ -166,8 +166,8 @@ void buildSliders(int from, int to) {
     const Block &b = blocks[i];
     for (int c = 0; c < b.effect.values; c++) {
       const SliderSpec &s = b.sliders[c];
-      *b.slider[c] = slider(31 + 120 * b.col, sliderY[b.row][c], s.label, s.min, s.max, s.step,
-                            s.init, b.cb);
+      const Accepted &a = b.effect.accepts[c];
+      *b.slider[c] = slider(31 + 120 * b.col, sliderY[b.row][c], s.label, a.lo, a.hi, s.step, s.init, b.cb);
     }
   }
 }
@@ -339,10 +339,12 @@ Fl_Double_Window *make_window7() {
   w->color(97);
   for (const ReverbControl &c : reverbControls) {
     Fl_Callback *cb = c.tap ? Call<TreverbToArray> : Call<ReverbToArray>;
-    if (c.slider)
-      *c.slider = slider(c.x, c.y, c.label, c.min, c.max, c.step, c.init, cb);
-    else
+    if (c.slider) {
+      const Accepted &a = ReverbSettingOf(c.value)->accepts;
+      *c.slider = slider(c.x, c.y, c.label, a.lo, a.hi, c.step, c.init, cb);
+    } else {
       *c.toggle = toggle(c.x, c.y, 19, c.label, cb);
+    }
   }
   w->end();
   return w;

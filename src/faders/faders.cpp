@@ -316,7 +316,7 @@ void buildStrips() {
     Fl_Spinner *s = *VolCol[k] = new Fl_Spinner(X_VOL, rowY(k), 58, 20);
     heads(s, k, "volume dB");
     s->type(FL_FLOAT_INPUT);
-    s->range(-144, 12);
+    s->range(AcceptedVolume.lo, AcceptedVolume.hi);
     s->step(0.1);
     s->value(0);
     s->textfont(FL_HELVETICA_BOLD);
@@ -331,13 +331,13 @@ void buildStrips() {
   for (int k = 1; k <= NSTRIPS; k++) {
     Fl_Value_Input *v = *ShapeCol[k] = valueInput(X_SHAPE, rowY(k), 34, 18, ShapeCb[k]);
     heads(v, k, "shape");
-    v->range(0.125, 8);
+    v->range(AcceptedShape.lo, AcceptedShape.hi);
     v->value(1);
   }
   for (int k = 1; k <= NSTRIPS; k++) {
     Fl_Value_Input *v = *PanCol[k] = valueInput(X_PAN, rowY(k), 40, 18, PanCb[k]);
     heads(v, k, "pan %");
-    v->range(-100, 100);
+    v->range(AcceptedPan.lo, AcceptedPan.hi);
     v->step(1);
   }
 }

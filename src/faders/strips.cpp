@@ -66,7 +66,7 @@ void storeOne(Fl_Value_Input **const *col, int strip, bool (*accept)(float), flo
 
 bool rampOk(float v) { return v >= 0; }
 bool shapeOk(float v) { return v > 0; }
-bool panOk(float v) { return v >= -100 && v <= 100; }
+bool panOk(float v) { return v >= AcceptedPan.lo && v <= AcceptedPan.hi; }
 
 }  // namespace
 

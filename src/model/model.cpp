@@ -24,19 +24,36 @@ float PanlawStore, PreviewArray[4], XinArray[3], XoutArray[3], HeadTailArray[2];
 char tbuffer[256] = CORVESSA_VERSION;
 
 const Effect Effects[NEFFECTS] = {
-    {"hp", "EQ: High Pass", Php, 1, {0, 100}},
-    {"comp", "Peak Comp", Pcomp, 4, {0, 0, 10, 100, 1.5f}},
-    {"rms", "RMS Comp", Prms, 4, {0, 0, 10, 100, 1.5f}},
-    {"nlc", "Non Lin Comp", Pnlc, 3, {0, 0, 300, 2}},
-    {"lim", "Limiter", Plim, 1, {0, 0}},
-    {"band1", "EQ: Band 1", Pband1, 3, {0, 500, 0, 1}},
-    {"band2", "EQ: Band 2", Pband2, 3, {0, 2500, 0, 1}},
-    {"hshelf", "EQ: High Shelf", Phshelf, 3, {0, 8000, 0, 1}},
-    {"lshelf", "EQ: Low Shelf", Plshelf, 3, {0, 500, 0, 1}},
-    {"rev", "Reverb", Prev, 1, {0, 0}},
-    {"trev", "Tap Reverb", Ptrev, 1, {0, 0}},
-    {"fxg", "Effects Gain", Pfxg, 1, {0, 0}},
+    {"hp", "EQ: High Pass", Php, 1, {0, 100}, {{60, 600}}},
+    {"comp", "Peak Comp", Pcomp, 4, {0, 0, 10, 100, 1.5f}, {{-30, 0}, {0.1f, 50}, {10, 1000}, {1.1f, 4}}},
+    {"rms", "RMS Comp", Prms, 4, {0, 0, 10, 100, 1.5f}, {{-30, 0}, {0.1f, 200}, {10, 1000}, {1.1f, 4}}},
+    {"nlc", "Non Lin Comp", Pnlc, 3, {0, 0, 300, 2}, {{-30, 0}, {10, 2000}, {1.1f, 8}}},
+    {"lim", "Limiter", Plim, 1, {0, 0}, {{-18, 0}}},
+    {"band1", "EQ: Band 1", Pband1, 3, {0, 500, 0, 1}, {{60, 1000}, {-12, 12}, {0.1f, 8}}},
+    {"band2", "EQ: Band 2", Pband2, 3, {0, 2500, 0, 1}, {{1000, 16000}, {-12, 12}, {0.1f, 8}}},
+    {"hshelf", "EQ: High Shelf", Phshelf, 3, {0, 8000, 0, 1}, {{4000, 16000}, {-12, 12}, {0.1f, 8}}},
+    {"lshelf", "EQ: Low Shelf", Plshelf, 3, {0, 500, 0, 1}, {{30, 300}, {-12, 12}, {0.1f, 8}}},
+    {"rev", "Reverb", Prev, 1, {0, 0}, {{-24, 0}}},
+    {"trev", "Tap Reverb", Ptrev, 1, {0, 0}, {{-24, 0}}},
+    {"fxg", "Effects Gain", Pfxg, 1, {0, 0}, {{-15, 15}}},
 };
+
+const ReverbSetting ReverbSettings[] = {
+    {"reverb return", &Prtn[0], {-24, 0}},         {"tap reverb return", &Ptrtn[0], {-24, 0}},
+    {"reverb room length", &Prtn[1], {25, 1000}},  {"tap count", &Ptrtn[2], {1, 11}},
+    {"tap reverb room length", &Ptrtn[1], {25, 500}}, {"reverb low pass", &Prlp[1], {2000, 12000}},
+    {"reverb high pass", &Prhp[1], {60, 1000}},    {"reverb width", &Prev_width, {0, 100}},
+    {"reverb position front / back", &Prev_position[0], {0, 100}},
+    {"reverb position left / right", &Prev_position[1], {0, 100}},
+    {"reverb position floor / ceiling", &Prev_position[2], {0, 100}},
+};
+const int NREVERBSETTINGS = sizeof ReverbSettings / sizeof ReverbSettings[0];
+
+const ReverbSetting *ReverbSettingOf(const float *value) {
+  for (const ReverbSetting &s : ReverbSettings)
+    if (s.value == value) return &s;
+  return nullptr;
+}
 const int MasterOrder[NEFFECTS] = {FX_HP,     FX_COMP,   FX_RMS,    FX_NLC, FX_LIM,  FX_BAND1,
                                    FX_BAND2,  FX_HSHELF, FX_LSHELF, FX_FXG, FX_REV, FX_TREV};
 

@@ -64,6 +64,13 @@ extern float PanlawStore, PreviewArray[4], XinArray[3], XoutArray[3], HeadTailAr
 // The program's name and version, the start-up banner of the status line.
 #define CORVESSA_VERSION "Corvessa 1.065"
 
+// What a window takes of a value: lo to hi. A file may hold more; the readers
+// keep it and hint at it.
+struct Accepted {
+  float lo, hi;
+};
+const Accepted AcceptedVolume = {-144, 12}, AcceptedPan = {-100, 100}, AcceptedShape = {0.125f, 8};
+
 // The twelve effects, in the order of a channel's records in faders.txt.
 struct Effect {
   const char *key;          // its file keyword
@@ -71,7 +78,19 @@ struct Effect {
   float *table;             // its model table, slot s in row s
   int values;               // the parameter columns 1..values it carries
   float defaults[NGROUPS];  // a row's columns 0, 1, 2, ... at start-up
+  Accepted accepts[4];      // of columns 1..values, by the effects window
 };
+
+// The reverb window's global settings, each one value, and what the window takes.
+struct ReverbSetting {
+  const char *name;
+  float *value;
+  Accepted accepts;
+};
+extern const ReverbSetting ReverbSettings[];
+extern const int NREVERBSETTINGS;
+// The setting that holds value, or nullptr.
+const ReverbSetting *ReverbSettingOf(const float *value);
 enum {
   FX_HP, FX_COMP, FX_RMS, FX_NLC, FX_LIM, FX_BAND1, FX_BAND2, FX_HSHELF, FX_LSHELF,
   FX_REV, FX_TREV, FX_FXG, NEFFECTS
