@@ -358,9 +358,6 @@ Fl_Button *tool(int x, int w, const char *label, Fl_Callback *cb) {
 
 // ---- rows and cells
 
-int MapRowSlot(int row) { return row < NSLOTS - 1 ? row + 1 : MASTER; }
-int MapSlotRow(int slot) { return slot == MASTER ? NSLOTS - 1 : slot - 1; }
-
 uint16_t MapCellCode(int slot, int cue) {
   int i = Entry(slot, cue);
   if (ChanActive[i] != 1) return 0;

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "model/model.h"
+#include "range/range.h"
 
 class Fl_Double_Window;
 class Fl_Scrollbar;
@@ -28,10 +29,6 @@ extern Fl_Scrollbar *CueMapHScroll, *CueMapVScroll;
 Fl_Double_Window *make_window10();
 void ShowCueMap();
 void HideCueMap();
-
-// Rows follow the faders window's order: channels 1..127, submixes 1..8, VCAs 1..8, the master.
-int MapRowSlot(int row);
-int MapSlotRow(int slot);
 
 // What the map shows, kept to tell what changed: the cues in use (one column
 // each), and a code per cell (row r, column c is element r * NCUES + c).
