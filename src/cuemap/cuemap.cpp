@@ -5,7 +5,10 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
+#include <FL/Fl_Box.H>
 #include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Menu_Item.H>
 #include <FL/Fl_Scrollbar.H>
 #include <FL/Fl_Spinner.H>
 #include <FL/Fl_Tooltip.H>
@@ -22,13 +25,17 @@
 Fl_Double_Window *CueMapWindow;
 CueMapView *CueMap;
 Fl_Scrollbar *CueMapHScroll, *CueMapVScroll;
+Fl_Input *MapSelectField;
+Fl_Box *MapSelectSize;
+Fl_Button *MapEditButton;
 
 int MapCols[NCUES], NMapCols;
 uint16_t MapCells[NSLOTS * NCUES];
 double MapCellW = MAP_CELL_W, MapCellH = MAP_CELL_H;
 int MapRow0, MapCol0;
 
-const Fl_Color MapPlainColor = 0xEEEEEE00, MapOutlineColor = FL_BLACK, MapMarkColor = 0x14141400;
+const Fl_Color MapPlainColor = 0xEEEEEE00, MapOutlineColor = FL_BLACK, MapMarkColor = 0x14141400,
+               MapSelectColor = 0xE000E000;
 
 namespace {
 
@@ -39,6 +46,19 @@ const Fl_Color gridColor = 0xCDCDCD00, labelColor = 0xE4E4E400, labelShade = 0xD
 uint32_t rowHeads[NSLOTS], colHeads[NCUES];
 int shownCue = -1, shownBank = -1;
 bool summaryValid;
+
+// The corners of a selection made by mouse or keys (row, column; -1 before the
+// first), and what a drag that goes on selects.
+int anchorRow = -1, anchorCol, farRow, farCol;
+enum { DRAG_NONE, DRAG_CELLS, DRAG_ROWS, DRAG_COLUMNS } dragging;
+
+// What the next draw paints when only parts changed: each box alone (a selection's
+// edges), or past MAX_PARTS their bounding box.
+enum { MAX_PARTS = 32 };
+struct Box {
+  int x, y, w, h;
+} parts[MAX_PARTS];
+int nparts;
 
 // ---- rows and the volume scale
 
@@ -51,14 +71,14 @@ int slotBank(int slot) {
   return 0;
 }
 
-// A row's number as the user knows it: "12", "S3" (submix), "V3" (VCA), "M".
+// A row's number as the files name it: "12", "G3" (submix), "V3" (VCA), "M".
 void rowNumber(char *out, int n, int slot) {
   if (slot == MASTER)
     snprintf(out, n, "M");
   else if (slot >= FIRST_VCA)
     snprintf(out, n, "V%i", slot - FIRST_VCA + 1);
   else if (slot >= FIRST_SUB)
-    snprintf(out, n, "S%i", slot - FIRST_SUB + 1);
+    snprintf(out, n, "G%i", slot - FIRST_SUB + 1);
   else
     snprintf(out, n, "%i", slot);
 }
@@ -131,12 +151,56 @@ int columnOf(int cue) {
   return c < MapCols + NMapCols && *c == cue ? int(c - MapCols) : -1;
 }
 
-void damageCell(int r, int c) {
-  int x, y, w, h;
-  MapCellBox(r, c, x, y, w, h);
+// Damages a box of the cells' area, or of the widget for the labels and heads.
+void damageBox(int x, int y, int w, int h, bool cells = true) {
   int x1 = std::min(x + w, areaX() + areaW()), y1 = std::min(y + h, areaY() + areaH());
-  x = std::max(x, areaX()), y = std::max(y, areaY());
-  if (x < x1 && y < y1) CueMap->damage(FL_DAMAGE_USER1, x, y, x1 - x, y1 - y);
+  x = std::max(x, cells ? areaX() : CueMap->x()), y = std::max(y, cells ? areaY() : CueMap->y());
+  if (x >= x1 || y >= y1) return;
+  if (nparts < MAX_PARTS) parts[nparts] = {x, y, x1 - x, y1 - y};
+  nparts = std::min(nparts + 1, MAX_PARTS + 1);
+  CueMap->damage(FL_DAMAGE_USER1, x, y, x1 - x, y1 - y);
+}
+
+// Rows r0..r1 by columns c0..c1.
+void damageCells(int r0, int c0, int r1, int c1) {
+  damageBox(areaX() + colOff(c0), areaY() + rowOff(r0), colOff(c1 + 1) - colOff(c0), rowOff(r1 + 1) - rowOff(r0));
+}
+
+// Calls f(r0, c0, r1, c1) for each block of the selection's runs of adjacent
+// rows by runs of adjacent columns; returns how many there are.
+template <class F>
+int eachBlock(const CellRange &sel, F f) {
+  int n = 0;
+  for (int r0 = 0; r0 < NSLOTS; r0++) {
+    if (!sel.row[r0]) continue;
+    int r1 = r0;
+    while (r1 + 1 < NSLOTS && sel.row[r1 + 1]) r1++;
+    for (int c0 = 0; c0 < NMapCols; c0++) {
+      if (!sel.cue[MapCols[c0]]) continue;
+      int c1 = c0;
+      while (c1 + 1 < NMapCols && sel.cue[MapCols[c1 + 1]]) c1++;
+      f(r0, c0, r1, c1), n++;
+      c0 = c1;
+    }
+    r0 = r1;
+  }
+  return n;
+}
+
+// A block's frame, in window coordinates.
+void blockFrame(int r0, int c0, int r1, int c1, int &x, int &y, int &w, int &h) {
+  x = areaX() + colOff(c0), y = areaY() + rowOff(r0);
+  w = std::max(1, colOff(c1 + 1) - colOff(c0)), h = std::max(1, rowOff(r1 + 1) - rowOff(r0));
+}
+
+// The frames of a selection's blocks to draw again: their edges, or all the cells.
+void damageFrames(const CellRange &sel) {
+  if (eachBlock(sel, [](int, int, int, int) {}) > 2) return damageCells(0, 0, NSLOTS - 1, NMapCols - 1);
+  eachBlock(sel, [](int r0, int c0, int r1, int c1) {
+    int x, y, w, h;
+    blockFrame(r0, c0, r1, c1, x, y, w, h);
+    damageBox(x, y, w, 2), damageBox(x, y + h - 2, w, 2), damageBox(x, y, 2, h), damageBox(x + w - 2, y, 2, h);
+  });
 }
 
 // ---- drawing
@@ -212,6 +276,17 @@ void drawOutline() {
     prev = r;
   }
   if (first >= 0) rows(first, prev);
+  fl_pop_clip();
+}
+
+void drawSelection() {
+  fl_push_clip(areaX(), areaY(), areaW(), areaH());
+  fl_color(MapSelectColor);
+  eachBlock(MapSelection, [](int r0, int c0, int r1, int c1) {
+    int x, y, w, h;
+    blockFrame(r0, c0, r1, c1, x, y, w, h);
+    if (x < areaX() + areaW() && y < areaY() + areaH() && x + w > areaX() && y + h > areaY()) frame(x, y, w, h);
+  });
   fl_pop_clip();
 }
 
@@ -354,6 +429,17 @@ Fl_Button *tool(int x, int w, const char *label, Fl_Callback *cb) {
   return b;
 }
 
+// The Edit menu, popped up under its button.
+void editMenu(Fl_Widget *b, void *) {
+  const Fl_Menu_Item *m = MapEditMenu->popup(b->x(), b->y() + b->h());
+  if (m) m->do_callback(b);
+}
+
+// Enter in the selection field: what it holds selected, and the keys back to the map.
+void selectTyped() {
+  if (SelectCells(MapSelectField->value())) CueMap->take_focus();
+}
+
 }  // namespace
 
 // ---- rows and cells
@@ -388,14 +474,15 @@ void CueMapCheck() {
     heads = heads || h != colHeads[c];
     colHeads[c] = h;
   }
-  if (heads && !all) CueMap->damage(FL_DAMAGE_USER1, areaX(), CueMap->y(), areaW(), MAP_HEAD_H);
+  if (heads && !all) damageBox(areaX(), CueMap->y(), areaW(), MAP_HEAD_H, false);
   for (int r = 0; r < NSLOTS; r++) {
     uint32_t h = rowHead(MapRowSlot(r));
     if (h == rowHeads[r]) continue;
     rowHeads[r] = h;
     int y = areaY() + rowOff(r), y1 = std::min(areaY() + rowOff(r + 1), areaY() + areaH());
-    if (!all && r >= MapRow0 && y < y1) CueMap->damage(FL_DAMAGE_USER1, CueMap->x(), y, MAP_LABEL_W, y1 - y);
+    if (!all && r >= MapRow0 && y < y1) damageBox(CueMap->x(), y, MAP_LABEL_W, y1 - y, false);
   }
+  int r0 = NSLOTS, c0 = n, r1 = -1, c1 = -1;  // the cells that changed lie in these rows and columns
   for (int r = 0; r < NSLOTS; r++) {
     int s = MapRowSlot(r);
     uint16_t *m = MapCells + r * NCUES;
@@ -403,10 +490,11 @@ void CueMapCheck() {
       uint16_t code = MapCellCode(s, cols[c]);
       if (m[c] == code) continue;
       m[c] = code;
-      if (!all) damageCell(r, c);
+      r0 = std::min(r0, r), r1 = r, c0 = std::min(c0, c), c1 = std::max(c1, c);
     }
   }
   if (all) CueMapLayout();
+  else if (r1 >= 0) damageCells(r0, c0, r1, c1);
 }
 
 // ---- the view
@@ -452,15 +540,36 @@ void CueMapFit() {
   CueMapLayout();
 }
 
-void CueMapView::draw() {
-  int X, Y, W, H;
-  fl_clip_box(x(), y(), w(), h(), X, Y, W, H);
+namespace {
+
+void drawBox(int X, int Y, int W, int H) {
   if (W <= 0 || H <= 0) return;
   drawCells(X, Y, W, H);
   drawOutline();
+  drawSelection();
   if (X < areaX()) drawRowLabels();
   if (Y < areaY()) drawHeads();
   if (X < areaX() && Y < areaY()) drawLegend();
+}
+
+}  // namespace
+
+void CueMapView::draw() {
+  int X, Y, W, H;
+  bool flushing = fl_clip_region() != 0;  // not when drawn into an offscreen image
+  if (flushing && damage() == FL_DAMAGE_USER1 && nparts <= MAX_PARTS) {
+    for (int i = 0; i < nparts; i++) {
+      const Box &b = parts[i];
+      fl_push_clip(b.x, b.y, b.w, b.h);
+      fl_clip_box(b.x, b.y, b.w, b.h, X, Y, W, H);
+      drawBox(X, Y, W, H);
+      fl_pop_clip();
+    }
+  } else {
+    fl_clip_box(x(), y(), w(), h(), X, Y, W, H);
+    drawBox(X, Y, W, H);
+  }
+  if (flushing) nparts = 0;
 }
 
 void CueMapView::resize(int x, int y, int w, int h) {
@@ -496,14 +605,115 @@ void CueMapMove(int columns, int banks) {
   CueMapLayout();
 }
 
+// ---- selecting by mouse and keys
+
+void SelectMapRect(int row0, int col0, int row1, int col1) {
+  CellRange was = MapSelection;
+  MapSelection = CellRange{};
+  for (int r = std::max(0, std::min(row0, row1)); r <= std::min(NSLOTS - 1, std::max(row0, row1)); r++)
+    MapSelection.row[r] = true;
+  for (int c = std::max(0, std::min(col0, col1)); c <= std::min(NMapCols - 1, std::max(col0, col1)); c++)
+    MapSelection.cue[MapCols[c]] = true;
+  CueMapSelectionChanged(was);
+}
+
+void CueMapSelectionChanged(const CellRange &was) {
+  if (!CueMap) return;
+  char size[64];
+  DescribeRange(MapSelection, size, sizeof size);
+  MapSelectSize->copy_label(size[0] ? size : "nothing selected");
+  MapSelectField->value(RangeText(MapSelection).c_str());
+  damageFrames(was);
+  damageFrames(MapSelection);
+}
+
+namespace {
+
+// The row and column under a point, kept within the map.
+int rowAt(int y) { return std::max(0, std::min(NSLOTS - 1, MapRow0 + (int)std::floor((y - areaY()) / MapCellH))); }
+int colAt(int x) { return std::max(0, std::min(NMapCols - 1, MapCol0 + (int)std::floor((x - areaX()) / MapCellW))); }
+
+void selectCorners() { SelectMapRect(anchorRow, anchorCol, farRow, farCol); }
+
+// A selection by keys or Shift+click starts at the current cell: the last one
+// clicked, else the bank's first row at the current cue.
+void startAtCurrent() {
+  if (anchorRow >= 0) return;
+  anchorRow = farRow = MapSlotRow(StripSlot(1, CurrentBank()));
+  anchorCol = farCol = std::max(0, columnOf(CurrentCue()));
+}
+
+// A press on a cell, a row label or a column head; with Shift the selection
+// reaches there from the current cell.
+void press() {
+  int x = Fl::event_x(), y = Fl::event_y(), r, c;
+  bool shift = Fl::event_state(FL_SHIFT);
+  if (!NMapCols) return;
+  if (shift) startAtCurrent();
+  if (MapCellAt(x, y, r, c)) {
+    if (!shift) CueMapGoto(r, c), anchorRow = r, anchorCol = c;
+    farRow = r, farCol = c, dragging = DRAG_CELLS;
+  } else if (x < areaX() && y >= areaY()) {
+    if (!shift) anchorRow = rowAt(y);
+    farRow = rowAt(y), anchorCol = 0, farCol = NMapCols - 1, dragging = DRAG_ROWS;
+  } else if (y < areaY() && x >= areaX()) {
+    if (!shift) anchorCol = colAt(x);
+    farCol = colAt(x), anchorRow = 0, farRow = NSLOTS - 1, dragging = DRAG_COLUMNS;
+  } else {
+    return;
+  }
+  selectCorners();
+}
+
+void drag() {
+  int r = dragging == DRAG_COLUMNS ? farRow : rowAt(Fl::event_y());
+  int c = dragging == DRAG_ROWS ? farCol : colAt(Fl::event_x());
+  if (r == farRow && c == farCol) return;
+  farRow = r, farCol = c;
+  selectCorners();
+}
+
+// The map's own keys: + and - trim (with Shift by a tenth), Shift and an arrow
+// grow or shrink the selection, and the keys of the Edit menu.
+bool key() {
+  int key = Fl::event_key(), state = Fl::event_state();
+  bool shift = state & FL_SHIFT, plain = !(state & (FL_CTRL | FL_ALT | FL_META));
+  static const struct {
+    int key;
+    float db;
+  } trims[] = {{'=', 1}, {'+', 1}, {FL_KP + '+', 1}, {'-', -1}, {FL_KP + '-', -1}};
+  for (auto t : trims)
+    if (plain && key == t.key) return TrimSelection(shift ? t.db / 10 : t.db), true;
+  static const struct {
+    int key, rows, cols;
+  } grows[] = {{FL_Left, 0, -1}, {FL_Right, 0, 1}, {FL_Up, -1, 0}, {FL_Down, 1, 0}};
+  for (auto g : grows)
+    if (plain && shift && key == g.key && NMapCols) {
+      startAtCurrent();
+      farRow = std::max(0, std::min(NSLOTS - 1, farRow + g.rows));
+      farCol = std::max(0, std::min(NMapCols - 1, farCol + g.cols));
+      selectCorners();
+      return true;
+    }
+  const Fl_Menu_Item *m = MapEditMenu->test_shortcut();
+  if (m) m->do_callback(CueMap);
+  return m != nullptr;
+}
+
+}  // namespace
+
 int CueMapView::handle(int event) {
   switch (event) {
-    case FL_PUSH: {
+    case FL_PUSH:
       take_focus();
-      int r, c;
-      if (MapCellAt(Fl::event_x(), Fl::event_y(), r, c)) CueMapGoto(r, c);
+      press();
       return 1;
-    }
+    case FL_DRAG:
+      if (dragging) drag();
+      return 1;
+    case FL_RELEASE:
+      dragging = DRAG_NONE;
+      return 1;
     case FL_FOCUS:
     case FL_UNFOCUS:
     case FL_ENTER:
@@ -517,6 +727,7 @@ int CueMapView::handle(int event) {
       CueMapLayout();
       return 1;
     case FL_KEYBOARD: {
+      if (key()) return 1;
       static const struct {
         int key, columns, banks;
       } moves[] = {{FL_Left, -1, 0},  {FL_Right, 1, 0},     {FL_Up, 0, -1},
@@ -561,6 +772,16 @@ Fl_Double_Window *make_window10() {
   tool(4, 70, "Zoom out", Call<CueMapZoomOut>);
   tool(78, 70, "Zoom in", Call<CueMapZoomIn>);
   tool(152, 50, "Fit", Call<CueMapFit>);
+  MapEditButton = tool(210, 50, "Edit", editMenu);
+  MapSelectField = new Fl_Input(305, 3, 230, 20, "Select");
+  MapSelectField->labelsize(12);
+  MapSelectField->textsize(12);
+  MapSelectField->tooltip("Slots, then @ and time indexes: 1-20,G1 @ 10-40 (G submixes, V VCAs, M the master)");
+  MapSelectField->when(FL_WHEN_ENTER_KEY_ALWAYS);
+  MapSelectField->callback(Call<selectTyped>);
+  MapSelectSize = new Fl_Box(545, 3, 340, 20, "nothing selected");
+  MapSelectSize->labelsize(12);
+  MapSelectSize->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
   w->resizable(CueMap);
   w->size_range(400, 300);
   w->end();

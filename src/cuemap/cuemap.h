@@ -9,8 +9,12 @@
 #include "model/model.h"
 #include "range/range.h"
 
+class Fl_Box;
+class Fl_Button;
 class Fl_Double_Window;
+class Fl_Input;
 class Fl_Scrollbar;
+struct Fl_Menu_Item;
 
 // The map: cells, row labels, column heads and the legend, drawn by one widget
 // so that the labels and heads stay in view while the cells scroll.
@@ -52,7 +56,7 @@ void CueMapInvalidate();
 // end, MAP_DB_HIGH dB at the other.
 enum { MAP_DB_LOW = -60, MAP_DB_HIGH = 12 };
 Fl_Color MapVolumeColor(float db);
-extern const Fl_Color MapPlainColor, MapOutlineColor, MapMarkColor;
+extern const Fl_Color MapPlainColor, MapOutlineColor, MapMarkColor, MapSelectColor;
 
 // The view: cell size in pixels and the first row and column shown.
 extern double MapCellW, MapCellH;
@@ -70,5 +74,32 @@ void MapCellBox(int row, int col, int &x, int &y, int &w, int &h);
 // moved by columns and banks.
 void CueMapGoto(int row, int col);
 void CueMapMove(int columns, int banks);
+
+// ---- ranges of cells: selected by mouse, keys or typed, and edited at once
+
+extern CellRange MapSelection;
+extern Fl_Input *MapSelectField;  // the selection as typed; Enter selects what it holds
+extern Fl_Box *MapSelectSize;     // "20 channels x 31 cues"
+extern Fl_Button *MapEditButton;  // pops up MapEditMenu
+extern Fl_Menu_Item MapEditMenu[];  // the commands below, with the map's keys for them
+
+// Selects a typed selection ("1-20,G1 @ 10-40"); false, with a message that says
+// where, and the selection as it was, when the text cannot be read.
+bool SelectCells(const char *text);
+// Rows row0..row1 by columns col0..col1 of the map, either way round.
+void SelectMapRect(int row0, int col0, int row1, int col1);
+void SelectAllCells();
+void SelectNoCells();
+// Each edit is one undo step and says on the status line what it changed.
+void SetSelectionLevel(float db);
+void TrimSelection(float db);
+void AddEntries();
+void RemoveEntries();
+void CopyCells();
+void PasteCells();       // the copied block at the selection's top-left cell
+void PasteCellsMerge();  // the same, only the block's entries
+void RemoveRedundantEntries();
+// Shows the selection afresh after MapSelection changed from was.
+void CueMapSelectionChanged(const CellRange &was);
 
 #endif

@@ -185,6 +185,10 @@ void NameStep(const char *name) {
   pendingName = name;
 }
 
+void RenameStep(const char *name) {
+  if (!pendingName.empty()) pendingName = name;
+}
+
 StepShown UndoStep() {
   RecordStep();
   mergeable = false;

@@ -16,6 +16,9 @@ void StartJournal();
 void RecordStep(const void *source = nullptr, bool typed = false);
 // Names the step the running command makes ("Recall All"); the outermost name wins.
 void NameStep(const char *name);
+// Gives the running command's step the name it could only know once done
+// ("trim -3.0 dB of 37 entries"), in place of the one it was given at its start.
+void RenameStep(const char *name);
 
 // What an undo or redo did, for the windows to show: the status text ("Undone:
 // volume of channel 13 at time index 5", "Nothing to undo"), and the one cue and
