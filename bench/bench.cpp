@@ -420,6 +420,118 @@ void BM_RecallBadLines(benchmark::State &state) {
   ClearMessages();
 }
 
+// ---- range edits of the cue map on the largest mix: every cell selected, the map fitted
+
+// Each edit made ready to change cells (a mix with every entry on adds none).
+void halfTheEntries() {
+  for (int i = 0; i < NSLOTS * NCUES; i += 2) ChanActive[i] = 0;
+}
+void halfRedundant() {
+  for (int i = 1; i < NSLOTS * NCUES; i += 2)
+    Volume[i] = Volume[i - 1], Offset[i] = Offset[i - 1], Ramp[i] = Ramp[i - 1], Shape[i] = Shape[i - 1];
+}
+void copiedThenChanged() {
+  CopyCells();
+  for (float &v : Volume) v -= 1;
+}
+const struct {
+  const char *name;
+  void (*prepare)(), (*edit)();
+} rangeEdits[] = {
+    {"SetSelectionLevel", nullptr, [] { SetSelectionLevel(-6); }},
+    {"TrimSelection", nullptr, [] { TrimSelection(-3); }},
+    {"AddEntries", halfTheEntries, AddEntries},
+    {"RemoveEntries", nullptr, RemoveEntries},
+    {"RemoveRedundantEntries", halfRedundant, RemoveRedundantEntries},
+    {"CopyCells", nullptr, CopyCells},
+    {"PasteCells", copiedThenChanged, PasteCells},
+    {"PasteCellsMerge", copiedThenChanged, PasteCellsMerge},
+};
+const char *const rangeFigures[] = {"", " undo", " redraw"};
+const double rangeLimits[] = {5e-3, 5e-3, 16e-3};
+
+void drawnNow() {
+  Fl::flush();
+  XSync(fl_display, False);
+}
+
+void showMapOfTheLargestMix(bool fit) {
+  BuildMaximalMix();
+  UpdateGUI();
+  ShowCueMap();
+  while (!CueMapWindow->visible()) Fl::wait(0.01);
+  for (int i = 0; i < 20; i++) Fl::wait(0.005);
+  if (fit) CueMapFit();
+  else MapCellW = MAP_CELL_W, MapCellH = MAP_CELL_H, MapRow0 = MapCol0 = 0, CueMapLayout();
+  drawnNow();
+}
+
+// The edit with its undo step recorded, the map's check and redraw after it, and
+// its undo with the refresh; the map redrawn again, untimed, before the next.
+void BM_RangeEdit(benchmark::State &state) {
+  const auto &e = rangeEdits[state.range(0)];
+  showMapOfTheLargestMix(true);
+  SelectAllCells();
+  if (e.prepare) e.prepare();
+  CueMapCheck();
+  drawnNow();
+  StartJournal();
+  std::vector<double> t[3];  // as rangeFigures: the edit, its undo, the redraw
+  bool changed = true;
+  for (auto _ : state) {
+    auto a = Clock::now();
+    e.edit();
+    RecordStep();
+    t[0].push_back(seconds(a));
+    changed = changed && UndoSteps() == 1;
+    a = Clock::now();
+    CueMapCheck();
+    drawnNow();
+    t[2].push_back(seconds(a));
+    a = Clock::now();
+    Undo();
+    t[1].push_back(seconds(a));
+    CueMapCheck();
+    drawnNow();
+    state.SetIterationTime(t[0].back());
+  }
+  for (int f = 0; f < (e.edit == CopyCells ? 1 : 3); f++) {  // a copy changes nothing to undo or draw
+    Figure &fig = figures[std::string(e.name) + rangeFigures[f]];
+    fig.median = median(t[f]);
+    fig.wrong = !changed && e.edit != CopyCells;
+  }
+  state.SetLabel(e.name);
+  HideCueMap();
+  Fl::flush();
+}
+
+// A drag over the cells at full size: each motion event as the event loop takes it
+// (the map's handling, the check after the event) up to the display server's drawing.
+void BM_CueMapDrag(benchmark::State &state) {
+  showMapOfTheLargestMix(false);
+  auto at = [](int cell) {
+    int x, y, w, h;
+    MapCellBox(cell, cell, x, y, w, h);
+    Fl::e_x = x + w / 2, Fl::e_y = y + h / 2, Fl::e_state = 0;
+  };
+  at(0);
+  CueMap->handle(FL_PUSH);
+  AfterEvent();
+  drawnNow();
+  int step = 0;
+  timed(state, "CueMap drag", [&] {
+    step = (step + 1) % 40;
+    at(step < 20 ? step : 40 - step);
+    CueMap->handle(FL_DRAG);
+    AfterEvent();
+    drawnNow();
+  });
+  figures["CueMap drag"].wrong = RangeRows(MapSelection) < 2;
+  CueMap->handle(FL_RELEASE);
+  HideCueMap();
+  Fl::flush();
+}
+
 // ---- the closing table
 
 struct Target {
@@ -442,7 +554,7 @@ const Target targets[] = {
     {"PreviewToArray", 1e-3, 0},                {"StageVolPlateUpdate drawn", 0, 0},
     {"UpdateGUI drawn", 0, 0},
     {"CueMap full redraw", 16e-3, 0},          {"CueMap full redraw, fit", 16e-3, 0},
-    {"CueMap one edit", 2e-3, 0},
+    {"CueMap one edit", 2e-3, 0},               {"CueMap drag", 2e-3, 0},
     {"UpdateGUI drawn", 0, 0},                  {"RecordStep after one edit", 0.2e-3, 0},
     {"Undo or redo of InsertIndex", 5e-3, 0},  {"Recall of 100,000 bad lines", 60e-3, 0},
     {"Syncs of a store typical", 0, 0},         {"Syncs of a store maximal", 0, 0},
@@ -462,7 +574,12 @@ bool printTable() {
   bool all = true;
   printf("\n%-28s %12s %12s %8s   %-22s %s\n", "figure (median)", "time", "baseline", "ratio",
          "target", "");
-  for (const Target &t : targets) {
+  std::vector<Target> rows(std::begin(targets), std::end(targets));
+  static std::vector<std::string> rangeNames;  // each range edit, its undo and the redraw
+  for (const auto &e : rangeEdits)
+    for (int f = 0; f < 3; f++) rangeNames.push_back(std::string(e.name) + rangeFigures[f]);
+  for (size_t i = 0; i < rangeNames.size(); i++) rows.push_back({rangeNames[i].c_str(), rangeLimits[i % 3], 0});
+  for (const Target &t : rows) {
     auto it = figures.find(t.figure);
     if (it == figures.end()) continue;
     const Figure &f = it->second;
@@ -527,6 +644,8 @@ BENCHMARK(BM_VcaToArray)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PreviewToArray)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Drawn)->DenseRange(0, 1)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CueMap)->DenseRange(0, 2)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RangeEdit)->DenseRange(0, 7)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CueMapDrag)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RecordStep)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_UndoInsert)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RecallBadLines)->UseManualTime()->Unit(benchmark::kMillisecond);
