@@ -61,4 +61,10 @@ sleep 0.3
 xdotool mousemove --window "$control" 5 5 key ctrl+t
 sleep 0.8
 shot "Cue Map" cuemap
+# A selection typed into the map's field ("/" puts the keys there).
+map=$(xdotool search --onlyvisible --name '^Cue Map$' | head -1)
+xdotool mousemove --window "$map" 50 60 click 1 key slash type "3-12 @ 4-15"
+xdotool key Return
+sleep 0.5
+shot "Cue Map" cuemap-selection
 echo "Screenshots in docs/"
