@@ -95,19 +95,22 @@ struct Reader {
   }
 };
 
-// Appends the runs of selected items first..first + count - 1 of a kind to out.
-// A run of cues goes on over the cues not in use.
+// Appends a kind's runs of selected items to out ("G1-8"); a run of time indexes
+// goes on over the cues not in use.
 void runs(std::string &out, const Kind &k, const CellRange &r, bool slots) {
-  char text[32];
+  auto on = [&](int n) {
+    int i = k.first + n - 1;
+    return slots ? r.row[MapSlotRow(i)] : r.cue[i] && IndexActiveArray[i] == 1;
+  };
+  auto unused = [&](int n) { return !slots && IndexActiveArray[k.first + n - 1] != 1; };
   for (int n = 1; n <= k.count; n++) {
-    auto on = [&](int n) { return slots ? r.row[MapSlotRow(k.first + n - 1)] : r.cue[k.first + n - 1] && IndexActiveArray[k.first + n - 1] == 1; };
     if (!on(n)) continue;
     int last = n;
-    for (int m = n + 1; m <= k.count && (on(m) || (!slots && IndexActiveArray[k.first + m - 1] != 1)); m++)
+    for (int m = n + 1; m <= k.count && (on(m) || unused(m)); m++)
       if (on(m)) last = m;
-    const char *letter = k.letter == 'G' ? "G" : k.letter == 'V' ? "V" : "";
-    if (last > n) snprintf(text, sizeof text, "%s%s%i-%i", out.empty() || out.back() == ' ' ? "" : ",", letter, n, last);
-    else snprintf(text, sizeof text, "%s%s%i", out.empty() || out.back() == ' ' ? "" : ",", letter, n);
+    char text[32], letter[2] = {k.letter, 0};
+    int len = snprintf(text, sizeof text, "%s%s%i", out.empty() || out.back() == ' ' ? "" : ",", letter, n);
+    if (last > n) snprintf(text + len, sizeof text - len, "-%i", last);
     out += text;
     n = last;
   }
