@@ -94,12 +94,17 @@ void SetModelImage(const std::string &image) {
   }
 }
 
+int ListedUnder(const ModelTable &t) {
+  return t.files & TRACKS_FILE ? TRACKS_FILE : t.files & FADER_FILE ? FADER_FILE : PREFS_FILE;
+}
+
 size_t Differences(const std::string &a, const std::string &b, std::vector<std::string> &lines,
-                   size_t limit) {
+                   size_t limit, int file, std::vector<ModelPlace> *places) {
   if (a.size() != ModelSize() || b.size() != ModelSize()) return 0;
   size_t found = 0, at = 0;
   for (int t = 0; t < NMODELTABLES; at += tableBytes(ModelTables[t]), t++) {
     const ModelTable &m = ModelTables[t];
+    if (file && ListedUnder(m) != file) continue;
     const char *pa = a.data() + at, *pb = b.data() + at;
     size_t n = tableBytes(m), chunk = m.size >= 512 ? m.size : 512 / m.size * m.size;
     for (size_t c = 0; c < n; c += chunk) {
@@ -111,6 +116,7 @@ size_t Differences(const std::string &a, const std::string &b, std::vector<std::
         int i = (int)(e / m.size);
         lines.push_back(describe(m, i) + ": " + value(m, i, pa + e, pb + e) + " -> " +
                         value(m, i, pb + e, pa + e));
+        if (places) places->push_back({t, i});
       }
     }
   }

@@ -50,6 +50,7 @@ std::string lineText() {
 }
 
 void add(const std::string &text, const char *file) {
+  if (QuietMessages) return;
   static time_t last = -1;
   static char stamp[9];
   time_t t = time(nullptr);
@@ -93,10 +94,10 @@ void DoneReading() {
   LineStart = 0;
 }
 
-bool EchoMessages = true;
+bool EchoMessages = true, QuietMessages;
 
 void Message(const std::string &text, const char *file) {
-  if (EchoMessages) fputs(text.c_str(), stdout);
+  if (EchoMessages && !QuietMessages) fputs(text.c_str(), stdout);
   add(text, file);
 }
 

@@ -29,6 +29,8 @@ void DoneReading();
 // it without its newline, about the current line, or about file as a whole when that is given.
 void Message(const std::string &text, const char *file = nullptr);
 extern bool EchoMessages;
+// While set, nothing is printed or listed: a mix read only to be compared.
+extern bool QuietMessages;
 // Lists a hint about the current line, which standard output never sees; a line
 // that already has a message or hint gets no further one.
 void Hint(const std::string &text);

@@ -177,3 +177,4 @@ void SubmixToArray() { MatrixToArray(Subs); }
 void VcaToArray() { MatrixToArray(Vcas); }
 void UpdateSubmix() { UpdateMatrix(Subs); }
 void UpdateVCA() { UpdateMatrix(Vcas); }
+int MatrixBank(int r) { return r / ROWS + 1 < BANKS ? r / ROWS + 1 : BANKS; }

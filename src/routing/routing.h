@@ -48,5 +48,7 @@ void SubmixToArray();  // stores the shown rows of the submix window
 void VcaToArray();
 void UpdateSubmix();   // shows the current bank from the model
 void UpdateVCA();
+// The bank of rows that shows routing row r (channel r + 1), or the last bank.
+int MatrixBank(int r);
 
 #endif

@@ -175,6 +175,8 @@ int ReadTextFile(const char *name, std::string &text, bool remember) {
 
 void ForgetFiles() { known.clear(); }
 
+void (*KeepReplaced)(const char *, const char *, bool, const char *, size_t);
+
 int ReplaceFile(const char *name, const char *data, size_t len, size_t *written, bool keepUnread) {
   // A file-size limit must make write() fail, not end the program.
   static bool once = (signal(SIGXFSZ, SIG_IGN), true);
@@ -255,6 +257,7 @@ int ReplaceFile(const char *name, const char *data, size_t len, size_t *written,
                : fsync(fd) != 0                      ? WRITE_SYNC_FAILED
                                                      : WRITE_OK;
   if (close(fd) != 0 && result == WRITE_OK) result = WRITE_SHORT;
+  if (result == WRITE_OK && exists && KeepReplaced) KeepReplaced(name, target.c_str(), inPlace, data, len);
   if (result == WRITE_OK && inPlace) {
     // The old bytes as they are, to be written back if the new ones fail.
     errno = 0;

@@ -93,6 +93,9 @@ enum {
 // the old file is left as it was, the temporary file is removed, and *written
 // holds the bytes that reached it.
 int ReplaceFile(const char *name, const char *data, size_t len, size_t *written, bool keepUnread = false);
+// When set, called once the new text is safe and before an existing file is
+// replaced with data: name as given, target the file itself, inPlace when it is written over.
+extern void (*KeepReplaced)(const char *name, const char *target, bool inPlace, const char *data, size_t len);
 // Forgets the files read and written, as at start-up.
 void ForgetFiles();
 

@@ -36,6 +36,7 @@ std::vector<size_t> base;          // where each table starts in them
 std::vector<char> differs;         // per table: whether it differs from `stored`
 std::string pendingName;
 bool mergeable;
+long version;
 
 char *model(int t) { return (char *)ModelTables[t].address; }
 size_t tableBytes(int t) { return (size_t)ModelTables[t].size * ModelTables[t].count; }
@@ -100,6 +101,7 @@ void dropOldest() {
 
 // Swaps a step's bytes with the model's: the model goes back or forward.
 void apply(Step &s) {
+  version++;
   char *d = s.data.data();
   for (const Range &r : s.ranges) {
     char *m = model(r.table) + r.at;
@@ -151,6 +153,7 @@ void RecordStep(const void *source, bool typed) {
   for (int t = 0; t < NMODELTABLES; t++) compare(t, s);
   s.name.swap(pendingName);
   if (s.ranges.empty()) return;
+  version++;
   // Clicks on one control merge; each edit typed into a field is a step of its own.
   s.source = source;
 
@@ -222,6 +225,8 @@ bool UnstoredChanges() {
     if (d) return true;
   return false;
 }
+
+long ModelVersion() { return version; }
 
 int UndoSteps() { return (int)done; }
 size_t HistoryBytes() { return bytes; }

@@ -37,6 +37,8 @@ StepShown RedoStep();
 void ModelMatchesFile(int file);
 // Whether the model holds changes that no store has written since the last recall.
 bool UnstoredChanges();
+// Grows with every change of the model the journal sees, an undo and a redo too.
+long ModelVersion();
 
 // The history's bounds and what it holds now.
 enum { MAX_STEPS = 1000 };
