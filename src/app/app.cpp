@@ -17,6 +17,7 @@
 #include "effects/effects.h"
 #include "faderfile/faderfile.h"
 #include "faders/faders.h"
+#include "keepwindows/keepwindows.h"
 #include "messages/messages.h"
 #include "messageswindow/messageswindow.h"
 #include "mix/mix.h"
@@ -109,6 +110,7 @@ void AfterEvent() {
   ShowWhere();
   UpdateMessages();
   if (CueMapWindow && CueMapWindow->visible()) CueMapCheck();
+  KeepCheck();
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "app/app.h"
 #include "effects/effects.h"
+#include "keep/keep.h"
 #include "messages/messages.h"
 #include "model/model.h"
 #include "stores/stores.h"
@@ -13,6 +14,7 @@ int main(int argc, char **argv) {
   ClearInternalArrays();
   BuildWindows();
   UpdateGUI();
+  StartHistory();
   // A folder given opens its mix; the console then holds what its files hold.
   if (argc > 1 && FolderHoldsMix()) RevertAll();
   StartJournal();
