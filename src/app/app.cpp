@@ -117,7 +117,7 @@ namespace {
 
 Fl_Double_Window **const allWindows[] = {&FadersWindow,  &PrefsWindow, &SubWindow,   &EffectsWindow,
                                          &ControlWindow, &VCAWindow,   &ReverbWindow, &MessagesWindow,
-                                         &CueMapWindow};
+                                         &CueMapWindow, &UnstoredWindow};
 
 // The pointer of every shown window while the engine runs.
 void setCursor(Fl_Cursor c) {
@@ -145,7 +145,10 @@ void Mix() {
   setCursor(FL_CURSOR_DEFAULT);
 }
 
-void ProgramExit() { exit(0); }
+void ProgramExit() {
+  KeepUnstored();
+  exit(0);
+}
 
 // ---- the control window
 
@@ -226,6 +229,7 @@ void BuildWindows() {
   make_window4();
   make_window9();   // "Messages"
   make_window10();  // "Cue Map"
+  make_window12();  // "Unstored Changes"
   for (Fl_Double_Window **w : allWindows) (*w)->callback(closeWindow);
   for (Fl_Double_Window **w : allWindows) StoreAsTyped(*w);
   // The buttons of the other windows that run the shell's commands.

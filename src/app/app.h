@@ -37,7 +37,10 @@ void Redo();
 void AfterEvent();
 
 void Mix();
+// "Quit": the unstored changes kept, then the end, at once, with status 0.
 void ProgramExit();
+// From now on SIGTERM, SIGHUP and SIGINT end the program as "Quit" does.
+void CatchSignals();
 
 // The command line, "corvessa [FOLDER]", "--help" or "--version": goes into
 // FOLDER and returns -1 to start, or prints what it has to say and returns the

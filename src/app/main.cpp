@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "effects/effects.h"
 #include "keep/keep.h"
+#include "keepwindows/keepwindows.h"
 #include "messages/messages.h"
 #include "model/model.h"
 #include "stores/stores.h"
@@ -18,7 +19,10 @@ int main(int argc, char **argv) {
   // A folder given opens its mix; the console then holds what its files hold.
   if (argc > 1 && FolderHoldsMix()) RevertAll();
   StartJournal();
+  OfferRecovery();
   StartKeys();
+  CatchSignals();
   Fl::add_check([](void *) { AfterEvent(); });
-  return Fl::run();
+  Fl::run();
+  ProgramExit();  // the last window was closed
 }

@@ -3,9 +3,34 @@
 #ifndef CORVESSA_KEEPWINDOWS_H
 #define CORVESSA_KEEPWINDOWS_H
 
+#include <string>
+
+class Fl_Box;
+class Fl_Button;
+class Fl_Double_Window;
+struct MixTexts;
+
 // ---- unstored changes
 
-// After every event: a trouble in keeping is said once on the status line.
+// After every event: the recovery written a short while after a change (at most
+// every 2 seconds, never while a field is typed into), or removed once nothing is
+// unstored; a trouble in keeping is said once on the status line.
 void KeepCheck();
+// Before the program ends, however it ends: the edit being typed stored (when
+// typed is set) and the recovery brought up to date.
+void KeepUnstored(bool typed = true);
+// At start-up: the "Unstored Changes" window when the folder holds a recovery
+// newer than its files; an older one is set aside into the history.
+void OfferRecovery();
+extern Fl_Double_Window *UnstoredWindow;
+extern Fl_Box *UnstoredText;
+extern Fl_Button *RestoreButton, *SetAsideButton;
+Fl_Double_Window *make_window12();
+void RestoreUnstored();   // "Restore": the recovery laid over the console, nothing written
+void SetAsideUnstored();  // "Set Aside": the recovery moved into the history
+// Lays texts over the start-up console as "Revert All" lays the files (a file
+// without a text: as stored, and the files become the ones this session read),
+// as one undo step named step. Nothing is written.
+void LayOver(const MixTexts &texts, const char *step);
 
 #endif

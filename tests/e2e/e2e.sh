@@ -266,6 +266,46 @@ range)
   [ "$changed" = "$(printf 'v\t1\t-9.00 -> v\t1\t-10.00\nv\t2\t-5.50 -> v\t2\t-6.50\nv\t1\t-8.00 -> v\t1\t-9.00')" ] &&
     [ "$(wc -l <faders.txt)" = "$(wc -l <before.txt)" ] || fail "changed: $changed"
   ;;
+recover)
+  # Unstored changes survive SIGKILL once the recovery is written, SIGTERM, Quit
+  # and closing the control window: started again, the program offers them, Enter
+  # restores them, and a store then writes exactly what was kept and removes it.
+  start
+  sleep 0.5
+  unmapped "Unstored Changes" || fail "changes offered with no recovery"
+  n=1
+  for how in kill term quit close; do
+    [ -n "$pid" ] || start
+    show_faders
+    if [ $n = 1 ]; then strip3 -$n; else type_into "$faders" 290 247 -$n; fi
+    edit=$(printf '^v\t3\t-%d.00$' $n)
+    case $how in
+    kill)
+      waitfor 50 grep -q "$edit" .corvessa/recovery/faders.txt || fail "no recovery was written"
+      kill -KILL "$pid"
+      ;;
+    term) kill -TERM "$pid" ;;
+    quit) key "$control" ctrl+q ;;
+    close) "$WMCLOSE" "$control" ;;
+    esac
+    wait "$pid" 2>/dev/null
+    status=$?
+    pid=
+    [ $how = kill ] || [ $status -eq 0 ] || fail "$how ended with status $status"
+    mkdir -p kept && cp .corvessa/recovery/*.txt kept/ || fail "nothing was kept after $how"
+    grep -q "$edit" kept/faders.txt || fail "the edit before $how was not kept"
+    start
+    waitfor 50 mapped "Unstored Changes" || fail "no Unstored Changes window after $how"
+    key "$(window "Unstored Changes")" Return
+    waitfor 30 unmapped "Unstored Changes" || fail "Enter did not restore after $how"
+    key "$control" ctrl+s
+    for f in faders.txt tracks.txt prefs.txt; do
+      waitfor 50 cmp -s $f kept/$f || fail "$f stored after $how is not what was kept"
+    done
+    waitfor 20 test ! -e .corvessa/recovery/faders.txt || fail "the store left the recovery"
+    n=$((n + 1))
+  done
+  ;;
 *)
   fail "no such scenario"
   ;;
