@@ -1,6 +1,7 @@
 // Unstored changes offered back at start-up, versions laid over the console, and
 // the Compare window following the console.
 #include <FL/Fl_Box.H>
+#include <FL/Fl_Hold_Browser.H>
 
 #include "keep/keep.h"
 #include "keepwindows/keepwindows.h"
@@ -23,6 +24,12 @@ void StartAgain() {
   ForgetFiles();
   StartJournal();
   OfferRecovery();
+}
+
+std::string Listed(Fl_Browser *b) {
+  std::string all;
+  for (int i = 1; i <= b->size(); i++) all += std::string(b->text(i)) + "\n";
+  return all;
 }
 
 // The edits of a session that ends without a store; the console they leave.
@@ -59,6 +66,42 @@ TEST_F(KeepWindowsTest, UnstoredChangesAreOfferedBackAtStartUp) {
   SaveAll();
   KeepCheck();
   EXPECT_FALSE(FileExists(Recovered));
+}
+
+TEST_F(KeepWindowsTest, CompareListsTheChangesAndShowsWhereTheyAre) {
+  ShowBank(2, 5);
+  Set(A3, 1), RecordStep();
+  Set(vol3, -6), RecordStep();
+  ShowBank(1, 1);
+  ShowCompare();
+  EXPECT_EQ(std::string(CompareHeading->label()), "2 differences from the stored files to the console:");
+  EXPECT_EQ(Listed(CompareLines), "faders.txt: 2 differences\n"
+                                  "volume of channel 13 at time index 5: 0.00 -> -6.00\n"
+                                  "entry of channel 13 at time index 5: off -> on\n");
+  CompareLines->value(2);
+  Fire(CompareLines);
+  EXPECT_EQ(Values({TimeIndex, Bank}), "5 2");
+  Undo();
+  KeepCheck();
+  EXPECT_EQ(Listed(CompareLines), "faders.txt: 1 difference\nentry of channel 13 at time index 5: off -> on\n");
+}
+
+TEST_F(KeepWindowsTest, AVersionIsComparedAndLaidOverTheConsole) {
+  Pan[3] = 30;
+  SaveAll();
+  Pan[3] = 40;
+  SaveAll();
+  RecordStep();
+  ShowHistory();
+  ASSERT_EQ(HistoryList->size(), 1);  // prefs.txt and tracks.txt were stored unchanged
+  HistoryList->value(1);
+  CompareVersion();
+  EXPECT_EQ(Listed(CompareLines), "faders.txt: 1 difference\npan of channel 3: 30 -> 40\n");
+  RevertToVersion();
+  RecordStep();
+  EXPECT_EQ(Pan[3], 30);
+  Undo();
+  EXPECT_EQ(Pan[3], 40);
 }
 
 TEST_F(KeepWindowsTest, TheStatusLineSaysOnceThatNoHistoryIsKept) {

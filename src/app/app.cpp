@@ -35,6 +35,8 @@ Fl_Menu_Item menu_Recall[] = {
     {"Recall Preferences", 0, Call<ReadPreferencesFile>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
     {"Recall All", 0, Call<RecallAll>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
     {"Revert All", 0, Call<RevertAll>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
+    {"History", FL_CTRL + 'h', Call<ShowHistory>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
+    {"Compare with Stored", FL_CTRL + 'd', Call<ShowCompare>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
     {0, 0, 0, 0, 0, 0, 0, 0, 0}};
 
 Fl_Menu_Item menu_Store[] = {
@@ -117,7 +119,7 @@ namespace {
 
 Fl_Double_Window **const allWindows[] = {&FadersWindow,  &PrefsWindow, &SubWindow,   &EffectsWindow,
                                          &ControlWindow, &VCAWindow,   &ReverbWindow, &MessagesWindow,
-                                         &CueMapWindow, &UnstoredWindow};
+                                         &CueMapWindow, &UnstoredWindow, &HistoryWindow, &CompareWindow};
 
 // The pointer of every shown window while the engine runs.
 void setCursor(Fl_Cursor c) {
@@ -214,6 +216,7 @@ Fl_Double_Window *make_window4() {
   caption(222, 47, "Reverb");
   hideButton(240, 71, FL_CTRL + FL_SHIFT + 'r', Call<HideReverb>);
   WhereLineAt(8, 152, 322, 18);
+  CompareLinkAt(8, 152, 322, 18);
   w->end();
   w->show();
   return w;
@@ -230,6 +233,8 @@ void BuildWindows() {
   make_window9();   // "Messages"
   make_window10();  // "Cue Map"
   make_window12();  // "Unstored Changes"
+  make_window13();  // "History"
+  make_window14();  // "Compare"
   for (Fl_Double_Window **w : allWindows) (*w)->callback(closeWindow);
   for (Fl_Double_Window **w : allWindows) StoreAsTyped(*w);
   // The buttons of the other windows that run the shell's commands.

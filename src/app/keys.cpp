@@ -10,6 +10,7 @@
 #include "app/app.h"
 #include "cuemap/cuemap.h"
 #include "faders/faders.h"
+#include "keepwindows/keepwindows.h"
 #include "messages/messages.h"
 #include "messageswindow/messageswindow.h"
 #include "routing/routing.h"
@@ -44,6 +45,8 @@ const struct {
     {'m', Mix, nullptr},
     {'t', ShowCueMap, HideCueMap},
     {'l', ShowMessages, HideMessages},
+    {'d', ShowCompare, HideCompare},
+    {'h', ShowHistory, HideHistory},
 };
 
 }  // namespace
@@ -64,6 +67,7 @@ bool KeyFirst(Fl_Window *w) {
     key == 'y' || (state & FL_SHIFT) ? Redo() : Undo();
     return true;
   }
+  if (ctrl && key == 'h') return KeyLast();  // the History, also from a field, which would erase
   if (key == FL_Page_Up || key == FL_Page_Down) {
     Fl_Spinner *s = pager(w ? w->top_window() : nullptr, ctrl);
     if (!s) return false;

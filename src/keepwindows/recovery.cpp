@@ -89,6 +89,8 @@ void KeepCheck() {
     armed = true;
     Fl::add_timeout(std::max(Pause, lastWrite + Spacing - now()), due);
   }
+  UpdateHistory();
+  UpdateCompare();
   sayTrouble();
 }
 

@@ -44,7 +44,7 @@ start() {
   waitfor 100 window Corvessa || fail "the control window did not map"
   control=$(window Corvessa)
   # Out of the way of the other windows, which map at the top left.
-  xdotool windowmove "$control" 840 780
+  xdotool windowmove "$control" 840 700
   sleep 0.3
 }
 
