@@ -6,14 +6,17 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Hold_Browser.H>
 #include <FL/Fl_Spinner.H>
 #include <FL/Fl_Value_Input.H>
 #include <FL/x.H>
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <functional>
 #include <map>
 #include <string>
@@ -25,6 +28,8 @@
 #include "effects/effects.h"
 #include "faderfile/faderfile.h"
 #include "faders/faders.h"
+#include "keep/keep.h"
+#include "keepwindows/keepwindows.h"
 #include "messages/messages.h"
 #include "mixes.h"
 #include "model/model.h"
@@ -532,6 +537,62 @@ void BM_CueMapDrag(benchmark::State &state) {
   Fl::flush();
 }
 
+// ---- what is kept, on the largest mix
+
+// The recovery brought up to date after one edit, as "Quit" does: the fader text
+// and the console written again, or (whole) every file when none is there yet.
+void BM_Recovery(benchmark::State &state) {
+  bool whole = state.range(0);
+  const char *name = whole ? "Recovery write, every file" : "Recovery write after an edit";
+  BuildMaximalMix();
+  UpdateGUI();
+  StartJournal();
+  int i = Entry(13, 300);
+  std::vector<double> t;
+  for (auto _ : state) {
+    Volume[i] = Volume[i] == -61 ? -62 : -61;
+    if (whole) RemoveRecovery();
+    auto a = Clock::now();
+    KeepUnstored();
+    double s = seconds(a);
+    state.SetIterationTime(s);
+    t.push_back(s);
+  }
+  MixTexts kept;
+  figures[name].median = median(t);
+  figures[name].wrong = !ReadRecovery(kept, nullptr) || kept.console != ModelImage() ||
+                        kept.text[KEPT_FADERS] != StoreAllTexts().text[KEPT_FADERS];
+  state.counters["median_us"] = median(t) * 1e6;
+  state.SetLabel(name);
+}
+
+// The Compare window refreshed against stored files that differ from the console
+// in every entry, read again each time: at most 10,000 lines, then how many more.
+void BM_Compare(benchmark::State &state) {
+  BuildMaximalMix();
+  for (const char *f : {"faders.txt", "tracks.txt", "prefs.txt"}) unlink(f);
+  ForgetFiles();
+  StoreAllFiles();
+  for (float &v : Volume) v -= 1;
+  CompareWindow->show();
+  std::vector<double> t;
+  for (auto _ : state) {
+    utimensat(AT_FDCWD, "faders.txt", nullptr, 0);  // a new time: the files are read again
+    auto a = Clock::now();
+    UpdateCompare();
+    double s = seconds(a);
+    state.SetIterationTime(s);
+    t.push_back(s);
+  }
+  const char *name = "Compare, every entry differing";
+  figures[name].median = median(t);
+  int n = CompareLines->size();
+  figures[name].wrong = n > 10003 || strncmp(CompareLines->text(n), "... and ", 8) != 0;
+  state.counters["median_us"] = median(t) * 1e6;
+  state.counters["lines"] = n;
+  CompareWindow->hide();
+}
+
 // ---- the closing table
 
 struct Target {
@@ -558,6 +619,8 @@ const Target targets[] = {
     {"UpdateGUI drawn", 0, 0},                  {"RecordStep after one edit", 0.2e-3, 0},
     {"Undo or redo of InsertIndex", 5e-3, 0},  {"Recall of 100,000 bad lines", 60e-3, 0},
     {"Syncs of a store typical", 0, 0},         {"Syncs of a store maximal", 0, 0},
+    {"Recovery write after an edit", 25e-3, 0}, {"Recovery write, every file", 25e-3, 0},
+    {"Compare, every entry differing", 150e-3, 0},
 };
 
 void duration(char *out, size_t size, double s) {
@@ -649,6 +712,8 @@ BENCHMARK(BM_CueMapDrag)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RecordStep)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_UndoInsert)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RecallBadLines)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Recovery)->DenseRange(0, 1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Compare)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv) {
   char dir[] = "/tmp/corvessa-bench-XXXXXX";
@@ -656,6 +721,7 @@ int main(int argc, char **argv) {
   ClearInternalArrays();
   BuildWindows();
   UpdateGUI();
+  StartHistory();  // every store keeps the file it replaces, as in the program
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
