@@ -39,11 +39,6 @@ void Set(Fl_Spinner *w, double v) { w->value(v), Fire(w); }
 void Set(Fl_Valuator *w, double v) { w->value(v), Fire(w); }
 void Set(Fl_Button *w, int on) { w->value(on), Fire(w); }
 void Set(Fl_Input *w, const char *text) { w->value(text), Fire(w); }
-void SetValue(Fl_Widget *w, double v) {
-  if (auto *s = dynamic_cast<Fl_Spinner *>(w)) return Set(s, v);
-  if (auto *b = dynamic_cast<Fl_Button *>(w)) return Set(b, (int)v);
-  Set(dynamic_cast<Fl_Valuator *>(w), v);
-}
 
 void ShowBank(int bank, int timeIndex) {
   Bank->value(bank);
