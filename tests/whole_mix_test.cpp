@@ -1,6 +1,9 @@
 // The whole road: edits in every window, "Store All", a model reset and a scramble
 // of every control, "Recall All": the three files are these bytes, every window
-// shows the mix again where it was edited, and a second "Store All" writes the same.
+// shows the mix again where it was edited, and a second "Store All" writes the same;
+// all of it under a comma-decimal locale, as a library may set one.
+#include <clocale>
+
 #include "testutil.h"
 
 using WholeMixTest = ConsoleTest;
@@ -82,6 +85,7 @@ const std::string Tracks = [] {
 }  // namespace
 
 TEST_F(WholeMixTest, StoreResetRecallShowsTheMixEverywhere) {
+  if (!setlocale(LC_ALL, "de_DE.UTF-8")) printf("no de_DE.UTF-8 locale: the files are made under C only\n");
   WriteFile("faders.txt", "old name\n# my notes\n");
   Known("faders.txt");
   Edit();
@@ -106,4 +110,5 @@ TEST_F(WholeMixTest, StoreResetRecallShowsTheMixEverywhere) {
   EXPECT_EQ(ReadFile("faders.txt"), Faders);
   EXPECT_EQ(ReadFile("prefs.txt"), Prefs);
   EXPECT_EQ(ReadFile("tracks.txt"), Tracks);
+  setlocale(LC_ALL, "C");
 }
