@@ -64,4 +64,10 @@ TEST_F(CheckTest, DiffNamesEveryDifferenceWithBothValues) {
   EXPECT_EQ(diff("a/prefs.txt", "b/prefs.txt", out), 1);
   EXPECT_EQ(out, "Pan law: 3.0 -> 4.5\n");
   EXPECT_EQ(diff("a/faders.txt", "c/faders.txt", out), 2);
+  // As git's external diff, configured as "corvessa --diff": the path, then the old and
+  // the new file, each with its hash and mode; 0 also when they differ.
+  const char *git[] = {"sub/faders.txt", "a/faders.txt", "1", "100644", "/dev/null", "0", "100644"};
+  EXPECT_EQ(Printed([&] { EXPECT_EQ(DiffMixes(7, git), 0); }).substr(0, 102),
+            "diff --corvessa a/sub/faders.txt b/sub/faders.txt\n"
+            "volume of channel 13 at time index 1: -6.00 -> 0.00\n");
 }
