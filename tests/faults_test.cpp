@@ -144,6 +144,7 @@ TEST_F(FaultsTest, AFileOverTheSizeLimitIsNotRecalled) {
   CopyName(NameBuffer[1], "Kick", 128);
   const std::string before = Model();
   Printed(RecallAll);
+  EXPECT_EQ(Status(), "faders.txt is too large to read");  // the failure kept, not the count of prefs.txt
   EXPECT_EQ(Changed(before), "");
   WriteTracksFile();
   WriteTracksFile();  // asked again, not replaced: only "Replace" replaces it
