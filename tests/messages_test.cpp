@@ -79,19 +79,6 @@ TEST_F(MessagesTest, SpacesForTabsHintEveryRecordKind) {
   EXPECT_EQ(Listed(), "");
 }
 
-TEST_F(MessagesTest, ListsWhatARecallSays) {
-  mixFolder("clean", Faders, Tracks, Prefs);
-  EXPECT_EQ(CheckFolder("clean"), 0);
-  mixFolder("bad", "Mix\nt\t0\t0\t0\nv\t3\tloud\nv\t200\t-1\n", Tracks, Prefs);
-  int status = -1;
-  EXPECT_EQ(Printed([&] { status = CheckFolder("bad/"); }),
-            "bad/faders.txt:3: line 3 of faders.txt: \"loud\" is not a number; the \"v\" record reads it as 0\n"
-            "bad/faders.txt:4: >>Channel number out of range or not specified!\n");
-  EXPECT_EQ(status, 1);
-  mkdir("empty", 0755);
-  EXPECT_EQ(CheckFolder("empty"), 2);
-}
-
 TEST_F(MessagesTest, DiffNamesEveryDifferenceWithBothValues) {
   mixFolder("a", Faders, Tracks, Prefs);
   mixFolder("same", Faders, Tracks, Prefs);
