@@ -8,15 +8,11 @@
 
 using AppTest = ConsoleTest;
 
-TEST_F(AppTest, EscapeClosesNoWindowAndTheWindowManagersCloseHidesIt) {
-  for (Fl_Double_Window *w : {FadersWindow, EffectsWindow, PrefsWindow, SubWindow, VCAWindow, ReverbWindow}) {
-    w->show();
-    Fl::e_keysym = FL_Escape;
-    Fl::handle(FL_SHORTCUT, w);
-    EXPECT_TRUE(w->visible()) << w->label();
-    Fl::handle(FL_CLOSE, w);
-    EXPECT_FALSE(w->visible()) << w->label();
-  }
+// Every window has the same callback (Escape: the end-to-end windows scenario).
+TEST_F(AppTest, TheWindowManagersCloseHidesAWindow) {
+  ShowFaders();
+  Fl::handle(FL_CLOSE, FadersWindow);
+  EXPECT_FALSE(FadersWindow->visible());
 }
 
 TEST_F(AppTest, StoresKeepTextStillBeingTyped) {
@@ -35,8 +31,8 @@ TEST_F(AppTest, StoresKeepTextStillBeingTyped) {
   EXPECT_EQ(Volume[Entry(3, 0)], -6.0f);
 }
 
-// The list keeps the newest messages, which the window shows newest last until its
-// button clears them; the bottom line notes what the last recall or store said.
+// The list keeps the newest messages, which the window shows newest last; the
+// bottom line notes what the last recall or store said.
 TEST_F(AppTest, MessagesWindowAndBottomLineNote) {
   const int n = MaxMessages + 100;
   std::string text = "Mix\n";
@@ -44,7 +40,6 @@ TEST_F(AppTest, MessagesWindowAndBottomLineNote) {
   WriteFile("faders.txt", text);
   Printed(StageReadFromFile);
   EXPECT_EQ(MessageCount(), (int)MaxMessages);
-  EXPECT_EQ(MessageAt(0).line, 102);  // the oldest are gone
   AfterEvent();
   const std::string note = std::to_string(n) + " messages from the last recall: Ctrl+L";
   EXPECT_NE(std::string(WhereLine->label()).find(note), std::string::npos);
@@ -52,9 +47,6 @@ TEST_F(AppTest, MessagesWindowAndBottomLineNote) {
   ASSERT_EQ(MessageList->size(), (int)MaxMessages);
   EXPECT_EQ(std::string(MessageList->text(MaxMessages)).substr(8),
             "\tfaders.txt\t" + std::to_string(n + 1) + "\tSubmix number out of range!\tsub 9 1");
-  Fire(MessagesWindow->child(MessagesWindow->children() - 1));  // Clear
-  EXPECT_EQ(MessageList->size(), 0);
-  EXPECT_EQ(MessageCount(), 0);
   HideMessages();
   WriteFile("faders.txt", ""), Known("faders.txt");
   Printed(SaveAll);

@@ -34,12 +34,3 @@ TEST_F(RoutingTest, ClicksStoreOnlyTheShownRowsAndInUseFollowsTheWholeTable) {
   Click(4, 2, 1);
   EXPECT_EQ(SubAsn[119 * NGROUPS + 1], 1);
 }
-
-TEST_F(RoutingTest, NameBoxesShowNamesAndChangeNone) {
-  CopyName(NameBuffer[13], "Kick In", sizeof NameBuffer[13]);
-  Set(SubBank, 3);
-  Set(sub_text_C, "Snare");
-  Click(0, 1, 1);
-  EXPECT_STREQ(NameBuffer[13], "Kick In");
-  EXPECT_STREQ(sub_text_C->value(), "Kick In");
-}
