@@ -8,13 +8,6 @@
 
 using AppTest = ConsoleTest;
 
-// Every window has the same callback (Escape: the end-to-end windows scenario).
-TEST_F(AppTest, TheWindowManagersCloseHidesAWindow) {
-  ShowFaders();
-  Fl::handle(FL_CLOSE, FadersWindow);
-  EXPECT_FALSE(FadersWindow->visible());
-}
-
 TEST_F(AppTest, StoresKeepTextStillBeingTyped) {
   ShowFaders();
   name3->take_focus();

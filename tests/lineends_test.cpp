@@ -49,15 +49,13 @@ TEST_F(FileCommandsTest, EachCommandOnEachKindOfFile) {
   };
   Pcomp[NGROUPS] = 1;  // what a read of any fader text would clear
   CopyName(NameBuffer[1], "Mine", sizeof NameBuffer[1]);
-  WriteFile(P, "end\n");  // read after faders.txt by "Recall All"
   std::optional<std::string> held;  // the bytes put, while the file holds them
   for (auto &s : steps) {
     SCOPED_TRACE(std::string(s.file) + ", step " + std::to_string(&s - steps));
     if (s.put != KEEP) {
       remove(s.file);
       held.reset();
-      if (s.put == BYTES) held = s.bytes;
-      if (s.put == BYTES) WriteFile(s.file, s.bytes);
+      if (s.put == BYTES) held = s.bytes, WriteFile(s.file, s.bytes);
       if (s.put == FOLDER) mkdir(s.file, 0755);
       if (s.put == FIFO) mkfifo(s.file, 0644);
     }

@@ -41,13 +41,3 @@ TEST(ParseNumber, MatchesStrtod) {
     EXPECT_EQ(got_end, end) << t;
   }
 }
-
-// Leading space and sign as atoi takes them, the number as far as it goes, and
-// no overflow past the largest long.
-TEST(ParseInt, AsAtoiWithoutOverflow) {
-  const struct { const char *text; long want; } cases[] = {
-      {"12\tx", 12}, {"G", 0}, {" \v+7", 7}, {"\r\n-0012x", -12}, {"-", 0}, {"+ 5", 0},
-      {"-1234567890123456789", -1234567890123456789L}};
-  for (auto &c : cases) EXPECT_EQ(ParseInt(c.text), c.want) << c.text;
-  EXPECT_GT(ParseInt("99999999999999999999999"), 0);
-}
