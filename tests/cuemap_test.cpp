@@ -139,7 +139,6 @@ TEST_F(CueMapTest, TheLargestMixScrollsBothWaysAndZoomsOutToFit) {
   ChanActive[Entry(127, NCUES - 1)] = 1, Volume[Entry(127, NCUES - 1)] = 6;
   MapCellH = MAP_CELL_H;
   CueMapCheck();
-  ASSERT_EQ(NMapCols, NCUES);
   // The scrollbars and the wheel move the cells.
   Set(CueMapHScroll, 400), Set(CueMapVScroll, 70);
   Fl::e_dy = 2, Fl::e_dx = 0;

@@ -43,7 +43,6 @@ TEST_F(FadersStripsTest, BanksOneEightAndTwelve) {
   // Strip 13 is the master in every bank; the spinners stay in range.
   Set(vol13, -12);
   EXPECT_EQ(Volume[Entry(MASTER, 0)], -12);
-  EXPECT_TRUE(name13->readonly());
   TimeIndex->value(9999), Bank->value(-3), Fire(Bank);
   Set(vol1, -9);
   EXPECT_EQ(Volume[Entry(1, NCUES - 1)], -9);

@@ -17,8 +17,7 @@ class MixTest : public ConsoleTest {
   void TearDown() override { MixWindow->hide(), ConsoleTest::TearDown(); }
 };
 
-using Clock = std::chrono::steady_clock;
-double now() { return std::chrono::duration<double>(Clock::now().time_since_epoch()).count(); }
+double now() { return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count(); }
 
 // A mix, cancelled by "Cancel" or by the window manager's close once the engine
 // has written child.pid (KEYS: Ctrl+S and Page Up instead); one still going 20 s

@@ -76,11 +76,9 @@ const char Prefs[] =
     "pre\ton\nstart\t2.000\t75.000\t7\nlength\t30.000\nxin\t0.000\t1.250\t0.000\n"
     "xout\t2.000\t0.000\t7.000\nhead\t0.500\ntail\t0.125\npath\t/opt/ engine/\nmixdir\tm\n"
     "wavdir\t/my wavs\npan\t4.5\noutbits\t16\ndither\t3\nmono\ncolor\t120\nlaunch\tplay -q\nend\n";
-const std::string Tracks = [] {
-  std::string t;
-  for (int c = 1; c <= 12; c++) t += std::to_string(c) + " ---- off\n";
-  return t + "13 Lead Vox ++\nend\n";
-}();
+const char Tracks[] =
+    "1 ---- off\n2 ---- off\n3 ---- off\n4 ---- off\n5 ---- off\n6 ---- off\n7 ---- off\n8 ---- off\n"
+    "9 ---- off\n10 ---- off\n11 ---- off\n12 ---- off\n13 Lead Vox ++\nend\n";
 
 }  // namespace
 
