@@ -15,13 +15,8 @@
 #include <FL/Fl_Value_Input.H>
 #include <FL/Fl_Value_Output.H>
 #include <FL/Fl_Value_Slider.H>
-#include <gtest/gtest.h>
 
-#include <cstring>
 #include <initializer_list>
-#include <string>
-#include <sys/stat.h>
-#include <vector>
 
 #include "app/app.h"
 #include "effects/effects.h"
