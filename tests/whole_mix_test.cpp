@@ -92,7 +92,6 @@ TEST_F(WholeMixTest, StoreResetRecallShowsTheMixEverywhere) {
   EXPECT_EQ(ReadFile("faders.txt"), Faders);
   EXPECT_EQ(ReadFile("prefs.txt"), Prefs);
   EXPECT_EQ(ReadFile("tracks.txt"), Tracks);
-  UpdateGUI();  // the tracks file named and muted the unnamed channels before 13 "----"
   const std::string shown = Views(), last = Shown();
 
   ClearInternalArrays();
