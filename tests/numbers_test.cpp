@@ -24,7 +24,7 @@ TEST(AppendFixed, MatchesPrintfAndParseNumberReadsItBack) {
       std::string got;
       AppendFixed(got, v, d);
       ASSERT_EQ(got, want) << v << " " << d;
-      if (i % 2) {  // finite
+      if (i % 2 && std::isfinite(v)) {
         ASSERT_EQ((float)ParseNumber(want), (float)strtod(want, nullptr)) << want;
       }
     }
