@@ -1,14 +1,11 @@
-// Laying a fader text over the model: what each record sets, and what the reader refuses.
+// The fader text: what each record sets and what the reader refuses; the keyword
+// table and the lines a store carries over from the old file.
 #include "filetest.h"
 
-namespace {
-
-class FaderReaderTest : public FilesTest {};
+using FaderReaderTest = FilesTest;
 
 // Lays text over the model; returns what the reader printed.
-std::string recall(const std::string &text) { return Recall("faders.txt", text); }
-
-}  // namespace
+static std::string recall(const std::string &text) { return Recall("faders.txt", text); }
 
 // Which entry each record sets: the round-trip test.
 TEST_F(FaderReaderTest, CueBlocksLoadInFileOrder) {
@@ -59,8 +56,6 @@ TEST_F(FaderReaderTest, MixNameLine) {
     EXPECT_STREQ(MixName, c.name) << c.text;
     EXPECT_EQ(Pcomp[3 * NGROUPS] + Prhp[1], c.records) << c.text;
   }
-  recall(std::string(300, 'm') + "\n");
-  EXPECT_EQ(strlen(MixName), 127u);
 }
 
 TEST_F(FaderReaderTest, RoutingAndNames) {
@@ -112,4 +107,23 @@ TEST_F(FaderReaderTest, InfiniteNumbersAreRefusedAndNulBytesRead) {
   Volume[e] = Offset[e] = 0.5f;
   recall("Mix\nt\t0\t0\t0\nv\t3\tinf\nofs\t-1e999\nv\t4\t-6\0x\nend\n"s);
   EXPECT_EQ(Floats({Volume[e], Offset[e], Volume[Entry(4, 0)]}), Floats({0.5f, 0.5f, -6}));
+}
+
+TEST(CheckForKey, ExactWordsOnly) {
+  for (const char *k : {"t", "VCA:", "subname", "launch"}) EXPECT_EQ(CheckForKey(k), 1) << k;
+  for (const char *w : {"end", "G", "M", "", "Comp", "vca:", "comps", "co", "t ", "subnames"})
+    EXPECT_EQ(CheckForKey(w), 0) << w;
+}
+
+// Which lines a store keeps is tested through the store; here: any number of lines,
+// of any length, and a last line without a newline.
+TEST(ScrubEffects, KeepsManyLongLines) {
+  ClearInternalArrays();
+  CopyName(MixName, "New Name", sizeof MixName);
+  std::string big = "name\n", want = "New Name\n", line(3000, 'a');
+  for (int i = 0; i < 6000; i++) big += i % 1000 ? "v\t1\t0.00\n" : line + "\n";
+  for (int i = 0; i < 6; i++) want += line + "\n";
+  big += "last";
+  ScrubEffects(big);
+  EXPECT_EQ(big, want + "last\n");
 }

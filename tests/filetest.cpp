@@ -33,14 +33,11 @@ void WriteFile(const std::string &name, const std::string &text) {
   std::ofstream(name, std::ios::binary | std::ios::trunc) << text;
 }
 
-bool FileExists(const std::string &name) {
-  struct stat st;
-  return stat(name.c_str(), &st) == 0;
-}
+bool FileExists(const std::string &name) { return access(name.c_str(), F_OK) == 0; }
 
 void Known(const std::string &name) {
   std::string text;
-  ReadTextFile(name.c_str(), text, true);
+  ReadTextFile(name.c_str(), text, true);  // remembered: the session knows the file
 }
 
 std::string Recall(const std::string &file, const std::string &text) {

@@ -8,21 +8,16 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "app/app.h"
 #include "mix/mix.h"
 
 namespace {
 
 class MixTest : public ConsoleTest {
  protected:
-  void TearDown() override {
-    MixWindow->hide();
-    ConsoleTest::TearDown();
-  }
+  void TearDown() override { MixWindow->hide(), ConsoleTest::TearDown(); }
 };
 
-using Clock = std::chrono::steady_clock;
-double now() { return std::chrono::duration<double>(Clock::now().time_since_epoch()).count(); }
+double now() { return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count(); }
 
 // A mix, cancelled by "Cancel" or by the window manager's close once the engine
 // has written child.pid (KEYS: Ctrl+S and Page Up instead); one still going 20 s
@@ -31,14 +26,14 @@ enum Cancel { NONE, BUTTON, CLOSE, KEYS } how;
 double started, cancelledAt;
 void watch(void *) {
   std::string pid = ReadFile("child.pid");
-  if (how == KEYS && !cancelledAt && !pid.empty()) {
+  if (how && !cancelledAt && !pid.empty()) {
     cancelledAt = now();
-    Fl::e_keysym = 's', Fl::e_state = FL_CTRL;
-    Fl::handle(FL_KEYBOARD, ControlWindow);
-    Fl::e_keysym = FL_Page_Up, Fl::e_state = 0;
-    Fl::handle(FL_KEYBOARD, FadersWindow);
-  } else if (how && !cancelledAt && !pid.empty()) {
-    cancelledAt = now(), how == CLOSE ? (void)Fl::handle(FL_CLOSE, MixWindow) : MixCancel->do_callback();
+    if (how == KEYS) {
+      Fl::e_keysym = 's', Fl::e_state = FL_CTRL, Fl::handle(FL_KEYBOARD, ControlWindow);
+      Fl::e_keysym = FL_Page_Up, Fl::e_state = 0, Fl::handle(FL_KEYBOARD, FadersWindow);
+    } else {
+      how == CLOSE ? (void)Fl::handle(FL_CLOSE, MixWindow) : MixCancel->do_callback();
+    }
   }
   if (now() - started > 20) {
     CancelMix();
@@ -73,24 +68,20 @@ TEST_F(MixTest, RunsTheProgramAtThePathWithNoArgumentsAndNoShell) {
   const struct {
     const char *folder, *path;  // path: the preference, when not the folder itself
   } cases[] = {
-      {"My Engines", nullptr},     {"it's \"quoted\"", nullptr},      {"a;touch pwned;b", nullptr},
-      {"$(touch pwned)", nullptr}, {"home/engine", "~/engine/"}, {"onpath", ""},
+      {"my \"quoted\" engine;touch pwned", nullptr}, {"$(touch pwned)", nullptr}, {"home/engine", "~/engine/"},
   };
-  std::string home = getenv("HOME"), path = getenv("PATH");
+  std::string home = getenv("HOME");
   setenv("HOME", (dir + "/home").c_str(), 1);
-  setenv("PATH", (dir + "/onpath:" + path).c_str(), 1);
   mkdir("home", 0755);
   for (auto &c : cases) {
-    SCOPED_TRACE(c.folder);
     Engine(dir + "/" + c.folder, "printf '%s\\n' \"$0\" \"$#\" \"$PWD\" > ran.txt\n");
     if (c.path) strcpy(Path, c.path);
     mix();
     EXPECT_EQ(Status(), "Mix Complete");
     EXPECT_FALSE(MixWindow->visible());
-    EXPECT_EQ(ReadFile("ran.txt"), dir + "/" + c.folder + "/tarnell4\n0\n" + dir + "\n");
+    EXPECT_EQ(ReadFile("ran.txt"), dir + "/" + c.folder + "/tarnell4\n0\n" + dir + "\n") << c.folder;
   }
   setenv("HOME", home.c_str(), 1);
-  setenv("PATH", path.c_str(), 1);
   EXPECT_FALSE(FileExists("pwned"));
 }
 
@@ -125,7 +116,6 @@ TEST_F(MixTest, CancelEndsTheEngineAndWhatItStarted) {
     Cancel how;
   } cases[] = {
       {"echo $$ > child.pid; exec sleep 1000\n", CLOSE},
-      {"trap '' TERM; echo $$ > child.pid; while :; do sleep 0.1; done\n", BUTTON},
       {"sh -c 'trap \"\" TERM; echo $$ > child.pid; while :; do sleep 0.1; done' & wait\n", BUTTON},
   };
   for (auto &c : cases) {
@@ -151,8 +141,7 @@ TEST_F(MixTest, FailuresAreReportedAsWhatTheyAre) {
     const char *engine;  // nullptr: no engine at the path; "": one that may not be run
     const char *status;
   } cases[] = {
-      {"exit 130", "Mix failed: the engine exited with status 130"},
-      {"exit 3", "Mix failed: the engine exited with status 3"},
+      {"exit 130", "Mix failed: the engine exited with status 130"},  // not taken for a signal
       {"kill -9 $$", "Mix failed: the engine was ended by signal 9"},
       {nullptr, "was not found"},
       {"", "could not be run (Permission denied)"},

@@ -1,17 +1,11 @@
 #include "testutil.h"
 
-#include <algorithm>
-#include <cstdlib>
 #include <dirent.h>
-#include <fstream>
-#include <iterator>
 #include <sstream>
-#include <unistd.h>
 
 void ConsoleTest::SetUp() {
   FilesTest::SetUp();
-  static bool built = (BuildWindows(), StartUpModel(), true);
-  (void)built;
+  [[maybe_unused]] static bool built = (BuildWindows(), StartUpModel(), true);
   snprintf(tbuffer, sizeof tbuffer, "%s", "Corvessa 1.065");
   // The windows outlive a test: put back the controls that choose what they show.
   for (Fl_Spinner *s : {RegularNum, GroupNum, Bank, TimeIndex, SubBank, VcaBank}) s->value(1);
@@ -39,22 +33,9 @@ void Set(Fl_Spinner *w, double v) { w->value(v), Fire(w); }
 void Set(Fl_Valuator *w, double v) { w->value(v), Fire(w); }
 void Set(Fl_Button *w, int on) { w->value(on), Fire(w); }
 void Set(Fl_Input *w, const char *text) { w->value(text), Fire(w); }
-void SetValue(Fl_Widget *w, double v) {
-  if (auto *s = dynamic_cast<Fl_Spinner *>(w)) return Set(s, v);
-  if (auto *b = dynamic_cast<Fl_Button *>(w)) return Set(b, (int)v);
-  Set(dynamic_cast<Fl_Valuator *>(w), v);
-}
 
-void ShowBank(int bank, int timeIndex) {
-  Bank->value(bank);
-  TimeIndex->value(timeIndex);
-  Fire(Bank);
-}
-
-void ShowSubmix(int n) {
-  GroupNum->value(n);
-  Set(SelectGroupChannel, 1);
-}
+void ShowBank(int bank, int timeIndex) { Bank->value(bank), TimeIndex->value(timeIndex), Fire(Bank); }
+void ShowSubmix(int n) { GroupNum->value(n), Set(SelectGroupChannel, 1); }
 
 namespace {
 

@@ -15,13 +15,8 @@
 #include <FL/Fl_Value_Input.H>
 #include <FL/Fl_Value_Output.H>
 #include <FL/Fl_Value_Slider.H>
-#include <gtest/gtest.h>
 
-#include <cstring>
 #include <initializer_list>
-#include <string>
-#include <sys/stat.h>
-#include <vector>
 
 #include "app/app.h"
 #include "effects/effects.h"
@@ -51,8 +46,6 @@ void Set(Fl_Spinner *w, double v);
 void Set(Fl_Valuator *w, double v);
 void Set(Fl_Button *w, int on);
 void Set(Fl_Input *w, const char *text);
-// The same for a spinner, valuator or button known only as a widget.
-void SetValue(Fl_Widget *w, double v);
 
 // The faders window at a channel bank and a time index.
 void ShowBank(int bank, int timeIndex = 1);
