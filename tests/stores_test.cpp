@@ -7,10 +7,12 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <sys/mman.h>
+#include <sys/xattr.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "compare/compare.h"
+#include "mix/mix.h"
 #include "testutil.h"
 #include "undo/undo.h"
 
@@ -280,6 +282,47 @@ TEST_F(StoresTest, RevertAllGoesBackToTheStoredMix) {
   Undo();
   EXPECT_EQ(Status(), "Undone: Revert All");
   EXPECT_EQ(Changed(edited), "");
+}
+
+// A FIFO in a store's way, a file of more cues than the console holds, a failed
+// recall, the file's attributes and the store's own leftovers, and what a mix says.
+TEST_F(StoresTest, WhatStandsInAStoresWay) {
+  mkfifo("prefs.txt", 0644);
+  Committed<WritePreferencesFile>();
+  EXPECT_EQ(Status(), "prefs.txt is a FIFO, not a file: nothing was stored");
+  remove("prefs.txt");
+
+  std::string past = "Mix\n";
+  for (int k = 0; k < 520; k++) past += "t\t0\t" + std::to_string(k) + "\t0\n";
+  WriteFile("faders.txt", past);
+  StageReadFromFile();
+  EXPECT_EQ(MessageCount(), 1);
+  Pan[3] = 9;
+  Committed<StageWriteToFile>();
+  EXPECT_EQ(Status(), refused("faders.txt"));  // not read whole: the store asks
+  KeepEditing();
+  RecordStep();
+  ASSERT_EQ(truncate("faders.txt", MaxFileSize + 1), 0);
+  StageReadFromFile();  // failed: the change is still unstored
+  EXPECT_TRUE(UnstoredChanges());
+
+  WriteFile("faders.txt", "Mix\n"), Known("faders.txt");
+  bool attributes = setxattr("faders.txt", "user.mix", "sunday", 6, 0) == 0;
+  WriteFile(".faders.txt.corvessa-backup-of-sunday", "mine"), WriteFile(".faders.txt.corvessa-Ab12Cd", "left");
+  Committed<StageWriteToFile>();
+  char value[16] = "";
+  EXPECT_TRUE(!attributes || getxattr("faders.txt", "user.mix", value, sizeof value) == 6) << value;
+  EXPECT_TRUE(FileExists(".faders.txt.corvessa-backup-of-sunday") && !FileExists(".faders.txt.corvessa-Ab12Cd"));
+
+  Engine(dir + "/bin", "sleep 0.3\n");
+  mkdir("tarnell4.log", 0755);
+  std::string during;
+  Fl::add_timeout(0.1, [](void *s) { *(std::string *)s = TextResponse->value(); }, &during);
+  Mix();
+  EXPECT_EQ(during, "Mixing");
+  EXPECT_EQ(Status(), "Mix Complete");
+  EXPECT_STREQ(MixMessage->label(), "tarnell4.log could not be written");
+  EXPECT_EQ(MessageAt(MessageCount() - 1).message, "tarnell4.log could not be written");
 }
 
 // A text too long for the status line shows as much as fits; the Messages window has it whole.

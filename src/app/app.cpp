@@ -143,7 +143,10 @@ void Mix() {
   SetStatus("Mixing");
   setCursor(FL_CURSOR_WAIT);
   Fl::flush();
-  if (StoreAllFiles()) RunEngine();
+  if (StoreAllFiles()) {
+    SetStatus("Mixing");  // while the engine runs, not the last store's bytes
+    RunEngine();
+  }
   setCursor(FL_CURSOR_DEFAULT);
 }
 

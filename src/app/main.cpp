@@ -1,5 +1,7 @@
 #include <FL/Fl.H>
 
+#include <csignal>
+
 #include "app/app.h"
 #include "effects/effects.h"
 #include "keep/keep.h"
@@ -10,6 +12,7 @@
 #include "undo/undo.h"
 
 int main(int argc, char **argv) {
+  signal(SIGPIPE, SIG_IGN);  // a closed standard output ends nothing: what it misses the Messages window has
   int status = ReadCommandLine(argc, argv);
   if (status >= 0) return status;
   ClearInternalArrays();

@@ -6,7 +6,9 @@
 #include <unordered_map>
 
 #include "faderfile/faderfile.h"
+#include "messages/messages.h"
 #include "model/model.h"
+#include "prefsfile/prefsfile.h"
 
 namespace {
 
@@ -58,12 +60,18 @@ std::string describe(const ModelTable &t, int i) {
   return what;
 }
 
-bool same(const ModelTable &t, const char *a, const char *b) {
+bool same(const ModelTable &t, const char *a, const char *b, bool asWritten) {
   if (t.kind == TEXT) {
     size_t n = strnlen(a, t.size);
     return n == strnlen(b, t.size) && memcmp(a, b, n) == 0;
   }
-  return memcmp(a, b, t.size) == 0;
+  if (memcmp(a, b, t.size) == 0) return true;
+  if (!asWritten || (t.kind != FLOAT && t.kind != FLAGGED)) return false;
+  float x, y;
+  memcpy(&x, a, sizeof x), memcpy(&y, b, sizeof y);
+  std::string tx, ty;
+  AppendFixed(tx, x, t.decimals), AppendFixed(ty, y, t.decimals);
+  return tx == ty;
 }
 
 void split(const std::string &text, std::vector<std::string> &lines) {
@@ -99,7 +107,7 @@ int ListedUnder(const ModelTable &t) {
 }
 
 size_t Differences(const std::string &a, const std::string &b, std::vector<std::string> &lines,
-                   size_t limit, int file, std::vector<ModelPlace> *places) {
+                   size_t limit, int file, std::vector<ModelPlace> *places, bool asWritten) {
   if (a.size() != ModelSize() || b.size() != ModelSize()) return 0;
   size_t found = 0, at = 0;
   for (int t = 0; t < NMODELTABLES; at += tableBytes(ModelTables[t]), t++) {
@@ -111,7 +119,7 @@ size_t Differences(const std::string &a, const std::string &b, std::vector<std::
       size_t end = c + chunk < n ? c + chunk : n;
       if (memcmp(pa + c, pb + c, end - c) == 0) continue;
       for (size_t e = c; e < end; e += m.size) {
-        if (same(m, pa + e, pb + e)) continue;
+        if (same(m, pa + e, pb + e, asWritten)) continue;
         if (found++ >= limit) continue;
         int i = (int)(e / m.size);
         lines.push_back(describe(m, i) + ": " + value(m, i, pa + e, pb + e) + " -> " +
@@ -121,6 +129,71 @@ size_t Differences(const std::string &a, const std::string &b, std::vector<std::
     }
   }
   return found;
+}
+
+void AsFilesCarry() {
+  // The cues in use, to the front.
+  int n = 0;
+  for (int k = 0; k < NCUES; k++) {
+    if (IndexActiveArray[k] != 1) continue;
+    if (k != n) {
+      for (float *t : {Volume, Offset, Ramp, Shape})
+        for (int s = 0; s < NSLOTS; s++) t[Entry(s, n)] = t[Entry(s, k)];
+      for (int s = 0; s < NSLOTS; s++) ChanActive[Entry(s, n)] = ChanActive[Entry(s, k)];
+      IndexMin[n] = IndexMin[k], IndexSec[n] = IndexSec[k], IndexMsec[n] = IndexMsec[k];
+      memcpy(CueNameBuffer[n], CueNameBuffer[k], sizeof CueNameBuffer[n]);
+      IndexActiveArray[n] = 1;
+    }
+    n++;
+  }
+  for (int k = n; k < NCUES; k++) {
+    IndexActiveArray[k] = 0;
+    IndexMin[k] = IndexSec[k] = IndexMsec[k] = 0;
+    CueNameBuffer[k][0] = 0;
+    for (int s = 0; s < NSLOTS; s++) ChanActive[Entry(s, k)] = 0;
+  }
+  for (int e = 0; e < NSLOTS * NCUES; e++)
+    if (ChanActive[e] != 1) Volume[e] = Offset[e] = Ramp[e] = 0, Shape[e] = 1, ChanActive[e] = 0;
+  // Effects switched off, and the reverb settings no send uses.
+  bool used[2] = {false, false};
+  for (const Effect &f : Effects)
+    for (int s = 0; s < NSLOTS; s++) {
+      float *row = f.table + s * NGROUPS;
+      if (row[0] != 1.0f) memcpy(row, f.defaults, sizeof f.defaults);
+      if (row[0] == 1.0f && (f.table == Prev || f.table == Ptrev)) used[f.table == Ptrev] = true;
+    }
+  if (!used[0]) Prtn[0] = 0, Prtn[1] = 150;
+  if (!used[1]) Ptrtn[0] = 0, Ptrtn[1] = 150, Ptrtn[2] = 5;
+  if (!used[0] && !used[1]) Prev_width = 50, Prev_position[0] = 37, Prev_position[1] = 39, Prev_position[2] = 43;
+  if (Prhp[0] != 1.0f) Prhp[0] = 0, Prhp[1] = 150;
+  if (Prlp[0] != 1.0f) Prlp[0] = 0, Prlp[1] = 7000;
+}
+
+size_t SettingsNotKept(const std::string &faders, const std::string &prefs, const std::string &tracks,
+                       std::vector<std::string> &lines) {
+  const std::string console = ModelImage();
+  const int cuesNotRead = CuesNotRead;
+  AsFilesCarry();
+  const std::string kept = ModelImage();
+  StartUpModel();
+  {
+    QuietMessages quiet;
+    ReadFaderText(faders);
+    ReadTracksText(tracks);
+    ReadPrefsText(prefs);
+  }
+  AsFilesCarry();
+  const std::string recalled = ModelImage();
+  SetModelImage(console);
+  CuesNotRead = cuesNotRead;
+  std::vector<std::string> found;
+  size_t n = Differences(kept, recalled, found, (size_t)-1, 0, nullptr, true);
+  for (const std::string &f : found) {
+    size_t colon = f.find(": "), arrow = f.rfind(" -> ");
+    lines.push_back(f.substr(0, colon) + ": " + f.substr(colon + 2, arrow - colon - 2) +
+                    " is not kept by the files; a recall gives " + f.substr(arrow + 4));
+  }
+  return n;
 }
 
 std::vector<std::string> CarriedLines(const std::string &file, const std::string &text) {

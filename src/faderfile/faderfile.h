@@ -33,5 +33,8 @@ int LoadFaderText(const char *name, std::string &text, bool remember);
 std::string FaderText(const std::string &oldText);
 // Lays a fader text over the model as a recall does; messages go to the message list.
 void ReadFaderText(const std::string &text);
+// The cue blocks past the last cue that the last ReadFaderText could not read: a
+// text that holds some was not read whole.
+extern int CuesNotRead;
 
 #endif

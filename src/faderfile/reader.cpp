@@ -77,14 +77,40 @@ Field nextField(Fields &f) {
   return field;
 }
 
-// The first field of the line being read where a number belongs but none is,
-// for a hint: a channel number (the record is not read) or a value (read as 0).
-Field badSlot, badValue;
+bool blank(char c) { return c == ' ' || c == '\t'; }
+
+// What the line being read gives hints for: a number refused where one belongs
+// (a channel number that is none, a value that is no number, infinite or too
+// large: its record is not read), and a number with text after it, read as far
+// as it goes.
+Field badSlot, badValue, trailing;
+bool tooLarge;          // badValue reads as a number, but beyond a float
+double trailingValue;   // what trailing was read as
+int extraRecords;       // lines holding more than one record, and the first of them
+size_t firstExtra;
+
+// The text after a number read from f, up to end: a hint when it holds more than blanks.
+void afterNumber(Field f, const char *end, double value) {
+  const char *e = f.p + f.n;
+  while (end < e && *end == ' ') end++;
+  if (end == e || trailing.p) return;
+  // A keyword after a tab: a second record on the line.
+  for (const char *w = end; w < e;) {
+    const char *we = w;
+    while (we < e && *we != '\t') we++;
+    if (w > end && we > w && IsKeyword(w, we - w)) {
+      if (!extraRecords++) firstExtra = LineStart;
+      return;
+    }
+    w = we + 1;
+  }
+  trailing = f, trailingValue = value;
+}
 
 // Reads an integer field as atoi would, but only when it starts with a number.
 bool readInt(Field f, long *v) {
   const char *p = f.p, *e = f.p + f.n;
-  while (p < e && (*p == ' ' || *p == '\t')) p++;
+  while (p < e && blank(*p)) p++;
   const char *d = p + (p < e && (*p == '-' || *p == '+'));
   if (d >= e || *d < '0' || *d > '9') {
     if (!badSlot.p) badSlot = f;
@@ -94,22 +120,43 @@ bool readInt(Field f, long *v) {
   long n = 0;
   for (; d < e && *d >= '0' && *d <= '9'; d++) n = n < 100000000000L ? n * 10 + (*d - '0') : n;  // saturates
   *v = neg ? -n : n;
+  afterNumber(f, d, *v);
   return true;
 }
 
-// Reads a value field into v; a field without a number reads as 0 (and is noted),
-// and a value that is infinite, NaN or beyond a float leaves v as it was, as the
-// windows refuse one.
-void readFloat(Field f, float &v) {
+// Reads a value field into v: false, noted, when it holds no number, or one that
+// is infinite, NaN or beyond a float (the record is then not read).
+bool readFloat(Field f, float &v) {
   const char *end;
   double d = ParseNumber(f.p, f.p + f.n, &end);
-  if (end == f.p && !badValue.p) badValue = f;
-  if (std::fabs(d) <= FLT_MAX) v = (float)d;
+  if (end > f.p && std::fabs(d) <= FLT_MAX) {
+    v = (float)d;
+    afterNumber(f, end, d);
+    return true;
+  }
+  if (!badValue.p) {
+    const char *p = f.p, *e = f.p + f.n;
+    while (p < e && (blank(*p) || *p == '-' || *p == '+')) p++;
+    badValue = f, tooLarge = end > f.p && p < e && (*p == '.' || (*p >= '0' && *p <= '9'));
+  }
+  return false;
+}
+
+// A slot named by its number that the files name otherwise: what a store writes
+// for key (nullptr when no file keeps it).
+void slotHint(const char *key, int slot) {
+  if (slot <= NCHANNELS) return;
+  std::string n = std::to_string(slot < FIRST_VCA ? slot - SubSlot(0) : slot - VcaSlot(0));
+  std::string as = slot < FIRST_VCA ? std::string(key) + " G " + n
+                   : !strcmp(key, "v") ? "vca " + n : "";
+  Hint(LineName() + ": slot " + std::to_string(slot) + " is " + SlotName(slot) +
+       (as.empty() ? "; no file keeps it for a \"" + std::string(key) + "\" record"
+                   : "; a store writes it as \"" + as + "\""));
 }
 
 // Reads a slot: a channel number 0..maxNumber, "G" and a submix number 1..8, or "M".
 // Returns the slot, -1 when it is not one, -2 when the line ends too early.
-int readSlot(Fields &f, long maxNumber) {
+int readSlot(Fields &f, long maxNumber, const char *key) {
   Field s = nextField(f);
   if (!s.p) return -2;
   if (s.n == 1 && s.p[0] == 'M') return MASTER;
@@ -118,35 +165,62 @@ int readSlot(Fields &f, long maxNumber) {
     if (!(s = nextField(f)).p) return -2;
     return readInt(s, &n) && n >= 1 && n <= NGROUPS ? SubSlot(n) : -1;
   }
-  return readInt(s, &n) && n >= 0 && n <= maxNumber ? int(n) : -1;
+  if (!readInt(s, &n) || n < 0 || n > maxNumber) return -1;
+  slotHint(key, (int)n);
+  return int(n);
 }
 
 void tooFew(const char *key) {
   Message(std::string(">>Too few fields in a \"") + key + "\" record; skipped\n");
 }
 
-// Takes n - 1 fields and the rest of the line over n values; false when the line is short.
-bool readValues(Fields &f, float *v, int n) {
+// Takes n - 1 fields and the rest of the line over n values; false when the line
+// is short (*shortLine set) or a value is refused.
+bool readValues(Fields &f, float *v, int n, bool *shortLine) {
+  *shortLine = false;
+  bool ok = true;
   for (int i = 0; i < n - 1; i++) {
     Field s = nextField(f);
-    if (!s.p) return false;
-    readFloat(s, v[i]);
+    if (!s.p) return !(*shortLine = true);
+    ok = readFloat(s, v[i]) && ok;
   }
-  readFloat(f.rest(), v[n - 1]);
-  return true;
+  return readFloat(f.rest(), v[n - 1]) && ok;
 }
 
-// The hints for the record just read, when one of its numbers held none.
+// The hints for the record just read: a number refused, or read with text after it.
 void numberHint(const char *key) {
-  if (badSlot.p) NumberHint(badSlot.p, badSlot.n, key, "is not read");
-  else if (badValue.p) NumberHint(badValue.p, badValue.n, key, "reads it as 0");
+  if (badSlot.p) {
+    NumberHint(badSlot.p, badSlot.n, key, "is not read");
+  } else if (badValue.p && tooLarge) {
+    std::string t(badValue.p, strnlen(badValue.p, badValue.n < 24 ? badValue.n : 24));
+    Hint(LineName() + ": \"" + t + "\" is too large for a value; the \"" + key + "\" record is not read");
+  } else if (badValue.p) {
+    NumberHint(badValue.p, badValue.n, key, "is not read");
+  } else if (trailing.p) {
+    std::string t(trailing.p, trailing.n);
+    for (char &c : t)
+      if ((unsigned char)c < ' ') c = ' ';
+    Hint(LineName() + ": \"" + t + "\" is read as " + NumberText(trailingValue));
+  }
 }
 
-// A cue record that no cue can take.
-void notRead(int cue, const char *key) {
-  const char *why = cue < 0 ? "before the first \"t\" record" : "past the 512th cue";
-  Hint(LineName() + ": the \"" + key + "\" record " + why + " is not read");
+// A value kept as read although the window would not take it.
+void outside(float v, const Accepted &a, const std::string &what, const char *window) {
+  if (v >= a.lo && v <= a.hi) return;
+  std::string takes = a.hi < FLT_MAX ? NumberText(a.lo) + " to " + NumberText(a.hi) : NumberText(a.lo) + " and more";
+  Hint(LineName() + ": " + what + " of " + NumberText(v) + " is kept as read, though the " + window +
+       " takes " + takes);
 }
+
+// A second record for what an earlier one set.
+void twice(bool &seen, const char *key, const std::string &what, bool firstCounts = false) {
+  if (seen)
+    Hint(LineName() + ": another \"" + key + "\" record" + (what.empty() ? "" : " for " + what) + "; the " +
+         (firstCounts ? "first" : "later") + " one counts");
+  seen = true;
+}
+
+const Accepted FromZero = {0, FLT_MAX};  // ramps and times: 0 and more
 
 // The state of one scan.
 struct Scan {
@@ -154,14 +228,25 @@ struct Scan {
   int cue = -1, slot = 1;
   bool open = false;  // the current block can take entries
   float min = 0, sec = 0, msec = 0;
-  // reverb filters: only the first record counts
-  bool seenFirst[2] = {false, false};
+  int extraCues = 0;                   // blocks past the last cue
+  int backwards = 0;                   // cues whose time is before the last one's, and the first
+  size_t firstBackwards = 0;
+  bool entrySeen[NSLOTS] = {};         // entries of the current cue
+  // records once already: a second one for the same thing gets a hint
+  bool effectSeen[NEFFECTS][NSLOTS] = {}, panSeen[NSLOTS] = {}, sendSeen[2][NSLOTS] = {};
+  bool amountSeen[4] = {}, seenFirst[2] = {false, false};  // reverb filters: only the first counts
+  bool nameSeen[2][NGROUPS] = {};
   // routing lists, applied after the scan
   std::string lists[2][NGROUPS];
   bool listed[2][NGROUPS] = {};
   size_t listLine[2][NGROUPS];  // where the list's line starts
   size_t line = 0;              // where the line being read starts
 };
+
+// A cue record that no cue can take: before the first "t" record.
+void notRead(int cue, const char *key) {
+  if (cue < 0) Hint(LineName() + ": the \"" + key + "\" record before the first \"t\" record is not read");
+}
 
 // Holds an effect record's slot: false, with a message, when it is none.
 bool checkValI(int slot) {
@@ -170,46 +255,73 @@ bool checkValI(int slot) {
   return false;
 }
 
-void ParamsFromBuffer(Fields &f, const char *key, float *table, int count) {
-  int slot = readSlot(f, NCHANNELS);
-  if (slot == -2) return tooFew(key);
+void ParamsFromBuffer(Scan &st, Fields &f, const Effect &e) {
+  int slot = readSlot(f, NCHANNELS, e.key);
+  if (slot == -2) return tooFew(e.key);
   if (!checkValI(slot)) return;
-  float v[NGROUPS], *row = table + slot * NGROUPS;
-  for (int c = 1; c < count; c++) v[c - 1] = row[c];
-  if (!readValues(f, v, count - 1)) return tooFew(key);
+  float v[NGROUPS], *row = e.table + slot * NGROUPS;
+  bool shortLine;
+  if (!readValues(f, v, e.values, &shortLine)) {
+    if (shortLine) tooFew(e.key);
+    return;
+  }
+  twice(st.effectSeen[&e - Effects][slot], e.key, SlotName(slot));
   row[0] = 1.0f;
-  for (int c = 1; c < count; c++) row[c] = v[c - 1];
+  for (int c = 1; c <= e.values; c++) {
+    row[c] = v[c - 1];
+    outside(v[c - 1], e.accepts[c - 1], std::string("a ") + e.label + " value", "effects window");
+  }
 }
 
-void Params1D(Fields &f, const char *key, float *array) {
-  int slot = readSlot(f, NSLOTS - 1);
+void Params1D(Scan &st, Fields &f, const char *key, float *array) {
+  int slot = readSlot(f, NSLOTS - 1, key);
   if (slot == -2) return tooFew(key);
-  if (slot >= 0) readFloat(f.rest(), array[slot]);
+  float v;
+  if (slot < 0 || !readFloat(f.rest(), v)) return;
+  twice(st.panSeen[slot], key, SlotName(slot));
+  array[slot] = v;
+  outside(v, AcceptedPan, "a pan", "faders window");
 }
 
-void Params2D(Fields &f, const char *key, float *table) {
-  int slot = readSlot(f, NSLOTS - 1);
+void Params2D(Scan &st, Fields &f, const char *key, float *table) {
+  int slot = readSlot(f, NSLOTS - 1, key);
   if (slot == -2) return tooFew(key);
   if (slot < 0) {
     Message(SlotError);
     return;
   }
+  float v;
+  if (!readFloat(f.rest(), v)) return;
+  twice(st.sendSeen[table == Ptrev][slot], key, SlotName(slot));
   table[slot * NGROUPS] = 1.0f;
-  readFloat(f.rest(), table[slot * NGROUPS + 1]);
+  table[slot * NGROUPS + 1] = v;
+  outside(v, Effects[table == Ptrev ? FX_TREV : FX_REV].accepts[0], "a send level", "effects window");
 }
 
-void ParamGetAmt(Fields &f, const char *key, float *array, int count) {
+void ParamGetAmt(Scan &st, Fields &f, const char *key, float *array, int count) {
   float v[3];
-  for (int i = 0; i < count; i++) v[i] = array[i];
-  if (!readValues(f, v, count)) return tooFew(key);
-  for (int i = 0; i < count; i++) array[i] = v[i];
+  bool shortLine;
+  if (!readValues(f, v, count, &shortLine)) {
+    if (shortLine) tooFew(key);
+    return;
+  }
+  twice(st.amountSeen[array == Prtn ? 0 : array == Ptrtn ? 1 : array == &Prev_width ? 2 : 3], key, "");
+  for (int i = 0; i < count; i++) {
+    array[i] = v[i];
+    if (const ReverbSetting *s = ReverbSettingOf(array + i))
+      outside(v[i], s->accepts, std::string("a ") + s->name, "reverb window");
+  }
 }
 
-void ParamGetTwo(Fields &f, float *pair, bool &seen) {
-  if (seen) return;
-  seen = true;
+void ParamGetTwo(Fields &f, const char *key, float *pair, bool &seen) {
+  float v;
+  if (!readFloat(f.rest(), v)) return;
+  bool first = !seen;
+  twice(seen, key, "", true);
+  if (!first) return;
   pair[0] = 1.0f;
-  readFloat(f.rest(), pair[1]);
+  pair[1] = v;
+  outside(v, ReverbSettingOf(pair + 1)->accepts, std::string("a ") + ReverbSettingOf(pair + 1)->name, "reverb window");
 }
 
 void ReadSubmixState(Fields &f, int *flags) {
@@ -228,16 +340,18 @@ void parseRouting(Scan &st, Fields &f, const char *key, int which, bool name) {
   long n;
   bool valid = readInt(s, &n) && n >= 1 && n <= NGROUPS;
   if (name) {
-    if (valid) CopyName(NameBuffer[r.firstSlot + n - 1], f.p, f.end - f.p, sizeof NameBuffer[0]);
+    if (!valid) return;
+    twice(st.nameSeen[which][n - 1], key, SlotName(r.firstSlot + n - 1));
+    CopyName(NameBuffer[r.firstSlot + n - 1], f.p, f.end - f.p, sizeof NameBuffer[0]);
     return;
   }
   if (!valid) {
     Message(r.numberError);
     return;
   }
+  twice(st.listed[which][n - 1], key, SlotName(r.firstSlot + n - 1));
   r.on[n - 1] = 1;
   st.lists[which][n - 1].assign(f.p, f.end - f.p);
-  st.listed[which][n - 1] = true;
   st.listLine[which][n - 1] = st.line;
 }
 
@@ -273,38 +387,41 @@ void RoutetoVCA(const std::string &list, int index) { routeList(list, index, 1);
 
 // Cue blocks: "cue", "t", "inc", then the entries of the block.
 
-// A new block, from "t" or "inc", at the scan's time.
-void openCue(Scan &st, const char *key) {
+// A new block, from "t" or "inc", at the time min, sec, msec.
+void openCue(Scan &st, float min, float sec, float msec) {
   st.cue++;
   st.open = st.cue < NCUES;
-  if (!st.open) return notRead(st.cue, key);
-  IndexMin[st.cue] = st.min;
-  IndexSec[st.cue] = st.sec;
-  IndexMsec[st.cue] = st.msec;
+  if (!st.open) {
+    st.extraCues++;
+    return;
+  }
+  bool earlier = st.cue > 0 && (min < st.min || (min == st.min && (sec < st.sec || (sec == st.sec && msec < st.msec))));
+  if (earlier && !st.backwards++) st.firstBackwards = st.line;
+  for (float v : {min, sec, msec}) outside(v, FromZero, "a time", "faders window");
+  st.min = min, st.sec = sec, st.msec = msec;
+  IndexMin[st.cue] = min;
+  IndexSec[st.cue] = sec;
+  IndexMsec[st.cue] = msec;
   IndexActiveArray[st.cue] = 1;
+  memset(st.entrySeen, 0, sizeof st.entrySeen);
 }
 
 void readTime(Scan &st, Fields &f, const char *key) {
   Field m = nextField(f), s = m.p ? nextField(f) : Field();
-  if (!s.p) {
-    st.open = false;
-    return tooFew(key);
-  }
-  readFloat(m, st.min);
-  readFloat(s, st.sec);
-  readFloat(f.rest(), st.msec);
-  openCue(st, key);
+  float t[3];
+  if (!s.p) tooFew(key);
+  if (s.p && readFloat(m, t[0]) & readFloat(s, t[1]) & readFloat(f.rest(), t[2]))
+    openCue(st, t[0], t[1], t[2]);
+  else
+    st.open = false;  // the entries that follow belong to no cue
 }
 
 // "v" names a channel, submix or the master; "vca" a VCA by its number.
 void readEntry(Scan &st, Fields &f, const Keyword &k) {
-  if (!st.open) {
-    if (st.cue < 0 || st.cue >= NCUES) notRead(st.cue, k.key);
-    return;
-  }
+  if (!st.open) return notRead(st.cue, k.key);
   int slot;
   if (k.kind == VOLUME) {
-    slot = readSlot(f, NSLOTS - 1);
+    slot = readSlot(f, NSLOTS - 1, k.key);
   } else {
     Field s = nextField(f);
     long n;
@@ -316,9 +433,13 @@ void readEntry(Scan &st, Fields &f, const Keyword &k) {
     Message(SlotError);
     return;
   }
+  float v;
+  if (!readFloat(f.rest(), v)) return;
+  twice(st.entrySeen[slot], k.key, SlotName(slot) + " in this cue");
   st.slot = slot;
   ChanActive[Entry(slot, st.cue)] = 1;
-  readFloat(f.rest(), Volume[Entry(slot, st.cue)]);
+  Volume[Entry(slot, st.cue)] = v;
+  outside(v, AcceptedVolume, "a volume", "faders window");
 }
 
 void readCueRecord(Scan &st, Fields &f, const Keyword &k) {
@@ -326,32 +447,32 @@ void readCueRecord(Scan &st, Fields &f, const Keyword &k) {
     case CUE:
       if (st.cue + 1 < NCUES)
         CopyName(CueNameBuffer[st.cue + 1], f.p, f.end - f.p, sizeof CueNameBuffer[0]);
-      else
-        notRead(st.cue + 1, k.key);
       return;
     case TIME: return readTime(st, f, k.key);
     case INC: {
-      float inc = 0;
-      readFloat(f.rest(), inc);
-      st.sec += inc;
-      return openCue(st, k.key);
+      float inc;
+      if (readFloat(f.rest(), inc)) openCue(st, st.min, st.sec + inc, st.msec);
+      return;
     }
     case VOLUME:
     case VCAVOL: return readEntry(st, f, k);
-    default:  // "ofs", "rmp", "shape"
-      if (st.open && st.slot >= 0)
-        readFloat(f.rest(), k.target[Entry(st.slot, st.cue)]);
-      else if (st.cue < 0 || st.cue >= NCUES)
-        notRead(st.cue, k.key);
+    default: {  // "ofs", "rmp", "shape"
+      if (!st.open || st.slot < 0) return notRead(st.cue, k.key);
+      float v;
+      if (!readFloat(f.rest(), v)) return;
+      k.target[Entry(st.slot, st.cue)] = v;
+      if (k.kind == RAMP) outside(v, FromZero, "a ramp", "faders window");
+      if (k.kind == SHAPE) outside(v, AcceptedShape, "a shape", "faders window");
+    }
   }
 }
 
 void readRecord(Scan &st, Fields &f, const Keyword &k) {
   switch (k.kind) {
-    case PAN: return Params1D(f, k.key, k.target);
-    case SEND: return Params2D(f, k.key, k.target);
-    case AMOUNT: return ParamGetAmt(f, k.key, k.target, k.count);
-    case FIRST: return ParamGetTwo(f, k.target, st.seenFirst[k.count]);
+    case PAN: return Params1D(st, f, k.key, k.target);
+    case SEND: return Params2D(st, f, k.key, k.target);
+    case AMOUNT: return ParamGetAmt(st, f, k.key, k.target, k.count);
+    case FIRST: return ParamGetTwo(f, k.key, k.target, st.seenFirst[k.count]);
     case SUBMU: return ReadSubmixState(f, MuteArray);
     case SUBSO: return ReadSubmixState(f, SoloArray);
     case SUB:
@@ -419,11 +540,7 @@ const char *lineEnd(const char *p, const char *end, const char **tab) {
   return p;
 }
 
-// The mix name line: a name of more than three characters replaces the mix name.
-void readMixName(const char *line, const char *stop) {
-  size_t n = strnlen(line, stop - line);
-  if (n > 3) CopyName(MixName, line, n, sizeof MixName);
-}
+
 
 // One pass over the lines of text.
 void scanText(const std::string &text) {
@@ -432,7 +549,8 @@ void scanText(const std::string &text) {
   for (const Effect &e : Effects)
     for (int s = 0; s < NSLOTS; s++) e.table[s * NGROUPS] = 0;
   const char *p = text.data(), *end = p + text.size(), *base = p;
-  bool first = true, seekName = true;
+  bool seekName = true;
+  extraRecords = 0;
   for (const char *line = p; line < end; line = p) {
     AboutLine(st.line = line - base);
     // The line's end (LF, CR LF or a lone CR) and its first tab.
@@ -442,31 +560,52 @@ void scanText(const std::string &text) {
     size_t n = (tab ? tab : stop) - line;
     bool isEnd = n == 3 && !memcmp(line, "end", 3);
     if (seekName) {
-      // The first line names the mix. After empty first lines the next line
-      // that is not a record offers the name instead.
-      bool wasFirst = first;
-      first = false;
+      // The first line that holds anything names the mix, unless it is a record;
+      // as the first line it never ends the program's part of the file.
       if (stop == line) continue;
       seekName = false;
       bool key = !memchr(line, 0, n) && IsKeyword(line, n);  // a field with a NUL is no keyword
-      if (wasFirst || !(isEnd || key)) {
-        readMixName(line, stop);
+      if (isEnd) continue;
+      if (!key) {
+        CopyName(MixName, line, stop - line, sizeof MixName);
         continue;
       }
     }
     if (isEnd) break;
 
     Fields f = {tab ? tab + 1 : stop, stop};
-    badSlot.p = badValue.p = nullptr;
+    badSlot.p = badValue.p = trailing.p = nullptr;
     if (const Keyword *k = findKeyword(line, n)) {
       readRecord(st, f, *k);
       numberHint(k->key);
     } else if (const Effect *e = findEffect(line, n)) {
-      ParamsFromBuffer(f, e->key, e->table, e->values + 1);
+      ParamsFromBuffer(st, f, *e);
       numberHint(e->key);
     } else if (!tab) {
       spacedHint(line, stop);
     }
+  }
+  // What many lines share gets one message or hint, at the first of them.
+  CuesNotRead = st.extraCues;
+  if (st.extraCues) {
+    int all = NCUES + st.extraCues;
+    std::string lost = st.extraCues == 1 ? "cue " + std::to_string(all) + " was"
+                                          : "cues " + std::to_string(NCUES + 1) + " to " + std::to_string(all) + " were";
+    Message("faders.txt holds " + std::to_string(all) + " cues; Corvessa holds " + std::to_string(NCUES) + ": " +
+                lost + " not read\n",
+            "faders.txt");
+  }
+  if (st.backwards) {
+    AboutLine(st.firstBackwards);
+    int more = st.backwards - 1;
+    Hint(LineName() + ": this cue's time is earlier than the one before it" +
+         (more == 1 ? " (so is 1 more cue)" : more ? " (so are " + std::to_string(more) + " more cues)" : ""));
+  }
+  if (extraRecords) {
+    AboutLine(firstExtra);
+    int more = extraRecords - 1;
+    Hint(LineName() + " holds more than one record; only the first is read" +
+         (more == 1 ? " (so does 1 more line)" : more ? " (so do " + std::to_string(more) + " more lines)" : ""));
   }
   for (int which = 0; which < 2; which++)
     for (int g = 0; g < NGROUPS; g++)
@@ -477,6 +616,8 @@ void scanText(const std::string &text) {
 }
 
 }  // namespace
+
+int CuesNotRead;
 
 int LoadFaderText(const char *name, std::string &text, bool remember) {
   const char *file = "faders.txt";

@@ -55,8 +55,8 @@ void carryOver(const std::string &text, std::string &out, bool skipFirst) {
     bool first = line == text.data();
     size_t field = 0;
     while (field < n && line[field] != '\t') field++;
+    if (first && skipFirst) continue;  // the mix name, whatever it says
     if (field == 3 && memcmp(line, "end", 3) == 0) break;
-    if (first && skipFirst) continue;
     if (field ? IsKeyword(line, field) : strspn(line, "\t") >= n) continue;  // or only tabs
     out.append(line, n);
     out += '\n';

@@ -18,8 +18,7 @@ std::string MixImage(const MixTexts &texts) {
   if (!texts.console.empty()) return texts.console;
   std::string console = ModelImage();
   int cnl = CNL;
-  bool quiet = QuietMessages;
-  QuietMessages = true;
+  QuietMessages quiet;
   StartUpModel();
   for (int f = 0; f < NKEPT; f++) {
     std::string stored;
@@ -30,7 +29,6 @@ std::string MixImage(const MixTexts &texts) {
   std::string image = ModelImage();
   SetModelImage(console);
   CNL = cnl;
-  QuietMessages = quiet;
   return image;
 }
 

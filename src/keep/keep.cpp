@@ -274,8 +274,7 @@ const std::string &KeepTrouble() { return trouble; }
 // ---- unstored changes
 
 MixTexts StoreAllTexts() {
-  bool quiet = QuietMessages;
-  QuietMessages = true;
+  QuietMessages quiet;
   // The lines the stores carry over, read again only when a file changed: a
   // carried-over text is carried over whole again.
   static std::string stamp, carried[NKEPT];
@@ -292,7 +291,6 @@ MixTexts StoreAllTexts() {
   t.text[KEPT_PREFS] = PrefsText(carried[KEPT_PREFS]);
   for (bool &g : t.given) g = true;
   t.console = ModelImage();
-  QuietMessages = quiet;
   return t;
 }
 

@@ -23,7 +23,8 @@ struct Reading {
 } now;
 
 // The command being counted.
-int depth = 0, made = 0, lastMade = 0;
+int depth = 0, made = 0, lastMade = 0, notKept = 0, lastNotKept = 0;
+bool quiet;  // a recall only tried, whose messages nobody sees
 long version = 0;
 const char *command = "", *lastCommand = "";
 
@@ -50,7 +51,7 @@ std::string lineText() {
 }
 
 void add(const std::string &text, const char *file) {
-  if (QuietMessages) return;
+  if (quiet) return;
   static time_t last = -1;
   static char stamp[9];
   time_t t = time(nullptr);
@@ -94,10 +95,10 @@ void DoneReading() {
   LineStart = 0;
 }
 
-bool EchoMessages = true, QuietMessages;
+bool EchoMessages = true;
 
 void Message(const std::string &text, const char *file) {
-  if (EchoMessages && !QuietMessages) fputs(text.c_str(), stdout);
+  if (EchoMessages && !quiet) fputs(text.c_str(), stdout);
   add(text, file);
 }
 
@@ -145,17 +146,30 @@ void ClearMessages() {
 long MessagesVersion() { return version; }
 
 MessagesFrom::MessagesFrom(const char *what) {
-  if (depth++ == 0) command = what, made = 0;
+  if (depth++ == 0) command = what, made = notKept = 0;
 }
 
 MessagesFrom::~MessagesFrom() {
   if (--depth) return;
   lastMade = made;
+  lastNotKept = notKept;
   lastCommand = command;
 }
 
 std::string MessagesNote() {
-  if (!lastMade) return "";
-  return std::to_string(lastMade) + (lastMade == 1 ? " message" : " messages") +
-         " from the last " + lastCommand + ": Ctrl+L";
+  int others = lastMade - lastNotKept;
+  std::string note;
+  if (others) note = std::to_string(others) + (others == 1 ? " message" : " messages") + " from the last " + lastCommand;
+  if (lastNotKept)
+    note += (note.empty() ? "" : ", ") + std::to_string(lastNotKept) +
+            (lastNotKept == 1 ? " setting" : " settings") + " not kept by the files";
+  return note.empty() ? note : note + ": Ctrl+L";
 }
+
+void NotKept(const std::string &text) {
+  add(text, "");
+  notKept += !quiet;
+}
+
+QuietMessages::QuietMessages() : was(quiet) { quiet = true; }
+QuietMessages::~QuietMessages() { quiet = was; }

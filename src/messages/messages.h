@@ -29,13 +29,20 @@ void DoneReading();
 // it without its newline, about the current line, or about file as a whole when that is given.
 void Message(const std::string &text, const char *file = nullptr);
 extern bool EchoMessages;
-// While set, nothing is printed or listed: a mix read only to be compared.
-extern bool QuietMessages;
 // Lists a hint about the current line, which standard output never sees; a line
 // that already has a message or hint gets no further one.
 void Hint(const std::string &text);
 // Lists text, about no file and no line, which standard output never sees.
 void Note(const std::string &text);
+// Lists a setting of the console that the files do not keep, as Note does; the
+// note of the command counts them apart.
+void NotKept(const std::string &text);
+// While one lives, nothing is listed or printed: for a recall only tried.
+struct QuietMessages {
+  QuietMessages();
+  ~QuietMessages();
+  bool was;
+};
 // "line 14 of faders.txt", for hints.
 std::string LineName();
 // The hints the readers share: a record typed with spaces instead of tabs, which
@@ -56,8 +63,8 @@ struct MessagesFrom {
   explicit MessagesFrom(const char *command);  // "recall" or "store"
   ~MessagesFrom();
 };
-// "2 messages from the last recall: Ctrl+L"; empty when it made none. The
-// control window's bottom line carries it.
+// "2 messages from the last recall: Ctrl+L", "3 settings not kept by the files:
+// Ctrl+L"; empty when the command made none. The control window's bottom line carries it.
 std::string MessagesNote();
 
 #endif

@@ -16,6 +16,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "messages/messages.h"
 #include "model/model.h"
 #include "status/status.h"
 #include "textfile/textfile.h"
@@ -196,10 +197,15 @@ bool stillRunning() {
   return !reaped || (!killed && kill(-engine, 0) == 0);
 }
 
+std::string logTrouble;  // why the last mix's log could not be written
+
 void writeLog() {
   size_t written;
-  if (ReplaceFile("tarnell4.log", EngineLog.data(), EngineLog.size(), &written) != WRITE_OK)
-    printf("tarnell4.log could not be written\n");
+  errno = 0;
+  logTrouble.clear();
+  if (ReplaceFile("tarnell4.log", EngineLog.data(), EngineLog.size(), &written) == WRITE_OK) return;
+  logTrouble = std::string("tarnell4.log could not be written") + (errno ? ": " + std::string(strerror(errno)) : "");
+  Message(logTrouble + "\n", "tarnell4.log");
 }
 
 // The end: the rest of the output read (a child of the engine may hold the pipes
@@ -275,10 +281,10 @@ void RunEngine() {
     ok = finish();
   }
   MixWindow->hide();
-  if (ok || cancelled) return;
+  if ((ok || cancelled) && logTrouble.empty()) return;
   // A failure stays in view, but no longer holds the other windows.
   MixMessage->labelcolor(FL_RED);
-  MixMessage->copy_label(tbuffer);
+  MixMessage->copy_label(ok || cancelled ? logTrouble.c_str() : tbuffer);
   MixCancel->label("Close");
   MixWindow->clear_modal_states();
   MixWindow->show();

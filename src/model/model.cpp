@@ -122,26 +122,25 @@ void fill(T (&a)[N], T v) {
   for (T &x : a) x = v;
 }
 
-// A slot in the user's words.
-std::string slotName(int s) {
+}  // namespace
+
+std::string SlotName(int s) {
   if (s == MASTER) return "the master";
   if (s <= NCHANNELS) return "channel " + std::to_string(s);
   if (s < FIRST_VCA) return "submix " + std::to_string(s - FIRST_SUB + 1);
   return "VCA " + std::to_string(s - FIRST_VCA + 1);
 }
 
-}  // namespace
-
 std::string DescribeElement(const ModelTable &t, int i) {
   std::string name = t.name ? t.name : "";
   switch (t.shape) {
     case PER_CUE:
-      return name + " of " + slotName(i / NCUES) + " at time index " + std::to_string(i % NCUES + 1);
-    case PER_SLOT: return name + " of " + slotName(i);
+      return name + " of " + SlotName(i / NCUES) + " at time index " + std::to_string(i % NCUES + 1);
+    case PER_SLOT: return name + " of " + SlotName(i);
     case EFFECT_ROW:
       for (const Effect &e : Effects)
         if (e.table == t.address) name = e.label;
-      return name + " of " + slotName(i / NGROUPS);
+      return name + " of " + SlotName(i / NGROUPS);
     case ROUTING:
       return name + " " + std::to_string(i % NGROUPS + 1) + " assignment of channel " +
              std::to_string(i / NGROUPS + 1);
@@ -219,7 +218,7 @@ void StartUpModel() {
 void CopyName(char *dst, const char *src, int n) { CopyName(dst, src, src ? strlen(src) : 0, n); }
 
 void CopyName(char *dst, const char *src, size_t len, int n) {
-  len = src ? strnlen(src, len) : 0;
+  if (!src) len = 0;
   int i = 0;
   for (; (size_t)i < len && i < n - 1; i++) dst[i] = NameChar(src[i]);
   if ((size_t)i < len) {

@@ -131,6 +131,8 @@ struct ModelTable {
 };
 extern const ModelTable ModelTables[];
 extern const int NMODELTABLES;
+// A slot in the user's words: "channel 13", "submix 2", "VCA 1", "the master".
+std::string SlotName(int slot);
 // What element i of table t is, in the user's words.
 std::string DescribeElement(const ModelTable &t, int i);
 // The whole model's bytes laid end to end, table after table.
@@ -157,8 +159,8 @@ void PropagateCue(int c);
 // tabs, line feeds and carriage returns become spaces so that a name can never
 // break a record.
 void CopyName(char *dst, const char *src, int n);
-// The same for the text src..src + len, which need not end in a zero byte; it
-// ends at one (a zero byte that cuts a name).
+// The same for the text src..src + len, which need not end in a zero byte; a zero
+// byte in it becomes a space.
 void CopyName(char *dst, const char *src, size_t len, int n);
 
 #endif

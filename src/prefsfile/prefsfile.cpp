@@ -1,4 +1,6 @@
 // prefs.txt: the output and engine preferences.
+#include <algorithm>
+#include <cfloat>
 #include <climits>
 #include <cmath>
 #include <cstring>
@@ -44,6 +46,9 @@ std::string PrefsText(const std::string &oldText) {
   AppendIntRecord(text, "color", color);
   if (strlen(LaunchCommand) > 1)
     AppendNameRecord(text, "launch", LaunchCommand, sizeof LaunchCommand);
+  // Set only by a file: written back whenever not as at start-up.
+  if (strcmp(DeviceName, "default")) AppendNameRecord(text, "device", DeviceName, sizeof DeviceName);
+  if (PlayMode != 0) AppendIntRecord(text, "play", PlayMode);
   text += carried;
   text += "end\n";
   return text;
@@ -55,7 +60,8 @@ namespace {
 
 enum Kind { PREVIEW, NUMBERS, TRUNCATED, WHOLE, TEXT, MONO };
 
-// The records of prefs.txt and the model fields they fill.
+// The records of prefs.txt, the model fields they fill, and what the preferences
+// window takes of their numbers (none where lo > hi).
 struct Record {
   const char *key;
   Kind kind;
@@ -63,57 +69,97 @@ struct Record {
   int *whole;      // TRUNCATED, WHOLE
   char *text;      // TEXT: a row of n bytes
   int n;
+  Accepted accepts;
 };
 
+const Accepted Times = {0, 9999}, Any = {1, 0};
 const Record records[] = {
-    {"pre", PREVIEW, nullptr, nullptr, nullptr, 0},
-    {"start", NUMBERS, PreviewArray, nullptr, nullptr, 3},
-    {"length", NUMBERS, PreviewArray + 3, nullptr, nullptr, 1},
-    {"xin", NUMBERS, XinArray, nullptr, nullptr, 3},
-    {"xout", NUMBERS, XoutArray, nullptr, nullptr, 3},
-    {"head", NUMBERS, HeadTailArray, nullptr, nullptr, 1},
-    {"tail", NUMBERS, HeadTailArray + 1, nullptr, nullptr, 1},
-    {"path", TEXT, nullptr, nullptr, Path, sizeof Path},
-    {"wavdir", TEXT, nullptr, nullptr, WavDirName, sizeof WavDirName},
-    {"mixdir", TEXT, nullptr, nullptr, MixDirName, sizeof MixDirName},
-    {"oname", TEXT, nullptr, nullptr, MixName, sizeof MixName},
-    {"pan", NUMBERS, &PanlawStore, nullptr, nullptr, 1},
-    {"outbits", TRUNCATED, nullptr, &OutbitsStore, nullptr, 1},
-    {"device", TEXT, nullptr, nullptr, DeviceName, sizeof DeviceName},
-    {"play", WHOLE, nullptr, &PlayMode, nullptr, 1},
-    {"mono", MONO, nullptr, nullptr, nullptr, 0},
-    {"color", WHOLE, nullptr, &color, nullptr, 1},
-    {"launch", TEXT, nullptr, nullptr, LaunchCommand, sizeof LaunchCommand},
-    {"dither", WHOLE, nullptr, &DitherBits, nullptr, 1},
+    {"pre", PREVIEW, nullptr, nullptr, nullptr, 0, Any},
+    {"start", NUMBERS, PreviewArray, nullptr, nullptr, 3, Times},
+    {"length", NUMBERS, PreviewArray + 3, nullptr, nullptr, 1, Times},
+    {"xin", NUMBERS, XinArray, nullptr, nullptr, 3, Times},
+    {"xout", NUMBERS, XoutArray, nullptr, nullptr, 3, Times},
+    {"head", NUMBERS, HeadTailArray, nullptr, nullptr, 1, Times},
+    {"tail", NUMBERS, HeadTailArray + 1, nullptr, nullptr, 1, Times},
+    {"path", TEXT, nullptr, nullptr, Path, sizeof Path, Any},
+    {"wavdir", TEXT, nullptr, nullptr, WavDirName, sizeof WavDirName, Any},
+    {"mixdir", TEXT, nullptr, nullptr, MixDirName, sizeof MixDirName, Any},
+    {"oname", TEXT, nullptr, nullptr, MixName, sizeof MixName, Any},
+    {"pan", NUMBERS, &PanlawStore, nullptr, nullptr, 1, {0, 6}},
+    {"outbits", TRUNCATED, nullptr, &OutbitsStore, nullptr, 1, {16, 24}},
+    {"device", TEXT, nullptr, nullptr, DeviceName, sizeof DeviceName, Any},
+    {"play", WHOLE, nullptr, &PlayMode, nullptr, 1, Any},
+    {"mono", MONO, nullptr, nullptr, nullptr, 0, Any},
+    {"color", WHOLE, nullptr, &color, nullptr, 1, {0, 255}},
+    {"launch", TEXT, nullptr, nullptr, LaunchCommand, sizeof LaunchCommand, Any},
+    {"dither", WHOLE, nullptr, &DitherBits, nullptr, 1, {0, 8}},
 };
 
-int wholeNumber(const char *s) {
-  long v = ParseInt(s);
-  return v < INT_MIN ? INT_MIN : v > INT_MAX ? INT_MAX : (int)v;
+// Reads the record's numbers into v: false, with a hint, when one holds no number,
+// or one that is infinite, NaN or beyond what the field holds (the record is
+// then not read). A number with text after it is read as far as it goes, with a hint.
+bool readNumbers(const Record &r, const std::vector<std::string> &fields, double *v) {
+  for (int i = 0; i < r.n && i < (int)fields.size() - 1; i++) {
+    const std::string &f = fields[i + 1];
+    const char *s = f.c_str(), *end;
+    if (r.kind == WHOLE) {  // an integer, as atoi reads it
+      const char *d = s + strspn(s, " \t");
+      d += *d == '-' || *d == '+';
+      end = *d >= '0' && *d <= '9' ? d + strspn(d, "0123456789") : s;
+      v[i] = (double)ParseInt(s);
+    } else {
+      v[i] = ParseNumber(s, s + f.size(), &end);
+    }
+    bool fits = r.kind == NUMBERS ? std::fabs(v[i]) <= FLT_MAX : v[i] > INT_MIN - 1.0 && v[i] < INT_MAX + 1.0;
+    if (end == s) {
+      NumberHint(s, f.size(), r.key, "is not read");
+      return false;
+    }
+    if (!fits) {
+      Hint(LineName() + ": \"" + f.substr(0, 24) + "\" is too large for the \"" + r.key + "\" record, which is not read");
+      return false;
+    }
+    if (f.find_first_not_of(" \t", end - s) != std::string::npos)
+      Hint(LineName() + ": \"" + f.substr(0, 24) + "\" is read as " + NumberText(r.kind == TRUNCATED ? std::trunc(v[i]) : v[i]));
+  }
+  return true;
+}
+
+// A value kept as read although the preferences window would not take it.
+void outside(const Record &r, double v) {
+  if (r.accepts.lo > r.accepts.hi || (v >= r.accepts.lo && v <= r.accepts.hi)) return;
+  std::string takes = r.kind == TRUNCATED ? "16 or 24" : NumberText(r.accepts.lo) + " to " + NumberText(r.accepts.hi);
+  if (r.kind == TRUNCATED && (v == 16 || v == 24)) return;
+  Hint(LineName() + ": the \"" + r.key + "\" value " + NumberText(v) +
+       " is kept as read, though the preferences window takes " + takes);
 }
 
 // Lays one record over the model. fields[0] is the keyword; rest is the text
 // after the keyword's tab. A keyword with nothing but blanks after it changes nothing.
 void apply(const Record &r, const std::vector<std::string> &fields, const std::string &rest) {
-  int values = rest.find_first_not_of(" \t") == std::string::npos ? 0 : (int)fields.size() - 1;
+  bool values = rest.find_first_not_of(" \t") != std::string::npos;
+  double v[3];
   switch (r.kind) {
     case PREVIEW:
       if (rest == "on") PreviewOn = 1;
       if (rest == "off") PreviewOn = 0;
       break;
     case NUMBERS:
-      for (int i = 0; i < r.n && i < values; i++)
-        ReadFileValue(fields[i + 1].c_str(), r.numbers[i]);  // infinite or NaN: kept
-      break;
     case TRUNCATED:
-      if (values > 0 && std::isfinite(ParseNumber(fields[1].c_str())))
-        *r.whole = TruncateToInt(ParseNumber(fields[1].c_str()));
+    case WHOLE: {
+      int n = std::min(r.n, (int)fields.size() - 1);
+      if (!values || !readNumbers(r, fields, v)) break;
+      for (int i = 0; i < n; i++) {
+        if (r.kind == NUMBERS)
+          r.numbers[i] = (float)v[i];
+        else
+          *r.whole = r.kind == TRUNCATED ? TruncateToInt(v[i]) : (int)v[i];
+        outside(r, r.kind == NUMBERS ? r.numbers[i] : *r.whole);
+      }
       break;
-    case WHOLE:
-      if (values > 0) *r.whole = wholeNumber(fields[1].c_str());
-      break;
+    }
     case TEXT:
-      if (values > 0) CopyName(r.text, rest.c_str(), r.n);
+      if (values) CopyName(r.text, rest.data(), rest.size(), r.n);
       break;
     case MONO: monoOn = 1; break;
   }
@@ -136,17 +182,6 @@ void spacedHint(const std::string &line) {
   bool fits = r->kind == TEXT || (r->kind == PREVIEW ? word == "on" || word == "off"
                                                       : r->kind != MONO && number);
   if (fits) SpacedHint(r->key);
-}
-
-// A value of a number record that holds no number.
-void numberHint(const Record &r, const std::vector<std::string> &fields, const std::string &rest) {
-  if (r.kind != NUMBERS && r.kind != TRUNCATED && r.kind != WHOLE) return;
-  if (rest.find_first_not_of(" \t") == std::string::npos) return;  // changes nothing
-  for (size_t i = 1; i < fields.size() && (int)i <= r.n; i++) {
-    const char *s = fields[i].c_str(), *end;
-    ParseNumber(s, &end);
-    if (end == s) return NumberHint(s, fields[i].size(), r.key, "reads it as 0");
-  }
 }
 
 }  // namespace
@@ -178,7 +213,6 @@ void ReadPrefsText(const std::string &text) {
     }
     std::string rest = tab == std::string::npos ? std::string() : line.substr(tab + 1);
     apply(*r, fields, rest);
-    numberHint(*r, fields, rest);
   }
   DoneReading();
 }

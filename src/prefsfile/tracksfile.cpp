@@ -68,11 +68,14 @@ void readRecord(int c, const char *s, const char *e) {
   if (placeholder)
     NameBuffer[c][0] = 0;
   else if (!name.empty())
-    CopyName(NameBuffer[c], name.c_str(), sizeof NameBuffer[c]);
+    CopyName(NameBuffer[c], name.data(), name.size(), sizeof NameBuffer[c]);
   if (status == "++")
     SoloArray[c] = 1;
   else if (!status.empty() && status != "+" && !placeholder)
     MuteArray[c] = 1;
+  if (!status.empty() && !isStatus(status))
+    Hint(LineName() + ": \"" + status + "\" is no status: it mutes " + SlotName(c) +
+         (name.empty() ? "" : ", named \"" + name + "\""));
 }
 
 }  // namespace
@@ -97,6 +100,12 @@ void ReadTracksText(const std::string &text) {
            "; it is not read");
       break;
     }
+    // Record k names channel k: a number that is not k, or no number at all, says otherwise.
+    std::string number(s, w);
+    if (number.find_first_not_of("0123456789") != std::string::npos)
+      Hint(LineName() + " looks like a comment; it names " + SlotName(k + 1));
+    else if (ParseInt(number.c_str()) != k + 1)
+      Hint(LineName() + " carries the number " + number + "; it names " + SlotName(k + 1));
     readRecord(++k, w, e);
   }
   DoneReading();

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <sys/stat.h>
 
+#include "compare/compare.h"
 #include "effects/effects.h"
 #include "faderfile/faderfile.h"
 #include "faders/faders.h"
@@ -113,30 +114,52 @@ void StageReadFromFile() {
     snprintf(StoreError, sizeof StoreError, "%s",
              state == FILE_TOO_LARGE ? "faders.txt is too large to read" : "Could not read faders.txt");
   SetStatus("Read %i bytes from faders.txt", (int)n);
-  if (n > 0) ReadFaderText(reserve_fbuff);
-  ModelMatchesFile(FADER_FILE);
+  if (n > 0) {
+    ReadFaderText(reserve_fbuff);
+    // A file of more cues than the console holds was not read whole: a store asks.
+    if (CuesNotRead) ForgetFile(FaderFile);
+    ModelMatchesFile(FADER_FILE);
+  }
   StageVolPlateUpdate();
   UpdateGUI();
 }
 
-// ---- prefs.txt
+// ---- prefs.txt and tracks.txt
+
+namespace {
+
+std::string storedPrefs, storedTracks;  // the texts the last stores wrote
+
+// The old text of a file a store replaces: false, said, when the file exists but
+// cannot be read whole, so that nothing of it is lost. A folder, device or FIFO
+// in its place is left to the replace, which names it.
+bool oldText(const char *name, std::string &old) {
+  struct stat st;
+  switch (ReadTextFile(name, old)) {
+    case FILE_OK: return true;
+    case FILE_MISSING:
+    case FILE_NOT_TEXT: old.clear(); return true;  // nothing to keep; the store then asks
+    case FILE_TOO_LARGE: ReportStoreError("Could not store %s: the old file is too large to keep", name); return false;
+    default:
+      if (stat(name, &st) == 0 && !S_ISREG(st.st_mode)) {
+        old.clear();
+        return true;
+      }
+      ReportStoreError("Could not store %s: the old file cannot be read", name);
+      return false;
+  }
+}
+
+}  // namespace
 
 void WritePreferencesFile() {
   MessagesFrom counted("store");
-  // Lines of the old file that are not the program's own are kept, so an old
-  // file that cannot be read whole must not be replaced.
+  // Lines of the old file that are not the program's own are kept.
   std::string old;
-  switch (ReadTextFile("prefs.txt", old)) {
-    case FILE_OK: break;
-    case FILE_MISSING:
-    case FILE_NOT_TEXT: old.clear(); break;  // nothing to keep; the store then asks to be given again
-    case FILE_TOO_LARGE:
-      ReportStoreError("Could not store prefs.txt: the old file is too large to keep");
-      return;
-    default: ReportStoreError("Could not store prefs.txt: the old file cannot be read"); return;
-  }
+  if (!oldText("prefs.txt", old)) return;
   std::string text = PrefsText(old);
   if (!StoreTextFile("prefs.txt", text)) return;
+  storedPrefs = text;
   SetStatus("Wrote %i bytes to prefs.txt", (int)text.size());
   ModelMatchesFile(PREFS_FILE);
 }
@@ -152,12 +175,13 @@ void ReadPreferencesFile() {
   UpdatePreferences();
 }
 
-// ---- tracks.txt
-
 void WriteTracksFile() {
   MessagesFrom counted("store");
+  std::string old;  // all its lines are records, but one not read whole is still kept
+  if (!oldText("tracks.txt", old)) return;
   std::string text = TracksText();
   if (!StoreTextFile("tracks.txt", text)) return;
+  storedTracks = text;
   SetStatus("Wrote %i bytes to tracks.txt", (int)text.size());
   ModelMatchesFile(TRACKS_FILE);
 }
@@ -183,9 +207,15 @@ bool StoreAllFiles() {
   WritePreferencesFile();
   WriteTracksFile();
   StageWriteToFile();
-  if (!StoreError[0]) return true;
-  SetStatus("%s", StoreError);
-  return false;
+  if (StoreError[0]) {
+    SetStatus("%s", StoreError);
+    return false;
+  }
+  // What the files cannot keep of the console is listed, not lost unsaid.
+  std::vector<std::string> lost;
+  SettingsNotKept(reserve_fbuff, storedPrefs, storedTracks, lost);
+  for (const std::string &l : lost) NotKept(l);
+  return true;
 }
 
 void SaveAll() {
@@ -206,14 +236,15 @@ void recallAll(const char *step, bool revert) {
   MessagesFrom counted("recall");
   NameStep(step);
   if (revert) StartUpModel();
+  const bool there[3] = {exists(FaderFile), exists("tracks.txt"), exists("prefs.txt")};
   ClearStoreError();
   StageReadFromFile();
   ReadTracksFile();
   ReadPreferencesFile();
-  if (revert) {
-    if (!exists("tracks.txt")) ModelMatchesFile(TRACKS_FILE);
-    if (!exists("prefs.txt")) ModelMatchesFile(PREFS_FILE);
-  }
+  // A revert leaves the start-up console where a file is not there.
+  const int files[3] = {FADER_FILE, TRACKS_FILE, PREFS_FILE};
+  for (int f = 0; f < 3; f++)
+    if (revert && !there[f]) ModelMatchesFile(files[f]);
   if (StoreError[0]) SetStatus("%s", StoreError);  // the first failure, not the last count
 }
 

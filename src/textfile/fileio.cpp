@@ -2,6 +2,7 @@
 // of the files this session read or wrote.
 #include "textfile/textfile.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cfloat>
 #include <climits>
@@ -14,6 +15,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <map>
 #include <unistd.h>
 
@@ -81,13 +83,34 @@ void syncFolder(const std::string &folder) {
   close(fd);
 }
 
-// Temporary files of a store that was killed before it ended.
+// Temporary files of a store that was killed before it ended: named exactly as a
+// store names them, the prefix and six letters or digits, and no other file.
 void removeLeftovers(const std::string &folder, const std::string &prefix) {
   DIR *d = opendir(folder.c_str());
   if (!d) return;
-  while (dirent *e = readdir(d))
-    if (!strncmp(e->d_name, prefix.c_str(), prefix.size())) unlinkat(dirfd(d), e->d_name, 0);
+  while (dirent *e = readdir(d)) {
+    const char *rest = e->d_name + prefix.size();
+    if (strncmp(e->d_name, prefix.c_str(), prefix.size()) || strlen(rest) != 6) continue;
+    bool ours = true;
+    for (const char *c = rest; *c; c++) ours = ours && isalnum((unsigned char)*c);
+    if (ours) unlinkat(dirfd(d), e->d_name, 0);
+  }
   closedir(d);
+}
+
+// The extended attributes of the file at path, given to the file open at fd.
+void copyAttributes(const char *path, int fd) {
+  ssize_t n = listxattr(path, nullptr, 0);
+  if (n <= 0) return;
+  std::string names(n, '\0'), value;
+  n = listxattr(path, &names[0], names.size());
+  for (ssize_t i = 0; i < n; i += strlen(&names[i]) + 1) {
+    ssize_t size = getxattr(path, &names[i], nullptr, 0);
+    if (size < 0) continue;
+    value.resize(size);
+    if (getxattr(path, &names[i], &value[0], value.size()) == size)
+      fsetxattr(fd, &names[i], value.data(), value.size(), 0);  // one the system keeps to itself may fail
+  }
 }
 
 // Writes data over the file target from its start and syncs it; on failure the
@@ -174,6 +197,7 @@ int ReadTextFile(const char *name, std::string &text, bool remember) {
 }
 
 void ForgetFiles() { known.clear(); }
+void ForgetFile(const char *name) { known.erase(name); }
 
 void (*KeepReplaced)(const char *, const char *, bool, const char *, size_t);
 
@@ -252,6 +276,7 @@ int ReplaceFile(const char *name, const char *data, size_t len, size_t *written,
     mode = 0666 & ~mask;
   }
   fchmod(fd, mode);
+  if (exists) copyAttributes(target.c_str(), fd);
 
   int result = !writeAll(fd, data, len, -1, written) ? WRITE_SHORT
                : fsync(fd) != 0                      ? WRITE_SYNC_FAILED

@@ -136,6 +136,14 @@ slow:
   return v;
 }
 
+std::string NumberText(double v) {
+  locale_t old = uselocale(cLocale());
+  char buf[64];
+  snprintf(buf, sizeof buf, "%g", v);
+  uselocale(old);
+  return buf;
+}
+
 double ParseNumberAtLength(const char *s, const char *e, const char **end) {
   std::string copy(s, e);
   const char *stop;

@@ -46,6 +46,8 @@ inline double ParseNumber(const char *s, const char *e, const char **end) {
   if (end) *end = p;
   return neg ? -v : v;
 }
+// A number as short as it reads, in the C locale ("-7", "0.125", "1e+30"), for messages.
+std::string NumberText(double v);
 // Reads an integer as atoi would, saturating instead of overflowing.
 long ParseInt(const char *s);
 // A control's value truncated toward zero, saturating at the ends of int (NaN gives 0).
@@ -96,8 +98,10 @@ int ReplaceFile(const char *name, const char *data, size_t len, size_t *written,
 // When set, called once the new text is safe and before an existing file is
 // replaced with data: name as given, target the file itself, inPlace when it is written over.
 extern void (*KeepReplaced)(const char *name, const char *target, bool inPlace, const char *data, size_t len);
-// Forgets the files read and written, as at start-up.
+// Forgets the files read and written, as at start-up; or one of them, which a
+// store then replaces only when asked.
 void ForgetFiles();
+void ForgetFile(const char *name);
 
 // A number as a file holds it, read into out: false (out unchanged) when it is
 // infinite, NaN or beyond a float.
@@ -105,9 +109,9 @@ bool ReadFileValue(const char *s, float &out);
 
 // ---- names and records
 
-// A character of a name as files hold it: a tab, line feed or carriage return
-// becomes a space, so that no name can break a record.
-inline char NameChar(char c) { return c == '\t' || c == '\n' || c == '\r' ? ' ' : c; }
+// A character of a name as files hold it: a tab, line feed, carriage return or
+// NUL byte becomes a space, so that no name can break a record or be cut short.
+inline char NameChar(char c) { return c == '\t' || c == '\n' || c == '\r' || c == '\0' ? ' ' : c; }
 // Appends a name row of n bytes, up to its first zero byte, each character as NameChar gives it.
 void AppendName(std::string &out, const char *row, size_t n);
 
