@@ -46,4 +46,14 @@ TEST_F(AppTest, MessagesWindowAndBottomLineNote) {
   EXPECT_EQ(MessagesNote(), "1 message from the last store: Ctrl+L");  // "faders.txt file is empty"
   SaveAll();
   EXPECT_EQ(MessagesNote(), "");
+  // What the files cannot keep: listed, and counted apart on the bottom line.
+  PanlawStore = 0, strcpy(Path, "/"), strcpy(CueNameBuffer[0], "A"), strcpy(NameBuffer[SubSlot(3)], "Drums");
+  Pan[VcaSlot(1)] = 20, MuteArray[VcaSlot(2)] = 1, SoloArray[MASTER] = 1;
+  ClearMessages();
+  SaveAll();
+  EXPECT_EQ(Status(), "Save Complete");
+  EXPECT_EQ(MessagesNote(), "7 settings not kept by the files: Ctrl+L");
+  ASSERT_EQ(MessageCount(), 7);
+  EXPECT_EQ(MessageAt(0).message, "cue name of time index 1: \"A\" is not kept by the files; a recall gives \"\"");
+  EXPECT_EQ(MessageAt(6).message, "Pan law: 0.0 is not kept by the files; a recall gives 3.0");
 }

@@ -36,10 +36,6 @@ a|b;2;err;$usage
 --diff|faders.txt|mix/faders.txt|0|100644|mix/faders.txt|0|100644;0;out;
 --diff|mix/faders.txt|file;2;err;corvessa: compare two mix folders, or two files of the same kind (faders.txt, prefs.txt or tracks.txt)
 END
-# A closed standard output ends nothing early: the check runs to its end.
-for k in $(seq 3000); do printf 'v\t1\tx%d\n' "$k"; done >>mix/faders.txt
-"$corvessa" --check mix | head -c 1 >/dev/null
-[ "${PIPESTATUS[0]}" -eq 1 ] || { echo "FAIL: --check ended on a closed output"; failed=1; }
 [ "$(ls | tr '\n' ' ')" = "clean err file mix out " ] && [ "$(ls mix)" = faders.txt ] || { echo "FAIL: files were made: $(ls)"; failed=1; }
 
 [ $failed -eq 0 ] && echo "PASS"

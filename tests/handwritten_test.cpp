@@ -1,6 +1,5 @@
-// Files from other hands: what the readers take, refuse and hint at, what a store
-// carries over, and what the files cannot keep of the console.
-#include "compare/compare.h"
+// Files from other hands: what the readers take, refuse and hint at, and what a
+// store writes back of it.
 #include "filetest.h"
 
 using namespace std::string_literals;
@@ -18,9 +17,14 @@ TEST_F(HandWrittenTest, RecordsRefusedKeptAndHinted) {
       {F, "MixFilename\nt\t0\t0\t0\nv\t13\tinf\nv\t14\t1e39\n", "",
        "3: line 3 of faders.txt: \"inf\" is not a number; the \"v\" record is not read\n"
        "4: line 4 of faders.txt: \"1e39\" is too large for a value; the \"v\" record is not read\n"},
-      {P, "outbits\t1e300\nstart\t1\t\t3\n", "",
+      {P, "outbits\t1e300\nstart\t1\t\t3\nhead\tnan\noutbits\t-inf\npath\ncolor\t \npre\tmaybe\n", "",
        "1: line 1 of prefs.txt: \"1e300\" is too large for the \"outbits\" record, which is not read\n"
-       "2: line 2 of prefs.txt: a field is empty; the \"start\" record is not read\n"},
+       "2: line 2 of prefs.txt: a field is empty; the \"start\" record is not read\n"
+       "3: line 3 of prefs.txt: \"nan\" is not a number; the \"head\" record is not read\n"
+       "4: line 4 of prefs.txt: \"-inf\" is not a number; the \"outbits\" record is not read\n"
+       "5: line 5 of prefs.txt: the \"path\" record holds no value; it is not read\n"
+       "6: line 6 of prefs.txt: the \"color\" record holds no value; it is not read\n"
+       "7: line 7 of prefs.txt: \"maybe\" is neither on nor off; the \"pre\" record is not read\n"},
       {F, "MixFilename\np\t3\t150\nt\t-1\t0\t0\nv\t3\t-1e38\n",
        "volume of channel 3 at time index 1, entry of channel 3 at time index 1, min/meas of time index 1, pan of channel 3",
        "2: line 2 of faders.txt: a pan of 150 is kept as read, though the faders window takes -100 to 100\n"
@@ -63,25 +67,7 @@ TEST_F(HandWrittenTest, RecordsRefusedKeptAndHinted) {
   EXPECT_EQ(Listed(), "0: faders.txt holds 600 cues; Corvessa holds 512: cues 513 to 600 were not read\n");
   EXPECT_EQ(CuesNotRead, 88);
   EXPECT_TRUE(ChanActive[Entry(1, 511)] == 1 && IndexSec[511] == 511);
+  ReadPrefsText("device\thw:1\nplay\t2\n");  // written back by a store
+  EXPECT_NE(PrefsText("").find("color\t97\ndevice\thw:1\nplay\t2\nend\n"), std::string::npos);
 }
 
-// Device and play come back; what the files cannot hold is listed.
-TEST_F(HandWrittenTest, WhatAWindowSetsComesBackOrIsListed) {
-  ReadPrefsText("device\thw:1\nplay\t2\n");
-  EXPECT_NE(PrefsText("").find("color\t97\ndevice\thw:1\nplay\t2\nend\n"), std::string::npos);
-  StartUpModel();
-  PanlawStore = 0, strcpy(Path, "/"), strcpy(CueNameBuffer[0], "A"), strcpy(NameBuffer[SubSlot(3)], "Drums");
-  Pan[VcaSlot(1)] = 20, MuteArray[VcaSlot(2)] = 1, SoloArray[MASTER] = 1;
-  std::vector<std::string> lost;
-  SettingsNotKept(FaderText(""), PrefsText(""), TracksText(), lost);
-  std::string all;
-  for (const std::string &l : lost) all += l + "\n";
-  EXPECT_EQ(all,
-            "cue name of time index 1: \"A\" is not kept by the files; a recall gives \"\"\n"
-            "pan of VCA 1: 20 is not kept by the files; a recall gives 0\n"
-            "solo of the master: on is not kept by the files; a recall gives off\n"
-            "mute of VCA 2: on is not kept by the files; a recall gives off\n"
-            "name of submix 3: \"Drums\" is not kept by the files; a recall gives \"Submix 3\"\n"
-            "Path to Tarnell4: \"/\" is not kept by the files; a recall gives \"\"\n"
-            "Pan law: 0.0 is not kept by the files; a recall gives 3.0\n");
-}

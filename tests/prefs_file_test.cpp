@@ -38,13 +38,4 @@ TEST_F(PrefsFileTest, ReaderTakesRecordsAtLineStarts) {
   EXPECT_EQ(Ints({PreviewOn, monoOn, DitherBits, color}), Ints({1, 1, 1, 300}));
   EXPECT_EQ(Row(PreviewArray, 3), Floats({0, 0, 0}));  // a value that is no number takes its record
   EXPECT_STREQ(LaunchCommand, "dither");
-
-  // Keywords without values, and numbers infinite or not a number, change nothing.
-  monoOn = 0;
-  strcpy(Path, "/keep/");
-  HeadTailArray[0] = 0.5f, OutbitsStore = 24;  // an int: a cast of inf would be undefined
-  ReadPrefsText("rig\tmono\npath\ncolor\t \nhead\tnan\nstart\t1\tNaN\t3\noutbits\t-inf\ndither");
-  EXPECT_EQ(Ints({monoOn, color, DitherBits, OutbitsStore}), Ints({0, 300, 1, 24}));
-  EXPECT_EQ(Floats({HeadTailArray[0], PreviewArray[0], PreviewArray[1]}), Floats({0.5f, 0, 0}));
-  EXPECT_STREQ(Path, "/keep/");
 }

@@ -111,7 +111,9 @@ bool readNumbers(const Record &r, const std::vector<std::string> &fields, double
       v[i] = ParseNumber(s, s + f.size(), &end);
     }
     bool fits = r.kind == NUMBERS ? std::fabs(v[i]) <= FLT_MAX : v[i] > INT_MIN - 1.0 && v[i] < INT_MAX + 1.0;
-    if (end == s) {
+    const char *digits = s + strspn(s, " \t+-");
+    bool word = *digits != '.' && (*digits < '0' || *digits > '9');  // "inf", "nan": no number
+    if (end == s || (!fits && word)) {
       NumberHint(s, f.size(), r.key, "is not read");
       return false;
     }
@@ -138,11 +140,14 @@ void outside(const Record &r, double v) {
 // after the keyword's tab. A keyword with nothing but blanks after it changes nothing.
 void apply(const Record &r, const std::vector<std::string> &fields, const std::string &rest) {
   bool values = rest.find_first_not_of(" \t") != std::string::npos;
+  if (!values && r.kind != MONO) Hint(LineName() + ": the \"" + r.key + "\" record holds no value; it is not read");
   double v[3];
   switch (r.kind) {
     case PREVIEW:
       if (rest == "on") PreviewOn = 1;
       if (rest == "off") PreviewOn = 0;
+      if (values && rest != "on" && rest != "off")
+        Hint(LineName() + ": \"" + rest.substr(0, 24) + "\" is neither on nor off; the \"pre\" record is not read");
       break;
     case NUMBERS:
     case TRUNCATED:

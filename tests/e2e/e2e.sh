@@ -306,6 +306,24 @@ recover)
     n=$((n + 1))
   done
   ;;
+pipe)
+  # Standard output a closed pipe: a recall and a mix print, and the program ends
+  # only when told, with status 0.
+  printf 'Pipe Mix\nsub\t9\t1\nend\n' >"$work/faders.txt"
+  cd "$work" || exit 1
+  (PATH="$engine:$PATH" exec "$corvessa" "$work" > >(exec true)) 2>/dev/null &
+  pid=$!
+  waitfor 100 window Corvessa || fail "the control window did not map"
+  control=$(window Corvessa)
+  recall_all
+  key "$control" ctrl+m
+  waitfor 100 grep -q "tracks.txt:" tarnell4.log || fail "Ctrl+M did not run the engine"
+  key "$control" ctrl+q
+  waitfor 50 bash -c "! kill -0 $pid" || fail "the program did not end on Ctrl+Q"
+  wait "$pid"
+  status=$? pid=
+  [ $status -eq 0 ] || fail "the program ended with status $status"
+  ;;
 *)
   fail "no such scenario"
   ;;
