@@ -24,6 +24,7 @@ while IFS=';' read -r args status stream want; do
   fi
 done <<END
 --help;0;out;$usage
+-h;0;out;$usage
 --version;0;out;Corvessa 1.065
 missing;2;err;corvessa: cannot work in "missing": No such file or directory
 file;2;err;corvessa: cannot work in "file": Not a directory

@@ -19,14 +19,14 @@ static const char help[] =
     "             exit 0 when nothing, 1 when something, 2 when a file cannot be read\n"
     "  --diff     list what differs between the mixes A and B (two folders, or two\n"
     "             files of the same kind); exit 0 when equal, 1 when not, 2 on trouble\n"
-    "  --help     show this help and exit\n"
+    "  -h, --help show this help and exit\n"
     "  --version  show the version and exit\n"
     "\n"
     "See corvessa(1) for the files, the keys and the engine's path.\n";
 
 int ReadCommandLine(int argc, char **argv) {
   const char *arg = argc > 1 ? argv[1] : nullptr;
-  if (argc == 2 && !strcmp(arg, "--help")) {
+  if (argc == 2 && (!strcmp(arg, "--help") || !strcmp(arg, "-h"))) {
     fputs(usage, stdout);
     fputs(help, stdout);
     return 0;
