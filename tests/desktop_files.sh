@@ -11,6 +11,9 @@ check() {  # what, then the command; it must succeed and print nothing
   out=$("$@" 2>&1) && [ -z "$out" ] || { echo "FAIL $what: $out"; failed=1; }
 }
 check "desktop entry" desktop-file-validate "$data/corvessa.desktop"
+# A folder given on "Open With" reaches it, but it claims no kind of file: no folders taken over.
+check "desktop entry's files" bash -c 'grep -qx "Exec=corvessa %f" "$1" && ! grep "^MimeType" "$1"' - \
+  "$data/corvessa.desktop"
 check "metainfo" bash -c 'out=$(appstreamcli validate --no-net "$1") || echo "$out"' - \
   "$build/corvessa.metainfo.xml"
 check "manual page" bash -c 'LC_ALL=C.UTF-8 MANROFFSEQ= MANWIDTH=80 \
