@@ -10,9 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "model/model.h"
+
 namespace {
 
-std::vector<std::string> cueTimes;  // "12.500" of a "t" record, "+2.5" of an "inc" one
+std::vector<std::string> cueTimes;  // "0:12.500", as the cue holds it
+double minutes, seconds, msecs;     // the last time: of a "t" record, plus an "inc" one's seconds
 
 bool summarise(const char *name, bool countCues) {
   std::ifstream in(name, std::ios::binary);
@@ -36,10 +39,16 @@ bool summarise(const char *name, bool countCues) {
     if (first.empty()) continue;
     records++;
     if (countCues && (first == "t" || first == "inc")) {
-      std::istringstream fields(line);
-      std::string f;
-      for (int i = 0; i < (first == "t" ? 3 : 2); i++) fields >> f;
-      cueTimes.push_back(first == "t" ? f : "+" + f);
+      const char *f = line.c_str() + first.size();
+      char *end;
+      if (first == "t") {
+        minutes = strtod(f, &end);
+        seconds = strtod(end, &end);
+        msecs = strtod(end, &end);
+      } else {
+        seconds += strtod(f, &end);
+      }
+      cueTimes.push_back(CueTimeText(minutes, seconds, msecs));
     }
   }
   if (!end) {
@@ -66,7 +75,7 @@ int main() {
   if (!(delay > 0 && delay < 3600)) delay = 0;
   timespec pause = {(time_t)delay, (long)((delay - (time_t)delay) * 1e9)};
   for (size_t i = 0; i < cueTimes.size(); i++) {
-    printf("cue %zu of %zu at %s s\n", i + 1, cueTimes.size(), cueTimes[i].c_str());
+    printf("cue %zu of %zu at %s\n", i + 1, cueTimes.size(), cueTimes[i].c_str());
     if (delay > 0) nanosleep(&pause, nullptr);
   }
   printf("mixed %zu cues\n", cueTimes.size());

@@ -1,5 +1,6 @@
 // The cue list edits: a cue inserted, removed or copied into the next, with
 // everything that belongs to it: its entries, time, Active flag and name.
+#include <cstdio>
 #include <cstring>
 
 #include "model/model.h"
@@ -62,4 +63,10 @@ void PropagateCue(int c) {
   moveCues(ChanActive, c, c + 1, 1);
   moveValues(IndexActiveArray, c, c + 1, 1);
   for (float *t : {IndexMin, IndexSec, IndexMsec}) moveValues(t, c, c + 1, 1);
+}
+
+std::string CueTimeText(double min, double sec, double msec) {
+  char text[96];
+  snprintf(text, sizeof text, "%g:%06.3f", min, sec + msec / 1000);
+  return text;
 }

@@ -155,6 +155,11 @@ void InsertCue(int c);
 void RemoveCue(int c);
 void PropagateCue(int c);
 
+// A cue's time as the faders window's three fields read together: minutes, then
+// the seconds with the milliseconds added, "0:15.000", "1:30.250". Nothing is
+// carried into the minutes: 75 seconds read "0:75.000".
+std::string CueTimeText(double min, double sec, double msec);
+
 // Copies src into a name row of size n, cut to fit at a whole UTF-8 character;
 // tabs, line feeds and carriage returns become spaces so that a name can never
 // break a record.
