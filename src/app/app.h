@@ -51,8 +51,6 @@ int ReadCommandLine(int argc, char **argv);
 void StartKeys();
 // A key press in window w before any widget sees it; true when it was taken.
 bool KeyFirst(Fl_Window *w);
-// A shortcut that no widget took; true when it was taken.
-bool KeyLast();
 
 // Builds the seven windows in start-up order, then the "Mix" window; only the
 // control window is shown.

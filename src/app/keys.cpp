@@ -1,5 +1,6 @@
-// The keys of every window: undo and redo, Store All and Mix, the cue map and
-// messages windows, and paging through the time indexes and banks.
+// The keys of every window: undo and redo, Store All and Mix, showing and hiding
+// every window, and paging through the time indexes and banks. They are taken
+// before any widget sees them, so that none is ever typed into a text field.
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Input_.H>
@@ -34,8 +35,6 @@ int dispatch(int event, Fl_Window *w) {
   return Fl::handle_(event, w);
 }
 
-int shortcut(int event) { return event == FL_SHORTCUT && !Fl::modal() && KeyLast(); }
-
 // The shortcuts of every window: Ctrl+key, and Ctrl+Shift+key where there is one.
 const struct {
   int key;
@@ -43,11 +42,29 @@ const struct {
 } shortcuts[] = {
     {'s', SaveAll, nullptr},
     {'m', Mix, nullptr},
+    {'f', ShowFaders, HideFaders},
+    {'e', ShowEffects, HideEffects},
+    {'r', ShowReverb, HideReverb},
+    {'g', ShowSubs, HideSubs},
+    {'v', ShowVCAs, HideVCAs},
+    {'p', ShowPrefs, HidePrefs},
     {'t', ShowCueMap, HideCueMap},
     {'l', ShowMessages, HideMessages},
     {'d', ShowCompare, HideCompare},
     {'h', ShowHistory, HideHistory},
 };
+
+// The shortcut of the key pressed with Ctrl, or Ctrl and Shift; true when there is one.
+bool shortcut(int key, int state) {
+  state &= FL_CTRL | FL_SHIFT | FL_ALT | FL_META;
+  for (const auto &s : shortcuts) {
+    if (key != s.key) continue;
+    void (*f)() = state == FL_CTRL ? s.ctrl : state == (FL_CTRL | FL_SHIFT) ? s.shift : nullptr;
+    if (f) f();
+    return f != nullptr;
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -55,6 +72,8 @@ bool KeyFirst(Fl_Window *w) {
   int key = Fl::event_key(), state = Fl::event_state();
   bool ctrl = state & FL_CTRL;
   if (state & (FL_ALT | FL_META)) return false;
+  if (ctrl && shortcut(key, state)) return true;
+  Fl_Window *top = w ? w->top_window() : nullptr;
   if (!ctrl && IsNumberText(Fl::focus()) && strcmp(Fl::event_text(), ",") == 0) {
     Fl_Input_ *in = (Fl_Input_ *)Fl::focus();  // a comma is the decimal point
     in->replace(in->position(), in->mark(), ".", 1);
@@ -67,9 +86,8 @@ bool KeyFirst(Fl_Window *w) {
     key == 'y' || (state & FL_SHIFT) ? Redo() : Undo();
     return true;
   }
-  if (ctrl && key == 'h') return KeyLast();  // the History, also from a field, which would erase
   if (key == FL_Page_Up || key == FL_Page_Down) {
-    Fl_Spinner *s = pager(w ? w->top_window() : nullptr, ctrl);
+    Fl_Spinner *s = pager(top, ctrl);
     if (!s) return false;
     CommitEdit();
     s->child(key == FL_Page_Up ? 2 : 1)->do_callback();  // its down or up arrow
@@ -78,18 +96,4 @@ bool KeyFirst(Fl_Window *w) {
   return false;
 }
 
-bool KeyLast() {
-  int state = Fl::event_state() & (FL_CTRL | FL_SHIFT | FL_ALT | FL_META);
-  for (const auto &s : shortcuts) {
-    if (Fl::event_key() != s.key) continue;
-    void (*f)() = state == FL_CTRL ? s.ctrl : state == (FL_CTRL | FL_SHIFT) ? s.shift : nullptr;
-    if (f) f();
-    return f != nullptr;
-  }
-  return false;
-}
-
-void StartKeys() {
-  Fl::event_dispatch(dispatch);
-  Fl::add_handler(shortcut);
-}
+void StartKeys() { Fl::event_dispatch(dispatch); }

@@ -188,6 +188,21 @@ faders)
   awk 'BEGIN { RS = "" } /t\t0\t5\.000\t0/ && /v\t13\t-6\.00/' faders.txt | grep -q . ||
     fail "the edit is not in the clicked cue: $(cat faders.txt)"
   ;;
+keys)
+  # The README's steps by keyboard: Ctrl+E in the faders window shows the effects
+  # window; Ctrl+M in a name field being typed into mixes, and the name is as typed.
+  start
+  show_faders
+  key "$faders" ctrl+e
+  waitfor 50 mapped Effects || fail "Ctrl+E in the faders window did not show the effects window"
+  xdotool windowmove "$(window Effects)" 700 0
+  click "$faders" 150 186  # the name of strip 1
+  xdotool type Bass
+  key "$faders" ctrl+m
+  waitfor 100 grep -q "^mixed" tarnell4.log || fail "Ctrl+M in a name field did not mix"
+  grep -qx '1 Bass +' tracks.txt || fail "the name is not as typed: $(cat tracks.txt)"
+  grep -qx 'cue 1 of 1 at 0:00.000' tarnell4.log || fail "the engine's cue time: $(cat tarnell4.log)"
+  ;;
 recall)
   # The Store menu's first item stores the start-up faders; the files, then edited by
   # hand, are recalled and stored again with the edits.

@@ -1,0 +1,56 @@
+// The keys: every shortcut from every window, none typed into a text field.
+#include "testutil.h"
+
+#include "cuemap/cuemap.h"
+#include "messageswindow/messageswindow.h"
+
+namespace {
+
+using KeysTest = ConsoleTest;
+
+// Presses Ctrl+key (and Shift) in window w, as the event loop would.
+void Press(Fl_Window *w, int key, bool shift = false) {
+  static char text[2];
+  text[0] = (char)(key & 0x1f);  // what the keyboard gives with Ctrl: Ctrl+M is a carriage return
+  Fl::e_keysym = key, Fl::e_state = FL_CTRL | (shift ? FL_SHIFT : 0), Fl::e_text = text, Fl::e_length = 1;
+  Fl::handle(FL_KEYBOARD, w);
+}
+
+int Runs() { return (int)ReadFile("runs").size(); }
+
+}  // namespace
+
+TEST_F(KeysTest, EveryShortcutWorksInEveryWindowAndIsNeverTyped) {
+  StartKeys();
+  Engine(dir + "/bin", "echo >> runs\n");
+  Fl_Double_Window *windows[] = {ControlWindow, FadersWindow, EffectsWindow, PrefsWindow, SubWindow,
+                                 VCAWindow,     ReverbWindow, MessagesWindow, CueMapWindow};
+  const struct {
+    int key;
+    Fl_Double_Window *shows;  // shown by Ctrl+key, hidden by Ctrl+Shift+key; none: the command
+  } keys[] = {{'f', FadersWindow}, {'e', EffectsWindow}, {'r', ReverbWindow}, {'g', SubWindow},
+              {'v', VCAWindow},    {'p', PrefsWindow},   {'t', CueMapWindow}, {'l', MessagesWindow},
+              {'s', nullptr},      {'m', nullptr}};
+  // From each window, and from a name field being typed into: the name stays as typed.
+  for (Fl_Double_Window *from : windows) {
+    SCOPED_TRACE(from->label());
+    bool typing = from == FadersWindow;
+    for (auto &k : keys) {
+      SCOPED_TRACE(std::string(1, (char)k.key));
+      if (typing) Fl::focus(name3), name3->value("Bass"), name3->set_changed(), name3->position(2);
+      if (k.shows) {
+        Press(from, k.key);
+        EXPECT_TRUE(k.shows->visible());
+        Press(from, k.key, true);
+        EXPECT_FALSE(k.shows->visible());
+      } else {
+        int runs = Runs();
+        Press(from, k.key);
+        EXPECT_EQ(Status(), k.key == 's' ? "Save Complete" : "Mix Complete");
+        EXPECT_EQ(Runs(), runs + (k.key == 'm'));
+      }
+      if (typing) { EXPECT_STREQ(name3->value(), "Bass"); }
+    }
+  }
+  EXPECT_STREQ(NameBuffer[3], "Bass");  // stored by the stores that ran meanwhile
+}
