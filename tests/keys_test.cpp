@@ -1,4 +1,5 @@
-// The keys: every shortcut from every window, none typed into a text field.
+// The keys: every shortcut from every window, none typed into a text field, and
+// the faders window's own.
 #include "testutil.h"
 
 #include "cuemap/cuemap.h"
@@ -53,4 +54,31 @@ TEST_F(KeysTest, EveryShortcutWorksInEveryWindowAndIsNeverTyped) {
     }
   }
   EXPECT_STREQ(NameBuffer[3], "Bass");  // stored by the stores that ran meanwhile
+}
+
+// Ctrl+U switches "auto" of the strip whose control has the focus, Ctrl+I "Active".
+TEST_F(KeysTest, TheFadersWindowSwitchesAutoAndActive) {
+  StartKeys();
+  ShowBank(2, 5);
+  const struct {
+    Fl_Widget *focus;
+    int key;
+    int *flag;  // switched, or none
+  } cases[] = {{ofs3, 'u', &ChanActive[Entry(13, 4)]},        {vol3->child(0), 'u', &ChanActive[Entry(13, 4)]},
+               {pan13, 'u', &ChanActive[Entry(MASTER, 4)]},   {A12, 'u', &ChanActive[Entry(VcaSlot(2), 4)]},
+               {CueName, 'u', nullptr},                       {CueName, 'i', &IndexActiveArray[4]},
+               {name1, 'i', &IndexActiveArray[4]}};
+  for (auto &c : cases) {
+    SCOPED_TRACE(&c - cases);
+    Fl::focus(c.focus);
+    std::string before = Model();
+    for (int on : {1, 0}) {
+      Press(FadersWindow, c.key);
+      if (c.flag) { EXPECT_EQ(*c.flag, on); }
+    }
+    EXPECT_EQ(Changed(before), "");
+  }
+  Fl::focus(name1);
+  Press(ControlWindow, 'i');  // the faders window's own keys
+  EXPECT_EQ(IndexActiveArray[4], 0);
 }

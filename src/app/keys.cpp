@@ -54,6 +54,12 @@ const struct {
     {'h', ShowHistory, HideHistory},
 };
 
+// The faders window's own: "auto" of the strip with the focus, and "Active".
+const struct {
+  int key;
+  void (*f)();
+} faderKeys[] = {{'u', ToggleAuto}, {'i', ToggleActive}};
+
 // The shortcut of the key pressed with Ctrl, or Ctrl and Shift; true when there is one.
 bool shortcut(int key, int state) {
   state &= FL_CTRL | FL_SHIFT | FL_ALT | FL_META;
@@ -74,6 +80,12 @@ bool KeyFirst(Fl_Window *w) {
   if (state & (FL_ALT | FL_META)) return false;
   if (ctrl && shortcut(key, state)) return true;
   Fl_Window *top = w ? w->top_window() : nullptr;
+  for (const auto &k : faderKeys)
+    if (key == k.key && (state & (FL_CTRL | FL_SHIFT)) == FL_CTRL && top && top == FadersWindow) {
+      CommitEdit();
+      k.f();
+      return true;
+    }
   if (!ctrl && IsNumberText(Fl::focus()) && strcmp(Fl::event_text(), ",") == 0) {
     Fl_Input_ *in = (Fl_Input_ *)Fl::focus();  // a comma is the decimal point
     in->replace(in->position(), in->mark(), ".", 1);

@@ -44,6 +44,11 @@ void IndexActiveToArray() {
   ClearStatus();
 }
 
+void ToggleActive() {
+  IndexActive->value(!IndexActive->value());
+  IndexActive->do_callback();
+}
+
 void UpdateIndexActive() { IndexActive->value(IndexActiveArray[CurrentCue()] != 0); }
 
 // An empty cue at the current one; the cues after it move one later, the last is lost.

@@ -69,6 +69,12 @@ void cb_pan1(), cb_pan2(), cb_pan3(), cb_pan4(), cb_pan5(), cb_pan6(), cb_pan7()
 void cb_browse1(), cb_browse2(), cb_browse3(), cb_browse4(), cb_browse5(), cb_browse6(),
     cb_browse7(), cb_browse8(), cb_browse9(), cb_browse10();
 
+// The keys of the window: "auto" of the strip whose control has the focus (0 for
+// none), and "Active" of the cue.
+int FocusedStrip();
+void ToggleAuto();
+void ToggleActive();
+
 // The current cue: its time, its active flag and the Edit Index menu.
 void StoreTime();
 void IndexActiveToArray();

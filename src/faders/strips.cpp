@@ -1,5 +1,8 @@
 // Strip values: the stores of the strip controls and the refreshes that fill them.
+#include <FL/Fl.H>
 #include <FL/Fl_Button.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Output.H>
 #include <FL/Fl_Spinner.H>
 #include <FL/Fl_Value_Input.H>
 #include <FL/Fl_Value_Output.H>
@@ -79,6 +82,24 @@ void MuteToArray() { storeFlags(MuteCol, VCA_STRIP, MuteArray, false); }
 void RampToArray(int strip) { storeOne(RampCol, strip, rampOk, Ramp, true); }
 void ShapeToArray(int strip) { storeOne(ShapeCol, strip, shapeOk, Shape, true); }
 void PanToArray(int strip) { storeOne(PanCol, strip, panOk, Pan, false); }
+
+int FocusedStrip() {
+  Fl_Widget *f = Fl::focus();
+  auto in = [f](auto **const *col, int k) { return col[k] && f && (*col[k])->contains(f); };
+  for (int k = 1; f && k <= NSTRIPS; k++)
+    if (in(SoloCol, k) || in(MuteCol, k) || in(NumCol, k) || in(NameCol, k) || in(BrowseCol, k) ||
+        in(ACol, k) || in(VolCol, k) || in(OfsCol, k) || in(RampCol, k) || in(ShapeCol, k) ||
+        in(PanCol, k) || (k == MASTER_STRIP && f == name13))
+      return k;
+  return 0;
+}
+
+void ToggleAuto() {
+  int k = FocusedStrip();
+  if (!k) return;
+  (*ACol[k])->value(!(*ACol[k])->value());
+  (*ACol[k])->do_callback();
+}
 
 void UpdateVolumes() { updateColumn(VolCol, Volume); }
 void UpdateOffset() { updateColumn(OfsCol, Offset); }
