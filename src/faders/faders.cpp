@@ -349,6 +349,7 @@ Fl_Double_Window *make_window2() {
   w->color(97);
   buildCueControls();
   buildStrips();
+  DescribeStrips();
   w->end();
   return w;
 }

@@ -24,6 +24,9 @@ int CurrentBank();
 int StripSlot(int strip, int bank);
 inline int StripSlot(int strip) { return StripSlot(strip, CurrentBank()); }
 
+// Says what the strip fields take, for the status line when one refuses a value.
+void DescribeStrips();
+
 // Narrows a control's value for the model; false when it is not a finite number.
 bool ModelValue(double v, float &out);
 

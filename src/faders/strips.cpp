@@ -7,8 +7,11 @@
 #include <FL/Fl_Value_Input.H>
 #include <FL/Fl_Value_Output.H>
 
+#include <cstdio>
+
 #include "faders/strip.h"
 #include "status/status.h"
+#include "typed/typed.h"
 
 namespace {
 
@@ -52,19 +55,23 @@ void updateFlags(Fl_Button **const *col, int last, const int *table, bool perCue
 }
 
 // One strip's ramp, shape or pan, stored only when its kind accepts it; a
-// refused value is refused whole and the field shows the model's value again.
+// refused value is refused whole, said so, and the field shows the model's value again.
 void storeOne(Fl_Value_Input **const *col, int strip, bool (*accept)(float), float *table,
               bool perCue) {
   int s = strip >= 1 && strip <= NSTRIPS ? StripSlot(strip) : -1;
   float v;
-  if (s >= 0) {
-    float &entry = table[perCue ? Entry(s, CurrentCue()) : s];
-    if (ModelValue((*col[strip])->value(), v) && accept(v))
-      entry = v;
-    else
-      (*col[strip])->value(entry);
-  }
   ClearStatus();
+  if (s < 0) return;
+  Fl_Value_Input *field = *col[strip];
+  float &entry = table[perCue ? Entry(s, CurrentCue()) : s];
+  if (ModelValue(field->value(), v) && accept(v)) {
+    entry = v;
+    return;
+  }
+  char typed[32];
+  snprintf(typed, sizeof typed, "%g", field->value());
+  RefuseValue(field, typed);
+  field->value(entry);
 }
 
 bool rampOk(float v) { return v >= 0; }
@@ -72,6 +79,19 @@ bool shapeOk(float v) { return v > 0; }
 bool panOk(float v) { return v >= AcceptedPan.lo && v <= AcceptedPan.hi; }
 
 }  // namespace
+
+void DescribeStrips() {
+  static char volume[32], pan[32];
+  snprintf(volume, sizeof volume, "%g to %g", AcceptedVolume.lo, AcceptedVolume.hi);
+  snprintf(pan, sizeof pan, "%g to %g", AcceptedPan.lo, AcceptedPan.hi);
+  for (int k = 1; k <= NSTRIPS; k++) {
+    DescribeField(*VolCol[k], "volume", volume);
+    DescribeField(*OfsCol[k], "offset", "a number");
+    DescribeField(*RampCol[k], "ramp", "0 or more");  // as rampOk, shapeOk and panOk take
+    DescribeField(*ShapeCol[k], "shape", "more than 0");
+    DescribeField(*PanCol[k], "pan", pan);
+  }
+}
 
 void VolumeToArray() { storeColumn(VolCol, Volume); }
 void OffsetToArray() { storeColumn(OfsCol, Offset); }

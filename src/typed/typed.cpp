@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "status/status.h"
+
 bool TypedNumber(const char *text, double &v) {
   std::string s = text ? text : "";
   for (char &c : s)
@@ -26,6 +28,12 @@ namespace {
 const int WHEN_FINISHED = FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY;
 std::vector<const Fl_Widget *> numberTexts;
 
+struct Described {
+  const Fl_Widget *field;
+  const char *name, *takes;
+};
+std::vector<Described> described;
+
 // The field shows its value afresh, which also ends its own typing undo.
 void reshow(Fl_Value_Input *v) {
   char text[128];
@@ -41,6 +49,8 @@ void valueTyped(Fl_Widget *, void *data) {
     v->value(x);
     v->set_changed();
     v->do_callback();
+  } else {
+    RefuseValue(v, v->input.value());
   }
   reshow(v);
 }
@@ -52,6 +62,8 @@ void spinnerTyped(Fl_Widget *w, void *data) {
     s->value(x < s->minimum() ? s->minimum() : x > s->maximum() ? s->maximum() : x);
     s->set_changed();
     s->do_callback();
+  } else {
+    RefuseValue(s, ((Fl_Input *)w)->value());
   }
   s->value(s->value());
 }
@@ -80,4 +92,21 @@ bool IsNumberText(const Fl_Widget *w) {
   for (const Fl_Widget *t : numberTexts)
     if (t == w) return true;
   return false;
+}
+
+void DescribeField(const Fl_Widget *field, const char *name, const char *takes) {
+  described.push_back({field, name, takes});
+}
+
+void RefuseValue(const Fl_Widget *field, const char *text) {
+  const char *name = field->label() && *field->label() ? field->label() : "the field", *takes = "a number";
+  for (const Described &d : described)
+    if (d.field == field) name = d.name, takes = d.takes;
+  std::string shown = text && *text ? text : "\"\"";
+  if (shown.size() > 40) {  // cut at a whole character
+    size_t n = 40;
+    while (n > 0 && (shown[n] & 0xC0) == 0x80) n--;
+    shown = shown.substr(0, n) + "...";
+  }
+  SetStatus("%s takes %s: %s refused", name, takes, shown.c_str());
 }

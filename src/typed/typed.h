@@ -16,4 +16,10 @@ void StoreAsTyped(Fl_Group *g);
 // Whether w is the text of a number field or spinner.
 bool IsNumberText(const Fl_Widget *w);
 
+// What a number field takes, for the status line when it refuses a value: name
+// "pan", takes "-100 to 100". A field not described is named by its label.
+void DescribeField(const Fl_Widget *field, const char *name, const char *takes);
+// The status line says what field refused: "pan takes -100 to 100: 150 refused".
+void RefuseValue(const Fl_Widget *field, const char *text);
+
 #endif
