@@ -1,7 +1,8 @@
-// What the windows show, as text: cue times.
-#include <gtest/gtest.h>
+// What the windows show: cue times, and the faders window's fields where a
+// strip has no automation point.
+#include "testutil.h"
 
-#include "model/model.h"
+#include "faders/strip.h"
 
 TEST(Seen, CueTimesReadAsTheThreeFields) {
   const struct {
@@ -10,4 +11,46 @@ TEST(Seen, CueTimesReadAsTheThreeFields) {
   } cases[] = {{0, 15, 0, "0:15.000"}, {1, 30, 250, "1:30.250"}, {0, 12.5f, 250, "0:12.750"},
                {2, 5, 7, "2:05.007"},  {0, 75, 0, "0:75.000"}};  // nothing carried into the minutes
   for (auto &c : cases) EXPECT_EQ(CueTimeText(c.min, c.sec, c.msec), c.text);
+}
+
+using SeenTest = ConsoleTest;
+
+// At time index 5 of bank 2: channel 13 (strip 3) has entries at time indexes 2
+// (in use) and 3 (not in use), channel 14 (strip 4) one at 5, channel 15 none.
+TEST_F(SeenTest, FieldsWithoutAnAutomationPointAreDimmedAndSaySo) {
+  IndexActiveArray[1] = 1, ChanActive[Entry(13, 1)] = 1, Volume[Entry(13, 1)] = -6;
+  ChanActive[Entry(13, 2)] = 1, Volume[Entry(13, 2)] = -9;
+  ChanActive[Entry(14, 4)] = 1;
+  ShowBank(2, 5);
+  const char *none = "channel %i has no automation point at time index 5: switch auto on to keep it";
+  const struct {
+    int strip;
+    const char *tip, *status;
+  } strips[] = {{3, "No automation point here: -6.0 dB is in force, from time index 2", none},
+                {4, nullptr, ""},
+                {5, "No automation point here, nor at an earlier time index in use", none}};
+  for (auto &s : strips) {
+    SCOPED_TRACE(s.strip);
+    Fl_Widget *fields[] = {*VolCol[s.strip], *OfsCol[s.strip], *RampCol[s.strip], *ShapeCol[s.strip]};
+    for (Fl_Widget *f : fields) {
+      auto *spinner = dynamic_cast<Fl_Spinner *>(f);
+      Fl_Color text = spinner ? spinner->textcolor() : ((Fl_Value_Input *)f)->textcolor();
+      EXPECT_EQ(text == FL_FOREGROUND_COLOR, s.tip == nullptr);
+      std::string before = Model();
+      spinner ? Set(spinner, 0.5) : Set((Fl_Valuator *)f, 0.5);  // stored all the same
+      EXPECT_NE(Changed(before), "");
+      char status[128];
+      snprintf(status, sizeof status, s.status, 10 + s.strip);
+      EXPECT_EQ(Status(), status);
+    }
+    EXPECT_STREQ(fields[0]->tooltip(), s.tip);
+  }
+  Set(A3, 1);  // auto on: plain again
+  EXPECT_EQ(vol3->textcolor(), FL_FOREGROUND_COLOR);
+  EXPECT_EQ(ramp3->textcolor(), FL_FOREGROUND_COLOR);
+  EXPECT_EQ(vol3->tooltip(), nullptr);
+  Set(pan13, 10);  // pan is the slot's, at every cue
+  EXPECT_EQ(Status(), "");
+  Set(vol13, -1);
+  EXPECT_EQ(Status(), "the master has no automation point at time index 5: switch auto on to keep it");
 }

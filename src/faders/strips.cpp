@@ -15,16 +15,28 @@
 
 namespace {
 
+// A value stored where the slot has no automation point stays in the console but
+// is not written: the status line says so. False when the slot has one.
+bool noEntry(int s) {
+  int c = CurrentCue();
+  if (ChanActive[Entry(s, c)]) return false;
+  SetStatus("%s has no automation point at time index %i: switch auto on to keep it",
+            SlotName(s).c_str(), c + 1);
+  return true;
+}
+
 // A column's per-cue values: every available strip, from what its control shows.
 template <class W>
 void storeColumn(W **const *col, float *table) {
-  int c = CurrentCue(), b = CurrentBank();
+  int c = CurrentCue(), b = CurrentBank(), changed = -1;
   for (int k = 1; k <= NSTRIPS; k++) {
     int s = StripSlot(k, b);
     float v;
-    if (s >= 0 && ModelValue((*col[k])->value(), v)) table[Entry(s, c)] = v;
+    if (s < 0 || !ModelValue((*col[k])->value(), v)) continue;
+    if (table[Entry(s, c)] != v) changed = s;
+    table[Entry(s, c)] = v;
   }
-  ClearStatus();
+  if (changed < 0 || !noEntry(changed)) ClearStatus();
 }
 
 template <class W>
@@ -66,12 +78,38 @@ void storeOne(Fl_Value_Input **const *col, int strip, bool (*accept)(float), flo
   float &entry = table[perCue ? Entry(s, CurrentCue()) : s];
   if (ModelValue(field->value(), v) && accept(v)) {
     entry = v;
+    if (perCue) noEntry(s);
     return;
   }
   char typed[32];
   snprintf(typed, sizeof typed, "%g", field->value());
   RefuseValue(field, typed);
   field->value(entry);
+}
+
+// A strip's volume, offset, ramp and shape are dimmed where it has no automation
+// point, and the volume's tooltip gives the level in force there.
+void showEntries() {
+  static char tips[NSTRIPS + 1][128];
+  static const Fl_Color dimmed = fl_inactive(FL_FOREGROUND_COLOR);
+  int c = CurrentCue(), b = CurrentBank();
+  for (int k = 1; k <= NSTRIPS; k++) {
+    int s = StripSlot(k, b);
+    if (s < 0) continue;
+    bool entry = ChanActive[Entry(s, c)] != 0;
+    Fl_Color text = entry ? FL_FOREGROUND_COLOR : dimmed;
+    Fl_Spinner *vol = *VolCol[k];
+    vol->textcolor(text), vol->redraw();
+    for (Fl_Value_Input **const *col : {OfsCol, RampCol, ShapeCol})
+      (*col[k])->textcolor(text), (*col[k])->redraw();
+    int from = entry ? -1 : LastEntryBefore(s, c);
+    if (from >= 0)
+      snprintf(tips[k], sizeof tips[k], "No automation point here: %.1f dB is in force, from time index %i",
+               Volume[Entry(s, from)], from + 1);
+    else
+      snprintf(tips[k], sizeof tips[k], "No automation point here, nor at an earlier time index in use");
+    vol->tooltip(entry ? nullptr : tips[k]);
+  }
 }
 
 bool rampOk(float v) { return v >= 0; }
@@ -95,7 +133,10 @@ void DescribeStrips() {
 
 void VolumeToArray() { storeColumn(VolCol, Volume); }
 void OffsetToArray() { storeColumn(OfsCol, Offset); }
-void ChannelActiveToArray() { storeFlags(ACol, NSTRIPS, ChanActive, true); }
+void ChannelActiveToArray() {
+  storeFlags(ACol, NSTRIPS, ChanActive, true);
+  showEntries();
+}
 void SoloToArray() { storeFlags(SoloCol, VCA_STRIP, SoloArray, false); }
 void MuteToArray() { storeFlags(MuteCol, VCA_STRIP, MuteArray, false); }
 
@@ -125,7 +166,10 @@ void UpdateVolumes() { updateColumn(VolCol, Volume); }
 void UpdateOffset() { updateColumn(OfsCol, Offset); }
 void UpdateRamp() { updateColumn(RampCol, Ramp); }
 void UpdateShape() { updateColumn(ShapeCol, Shape); }
-void UpdateChannelActive() { updateFlags(ACol, NSTRIPS, ChanActive, true); }
+void UpdateChannelActive() {
+  updateFlags(ACol, NSTRIPS, ChanActive, true);
+  showEntries();
+}
 void UpdateSolos() { updateFlags(SoloCol, VCA_STRIP, SoloArray, false); }
 void UpdateMutes() { updateFlags(MuteCol, VCA_STRIP, MuteArray, false); }
 

@@ -70,3 +70,10 @@ std::string CueTimeText(double min, double sec, double msec) {
   snprintf(text, sizeof text, "%g:%06.3f", min, sec + msec / 1000);
   return text;
 }
+
+int LastEntryBefore(int slot, int cue) {
+  if (slot < 0 || slot >= NSLOTS || cue > NCUES) return -1;
+  for (int k = cue - 1; k >= 0; k--)
+    if (IndexActiveArray[k] && ChanActive[Entry(slot, k)]) return k;
+  return -1;
+}

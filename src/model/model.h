@@ -155,6 +155,10 @@ void InsertCue(int c);
 void RemoveCue(int c);
 void PropagateCue(int c);
 
+// The cue of slot's last entry before cue, among the cues in use: where the level
+// in force at cue comes from. -1 for none.
+int LastEntryBefore(int slot, int cue);
+
 // A cue's time as the faders window's three fields read together: minutes, then
 // the seconds with the milliseconds added, "0:15.000", "1:30.250". Nothing is
 // carried into the minutes: 75 seconds read "0:75.000".
