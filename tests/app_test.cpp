@@ -37,8 +37,8 @@ TEST_F(AppTest, MessagesWindowAndBottomLineNote) {
   const std::string note = std::to_string(n) + " messages from the last recall: Ctrl+L";
   EXPECT_NE(std::string(WhereLine->label()).find(note), std::string::npos);
   ShowMessages();
-  ASSERT_EQ(MessageList->size(), (int)MaxMessages);
-  EXPECT_EQ(std::string(MessageList->text(MaxMessages)).substr(8),
+  ASSERT_EQ(MessageList->size(), (int)MaxMessages + StatusCount());  // the status texts among them
+  EXPECT_EQ(std::string(MessageList->text(MessageList->size())).substr(8),
             "\tfaders.txt\t" + std::to_string(n + 1) + "\tSubmix number out of range!\tsub 9 1");
   HideMessages();
   WriteFile("faders.txt", ""), Known("faders.txt");

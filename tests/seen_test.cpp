@@ -1,8 +1,9 @@
-// What the windows show: cue times, and the faders window's fields where a
-// strip has no automation point.
+// What the windows show: cue times, the faders window's fields where a strip has
+// no automation point, and the status texts in the Messages window.
 #include "testutil.h"
 
 #include "faders/strip.h"
+#include "messageswindow/messageswindow.h"
 
 TEST(Seen, CueTimesReadAsTheThreeFields) {
   const struct {
@@ -53,4 +54,24 @@ TEST_F(SeenTest, FieldsWithoutAnAutomationPointAreDimmedAndSaySo) {
   EXPECT_EQ(Status(), "");
   Set(vol13, -1);
   EXPECT_EQ(Status(), "the master has no automation point at time index 5: switch auto on to keep it");
+}
+
+// Every text the status line shows is listed with its time, in order among the
+// messages, and counts as none of a recall's messages.
+TEST_F(SeenTest, TheMessagesWindowListsEveryStatusText) {
+  ClearMessages();
+  WriteFile("faders.txt", "Mix\nsub\t9\t1\nend\n");
+  SetStatus("Save Complete"), SetStatus("Save Complete");  // each set anew
+  Printed(StageReadFromFile);
+  UpdateGUI(), ClearStatus();  // shown again, and cleared: nothing new
+  ShowMessages();
+  std::string rows;
+  for (int i = 1; i <= MessageList->size(); i++) rows += std::string(MessageList->text(i)).substr(8) + "\n";
+  EXPECT_EQ(rows,
+            "\tstatus line\t \tSave Complete\t\n"
+            "\tstatus line\t \tSave Complete\t\n"
+            "\tstatus line\t \tRead 16 bytes from faders.txt\t\n"
+            "\tfaders.txt\t2\tSubmix number out of range!\tsub 9 1\n");
+  EXPECT_EQ(MessagesNote(), "1 message from the last recall: Ctrl+L");
+  HideMessages();
 }

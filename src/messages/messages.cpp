@@ -10,7 +10,8 @@
 
 namespace {
 
-std::deque<MessageEntry> entries;
+std::deque<MessageEntry> entries, statuses;
+long serial;  // messages and status texts, in the order they were made
 
 // The file being read and the line the messages are about.
 struct Reading {
@@ -50,8 +51,8 @@ std::string lineText() {
   return t;
 }
 
-void add(const std::string &text, const char *file) {
-  if (quiet) return;
+// A new entry of list, stamped with the time, and text without its newline.
+MessageEntry &entry(std::deque<MessageEntry> &list, const std::string &text) {
   static time_t last = -1;
   static char stamp[9];
   time_t t = time(nullptr);
@@ -61,20 +62,28 @@ void add(const std::string &text, const char *file) {
     strftime(stamp, sizeof stamp, "%H:%M:%S", &tm);
     last = t;
   }
-  if (entries.size() >= MaxMessages) entries.pop_front();
-  entries.emplace_back();
-  MessageEntry &m = entries.back();
+  if (list.size() >= MaxMessages) list.pop_front();
+  list.emplace_back();
+  MessageEntry &m = list.back();
   memcpy(m.time, stamp, sizeof stamp);
-  m.file = file ? file : now.file ? now.file : "";
+  m.file = "";
   m.line = 0;
+  m.message.assign(text, 0, text.size() - (!text.empty() && text.back() == '\n'));
+  m.order = serial++;
+  version++;
+  return m;
+}
+
+void add(const std::string &text, const char *file) {
+  if (quiet) return;
+  MessageEntry &m = entry(entries, text);
+  m.file = file ? file : now.file ? now.file : "";
   if (!file && now.text && LineStart <= now.size) {
     m.line = lineNumber();
     m.text = lineText();
     now.noted = LineStart;
   }
-  m.message.assign(text, 0, text.size() - (!text.empty() && text.back() == '\n'));
   made++;
-  version++;
 }
 
 }  // namespace
@@ -107,10 +116,7 @@ void Hint(const std::string &text) {
   add(text, nullptr);
 }
 
-void Note(const std::string &text) {
-  const char *file = "";
-  add(text, file);
-}
+void NoteStatus(const std::string &text) { entry(statuses, text).file = "status line"; }
 
 std::string LineName() {
   std::string s = "line ";
@@ -138,8 +144,12 @@ void NumberHint(const char *field, size_t n, const char *key, const char *outcom
 int MessageCount() { return (int)entries.size(); }
 const MessageEntry &MessageAt(int i) { return entries[i]; }
 
+int StatusCount() { return (int)statuses.size(); }
+const MessageEntry &StatusAt(int i) { return statuses[i]; }
+
 void ClearMessages() {
   entries.clear();
+  statuses.clear();
   version++;
 }
 

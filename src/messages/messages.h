@@ -1,5 +1,6 @@
 // The messages of the readers, the writers and the stores: printed on standard
-// output as they always were, and kept in a bounded list for the "Messages" window.
+// output as they always were, and kept in a bounded list for the "Messages" window;
+// and, in a list of their own, every text the status line showed.
 #ifndef CORVESSA_MESSAGES_H
 #define CORVESSA_MESSAGES_H
 
@@ -13,6 +14,7 @@ struct MessageEntry {
   long line;         // 1, 2, ... of the file; 0 when no line caused it
   std::string text;  // the line, cut to a readable length, or ""
   std::string message;
+  long order;        // when it was made, among the messages and the status texts
 };
 
 enum { MaxMessages = 5000 };  // the oldest go first
@@ -32,10 +34,13 @@ extern bool EchoMessages;
 // Lists a hint about the current line, which standard output never sees; a line
 // that already has a message or hint gets no further one.
 void Hint(const std::string &text);
-// Lists text, about no file and no line, which standard output never sees.
-void Note(const std::string &text);
-// Lists a setting of the console that the files do not keep, as Note does; the
-// note of the command counts them apart.
+// Lists a text the status line shows, about no file and no line, in the status
+// texts (file "status line"); standard output never sees it.
+void NoteStatus(const std::string &text);
+int StatusCount();
+const MessageEntry &StatusAt(int i);  // 0 is the oldest
+// Lists a setting of the console that the files do not keep, about no file and
+// no line; the note of the command counts them apart.
 void NotKept(const std::string &text);
 // While one lives, nothing is listed or printed: for a recall only tried.
 struct QuietMessages {
@@ -53,7 +58,7 @@ void NumberHint(const char *field, size_t n, const char *key, const char *outcom
 
 int MessageCount();
 const MessageEntry &MessageAt(int i);  // 0 is the oldest
-void ClearMessages();
+void ClearMessages();  // and the status texts
 // Grows whenever the list changes, so that a window can tell when to show it again.
 long MessagesVersion();
 

@@ -5,6 +5,7 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Input_.H>
 #include <FL/Fl_Output.H>
+#include <FL/Fl_Tooltip.H>
 #include <FL/fl_draw.H>
 #include <cstdarg>
 #include <cstdio>
@@ -34,7 +35,16 @@ Fl_Button *MixButtonAt(int x, int y, int w, int h) {
   return b;
 }
 
-void ShowStatus() {
+namespace {
+
+// Every text shown is listed with its time, so that none is lost when a window
+// covers the line; again: one that a command set anew, and not only shown again.
+void list(bool again) {
+  static std::string listed;
+  if (tbuffer[0] && (again || listed != tbuffer)) NoteStatus(listed = tbuffer);
+}
+
+void show() {
   if (!TextResponse) return;
   fl_font(TextResponse->textfont(), TextResponse->textsize());
   int room = TextResponse->w() - 8;  // the field's frame and margins
@@ -42,9 +52,7 @@ void ShowStatus() {
     TextResponse->value(tbuffer);
     return;
   }
-  // Too long to read whole: as much as fits, and the whole text in the Messages window.
-  static std::string noted;
-  if (noted != tbuffer) Note(noted = tbuffer);
+  // Too long to read whole: as much as fits; the Messages window has it whole.
   const char more[] = "... (Ctrl+L)";
   std::string text = tbuffer;
   while (!text.empty() && fl_width((text + more).c_str()) > room) {
@@ -52,6 +60,27 @@ void ShowStatus() {
     if (!text.empty()) text.pop_back();
   }
   TextResponse->value((text + more).c_str());
+}
+
+}  // namespace
+
+void ShowStatus() {
+  list(false);
+  show();
+}
+
+void PointerTip(Fl_Widget *w, int x, int y, int wd, int h, const std::string &text) {
+  static std::string tips[2];  // the one shown, and the next: the toolkit tells them by address
+  static int shown;
+  if (text.empty()) {
+    tips[shown].clear();
+    Fl_Tooltip::enter_area(w, 0, 0, 0, 0, nullptr);
+    return;
+  }
+  if (text == tips[shown]) return;
+  shown = !shown;
+  tips[shown] = text;
+  Fl_Tooltip::enter_area(w, x, y, wd, h, tips[shown].c_str());
 }
 
 void ClearStatus() {
@@ -63,7 +92,8 @@ void SetStatus(const char *fmt, ...) {
   va_start(ap, fmt);
   vsnprintf(tbuffer, sizeof tbuffer, fmt, ap);
   va_end(ap);
-  ShowStatus();
+  list(true);
+  show();
 }
 
 void ClearStoreError() { StoreError[0] = 0; }
@@ -74,5 +104,6 @@ void ReportStoreError(const char *fmt, ...) {
   vsnprintf(tbuffer, sizeof tbuffer, fmt, ap);
   va_end(ap);
   if (!StoreError[0]) snprintf(StoreError, sizeof StoreError, "%s", tbuffer);
-  ShowStatus();
+  list(true);
+  show();
 }

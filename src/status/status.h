@@ -3,6 +3,8 @@
 #ifndef CORVESSA_STATUS_H
 #define CORVESSA_STATUS_H
 
+#include <string>
+
 class Fl_Button;
 class Fl_Double_Window;
 class Fl_Output;
@@ -29,6 +31,11 @@ void ClearStatus();  // empties the line
 extern char StoreError[256];
 void ClearStoreError();
 void ReportStoreError(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
+
+// A tooltip for the part of w under the pointer, x, y, wd, h in window
+// coordinates: shown anew whenever the text changes as the pointer moves; an
+// empty text hides it (when the pointer leaves the part or w).
+void PointerTip(Fl_Widget *w, int x, int y, int wd, int h, const std::string &text);
 
 // The round "Mix" button (Ctrl+M) that the faders, effects and preferences
 // windows carry; the shell gives it its command once the windows are built.
