@@ -54,6 +54,13 @@ TEST_F(KeysTest, EveryShortcutWorksInEveryWindowAndIsNeverTyped) {
     }
   }
   EXPECT_STREQ(NameBuffer[3], "Bass");  // stored by the stores that ran meanwhile
+  // The cue map keeps its own edit keys while it has the focus: Ctrl+V pastes there.
+  ShowCueMap(), Fl::focus(CueMap);
+  Press(CueMapWindow, 'v');
+  EXPECT_FALSE(VCAWindow->visible());
+  EXPECT_EQ(Status(), "Select cells in the cue map first");  // the map's answer
+  Press(CueMapWindow, 'f');
+  EXPECT_TRUE(FadersWindow->visible());
 }
 
 // Ctrl+U switches "auto" of the strip whose control has the focus, Ctrl+I "Active".

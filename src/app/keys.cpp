@@ -4,6 +4,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Input_.H>
+#include <FL/Fl_Menu_Item.H>
 #include <FL/Fl_Spinner.H>
 
 #include <cstring>
@@ -78,7 +79,9 @@ bool KeyFirst(Fl_Window *w) {
   int key = Fl::event_key(), state = Fl::event_state();
   bool ctrl = state & FL_CTRL;
   if (state & (FL_ALT | FL_META)) return false;
-  if (ctrl && shortcut(key, state)) return true;
+  // The cue map keeps its own edit keys while it has the focus: Ctrl+V pastes there.
+  bool mapKey = CueMap && Fl::focus() == CueMap && MapEditMenu->test_shortcut();
+  if (ctrl && !mapKey && shortcut(key, state)) return true;
   Fl_Window *top = w ? w->top_window() : nullptr;
   for (const auto &k : faderKeys)
     if (key == k.key && (state & (FL_CTRL | FL_SHIFT)) == FL_CTRL && top && top == FadersWindow) {
