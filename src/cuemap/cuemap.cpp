@@ -327,6 +327,36 @@ void drawRowLabels() {
   fl_pop_clip();
 }
 
+// A name cut at a whole character, with an ellipsis, to fit room pixels in the current font.
+std::string fitted(const char *name, double room) {
+  std::string s = name;
+  if (fl_width(s.c_str()) <= room) return s;
+  const char *dots = "\xE2\x80\xA6";  // "…"
+  while (!s.empty() && fl_width((s + dots).c_str()) > room) {
+    while (!s.empty() && (s.back() & 0xC0) == 0x80) s.pop_back();
+    if (!s.empty()) s.pop_back();
+  }
+  return s.empty() ? "" : s + dots;
+}
+
+// A cue's time as the faders window's fields read it: "0:15.000".
+std::string cueTime(int k) { return CueTimeText(IndexMin[k], IndexSec[k], IndexMsec[k]); }
+
+// A column's head, written upwards from its foot at x, y: time index and time, and
+// the name as far as it fits; on two lines where the column is wide enough.
+void drawHead(int k, int x, int w, int y) {
+  std::string head = std::to_string(k + 1) + " " + cueTime(k);
+  double room = MAP_HEAD_H - 7;
+  if (w >= 24) {
+    fl_draw(90, head.c_str(), x + w / 2 - 2, y);
+    fl_draw(90, fitted(CueNameBuffer[k], room).c_str(), x + w / 2 + 10, y);
+    return;
+  }
+  head += "  ";
+  head += fitted(CueNameBuffer[k], room - fl_width(head.c_str()));
+  fl_draw(90, head.c_str(), x + std::max(w, 1) / 2 + 4, y);
+}
+
 // Column heads: time index, time and name, written upwards, where there is room.
 void drawHeads() {
   int y = CueMap->y();
@@ -339,11 +369,8 @@ void drawHeads() {
     fl_color(FL_DARK3);
     if (w >= 4) fl_yxline(x0, y + MAP_HEAD_H - 4, y + MAP_HEAD_H - 1);
     if (x0 - written < 13) continue;
-    char text[128];
-    snprintf(text, sizeof text, "%i  %g:%g:%g  %s", k + 1, IndexMin[k], IndexSec[k], IndexMsec[k],
-             CueNameBuffer[k]);
     fl_color(k == shownCue ? FL_RED : FL_BLACK);
-    fl_draw(90, text, x0 + std::max(w, 1) / 2 + 4, y + MAP_HEAD_H - 5);
+    drawHead(k, x0, w, y + MAP_HEAD_H - 5);
     written = x0;
   }
   fl_pop_clip();
@@ -382,19 +409,18 @@ void drawLegend() {
 // ---- hovering: the cue's name and the entry under the pointer
 
 void hover() {
-  static char tip[512];
+  char tip[512];
   int x = Fl::event_x(), y = Fl::event_y(), r = -1, c = -1;
   if (!MapCellAt(x, y, r, c) && y < areaY() && x >= areaX()) {
     c = MapCol0 + (int)((x - areaX()) / MapCellW);
     if (c >= NMapCols) c = -1;
   }
   if (c < 0) {
-    Fl_Tooltip::enter_area(CueMap, 0, 0, 0, 0, nullptr);
+    PointerTip(CueMap, 0, 0, 0, 0, "");
     return;
   }
   int k = MapCols[c];
-  int n = snprintf(tip, sizeof tip, "time index %i  %g:%g:%g  %s", k + 1, IndexMin[k], IndexSec[k],
-                   IndexMsec[k], CueNameBuffer[k]);
+  int n = snprintf(tip, sizeof tip, "time index %i  %s  %s", k + 1, cueTime(k).c_str(), CueNameBuffer[k]);
   if (r >= 0 && n > 0 && n < (int)sizeof tip) {
     int s = MapRowSlot(r), i = Entry(s, k);
     char number[16];
@@ -410,7 +436,7 @@ void hover() {
     MapCellBox(r, c, bx, by, bw, bh);
   else
     bx = areaX() + colOff(c), by = CueMap->y(), bw = colOff(c + 1) - colOff(c), bh = MAP_HEAD_H;
-  Fl_Tooltip::enter_area(CueMap, bx, by, std::max(bw, 1), std::max(bh, 1), tip);
+  PointerTip(CueMap, bx, by, std::max(bw, 1), std::max(bh, 1), tip);
 }
 
 // ---- the view
@@ -720,6 +746,9 @@ int CueMapView::handle(int event) {
       return 1;
     case FL_MOVE:
       hover();
+      return 1;
+    case FL_LEAVE:
+      PointerTip(CueMap, 0, 0, 0, 0, "");
       return 1;
     case FL_MOUSEWHEEL:
       (Fl::event_state(FL_SHIFT) ? MapCol0 : MapRow0) += 3 * Fl::event_dy();  // Shift: sideways
