@@ -4,6 +4,7 @@
 
 #include "faders/strip.h"
 #include "messageswindow/messageswindow.h"
+#include "places/places.h"
 
 TEST(Seen, CueTimesReadAsTheThreeFields) {
   const struct {
@@ -74,4 +75,34 @@ TEST_F(SeenTest, TheMessagesWindowListsEveryStatusText) {
             "\tfaders.txt\t2\tSubmix number out of range!\tsub 9 1\n");
   EXPECT_EQ(MessagesNote(), "1 message from the last recall: Ctrl+L");
   HideMessages();
+}
+
+// Window places: remembered as text, lines that do not read passed over; a new
+// window beside the control window, as far as the screen allows.
+TEST(Seen, WindowPlaces) {
+  Places places = ReadPlacesText("# a comment\n10 20 620 575 Faders\n5 6 7 Cue Map\n1 2 0 4 Effects\n"
+                                 "x 2 3 4 Reverb\n-30 40 900 640 Cue Map\n1 2 3 4\n\xff\xfe\n");
+  EXPECT_EQ(PlacesText(places),
+            "# Corvessa's windows: x y width height title\n-30 40 900 640 Cue Map\n10 20 620 575 Faders\n");
+  EXPECT_EQ(PlacesText(ReadPlacesText(PlacesText(places))), PlacesText(places));
+  const Place screen = {0, 0, 1280, 1024};
+  const struct {
+    Place control;
+    int w, h;
+    Place at;
+  } cases[] = {
+      {{0, 0, 390, 175}, 620, 575, {394, 0, 620, 575}},        // right of it
+      {{700, 600, 390, 175}, 620, 575, {76, 449, 620, 575}},   // left, held on the screen
+      {{100, 0, 1000, 175}, 620, 575, {100, 179, 620, 575}},   // below
+      {{100, 800, 1000, 224}, 620, 575, {100, 221, 620, 575}}, // above
+      {{0, 300, 1280, 400}, 900, 640, {0, 384, 900, 640}},     // nowhere: covering it least
+  };
+  for (auto &c : cases) {
+    Place p = PlaceBeside(c.control, screen, c.w, c.h);
+    EXPECT_EQ(std::vector<int>({p.x, p.y, p.w, p.h}), std::vector<int>({c.at.x, c.at.y, c.at.w, c.at.h}));
+  }
+  setenv("XDG_CONFIG_HOME", "/cfg", 1);
+  EXPECT_EQ(PlacesFile(), "/cfg/corvessa/windows");
+  setenv("XDG_CONFIG_HOME", "relative", 1), setenv("HOME", "/home/ann", 1);
+  EXPECT_EQ(PlacesFile(), "/home/ann/.config/corvessa/windows");
 }

@@ -5,6 +5,7 @@
 
 void ConsoleTest::SetUp() {
   FilesTest::SetUp();
+  setenv("XDG_CONFIG_HOME", (dir + "/config").c_str(), 1);  // no window places of the user's
   [[maybe_unused]] static bool built = (BuildWindows(), StartUpModel(), true);
   snprintf(tbuffer, sizeof tbuffer, "%s", "Corvessa 1.065");
   // The windows outlive a test: put back the controls that choose what they show.

@@ -22,6 +22,7 @@
 #include "messageswindow/messageswindow.h"
 #include "mix/mix.h"
 #include "model/model.h"
+#include "places/places.h"
 #include "prefs/prefs.h"
 #include "routing/routing.h"
 #include "stores/stores.h"
@@ -51,7 +52,9 @@ Fl_Menu_Item menu_Store[] = {
 namespace {
 
 void showWindow(Fl_Double_Window *w) {
-  if (w) w->show();
+  if (!w) return;
+  PlaceWindow(w);
+  w->show();
 }
 
 void hideWindow(Fl_Double_Window *w) {
@@ -152,6 +155,7 @@ void Mix() {
 
 void ProgramExit() {
   KeepUnstored();
+  RememberPlaces();
   exit(0);
 }
 
@@ -221,6 +225,7 @@ Fl_Double_Window *make_window4() {
   WhereLineAt(8, 152, 322, 18);
   CompareLinkAt(8, 152, 322, 18);
   w->end();
+  PlaceWindow(w);
   w->show();
   return w;
 }
@@ -242,7 +247,7 @@ void BuildWindows() {
   for (Fl_Double_Window **w : allWindows) StoreAsTyped(*w);
   // The buttons of the other windows that run the shell's commands.
   for (Fl_Button *b : {MixButton1, MixButton3, MixButton}) b->callback(Call<Mix>);
-  MapButton->callback(Call<ShowCueMap>);
+  MapButton->callback(Call<Placed<ShowCueMap, &CueMapWindow>>);
   make_window8();   // the "Mix" window, closed by "Cancel"
   make_window11();  // "Changed on disk"
 }

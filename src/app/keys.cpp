@@ -15,6 +15,7 @@
 #include "keepwindows/keepwindows.h"
 #include "messages/messages.h"
 #include "messageswindow/messageswindow.h"
+#include "places/places.h"
 #include "routing/routing.h"
 #include "stores/stores.h"
 #include "typed/typed.h"
@@ -49,7 +50,7 @@ const struct {
     {'g', ShowSubs, HideSubs},
     {'v', ShowVCAs, HideVCAs},
     {'p', ShowPrefs, HidePrefs},
-    {'t', ShowCueMap, HideCueMap},
+    {'t', Placed<ShowCueMap, &CueMapWindow>, HideCueMap},
     {'l', ShowMessages, HideMessages},
     {'d', ShowCompare, HideCompare},
     {'h', ShowHistory, HideHistory},

@@ -8,6 +8,7 @@
 
 #include "messages/messages.h"
 #include "messageswindow/messageswindow.h"
+#include "places/places.h"
 #include "status/status.h"
 
 Fl_Double_Window *MessagesWindow;
@@ -90,6 +91,7 @@ void UpdateMessages() {
 
 void ShowMessages() {
   if (!MessagesWindow) return;
+  PlaceWindow(MessagesWindow);
   MessagesWindow->show();
   UpdateMessages();
 }

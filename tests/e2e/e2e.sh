@@ -13,12 +13,14 @@ if [ -z "${E2E_INNER:-}" ]; then
 fi
 
 work=$(mktemp -d /tmp/corvessa-e2e-XXXXXX)
+XDG_CONFIG_HOME=$(mktemp -d /tmp/corvessa-e2e-config-XXXXXX)  # window places, none of the user's
+export XDG_CONFIG_HOME
 from=
 [ "${4:-}" = folder ] && from=$(mktemp -d /tmp/corvessa-e2e-from-XXXXXX)
 pid=
 cleanup() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  rm -rf "$work" $from
+  rm -rf "$work" $from "$XDG_CONFIG_HOME"
 }
 trap cleanup EXIT
 fail() {
@@ -43,8 +45,8 @@ start() {
   pid=$!
   waitfor 100 window Corvessa || fail "the control window did not map"
   control=$(window Corvessa)
-  # Out of the way of the other windows, which map at the top left.
-  xdotool windowmove "$control" 840 700
+  # Bottom right, the other windows opening left of it ("stay": where it opened).
+  [ "${1:-}" = stay ] || xdotool windowmove "$control" 840 700
   sleep 0.3
 }
 
@@ -53,6 +55,14 @@ window() { xdotool search --onlyvisible --name "^$1\$" | head -n 1 | grep .; }
 mapped() { window "$1" >/dev/null; }
 unmapped() { ! mapped "$1"; }
 size() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p'; }
+# x y width height of window $1.
+box() { xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([-0-9]*\),\([-0-9]*\).*/\1 \2/p; s/.*Geometry: \(.*\)x\(.*\)/\1 \2/p' | tr '\n' ' '; }
+# Whether windows $1 and $2 overlap.
+overlap() {
+  read -r ax ay aw ah <<<"$(box "$1")"
+  read -r bx by bw bh <<<"$(box "$2")"
+  [ $((ax < bx + bw && bx < ax + aw && ay < by + bh && by < ay + ah)) -eq 1 ]
+}
 # A checksum of what window $1 shows (its pixels, not where it is).
 shot() {
   local s
@@ -101,8 +111,9 @@ windows=("Faders 620x575 f" "Effects 520x620 e" "Reverb 410x255 r" "Submix Matri
 
 case $scenario in
 windows | startup)  # "startup": what tests/package.sh runs on the installed program
-  # The control window alone at start; each other window shown and hidden by its keys.
-  start
+  # The control window alone at start; each other window shown and hidden by its
+  # keys, beside the control window, not over it.
+  start stay
   [ "$(size "$control")" = 390x175 ] || fail "control window is $(size "$control")"
   for w in "${windows[@]}"; do
     title=${w% * ?} letter=${w##* } want=${w% ?}
@@ -111,6 +122,7 @@ windows | startup)  # "startup": what tests/package.sh runs on the installed pro
     key "$control" "ctrl+$letter"
     waitfor 50 mapped "$title" || fail "Ctrl+$letter did not show $title"
     [ "$(size "$(window "$title")")" = "$want" ] || fail "$title is $(size "$(window "$title")")"
+    ! overlap "$control" "$(window "$title")" || fail "$title covers the control window: $(box "$(window "$title")")"
     key "$control" "ctrl+shift+$letter"
     waitfor 50 unmapped "$title" || fail "Ctrl+Shift+$letter did not hide $title"
   done
