@@ -37,7 +37,8 @@ void load() {
   std::string file = PlacesFile(), text;
   if (FILE *f = file.empty() ? nullptr : fopen(file.c_str(), "r")) {
     char buffer[4096];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, f)) > 0 && text.size() < 65536;) text.append(buffer, n);
+    for (size_t n; (n = fread(buffer, 1, sizeof buffer, f)) > 0 && text.size() < 65536;)
+      text.append(buffer, n);
     fclose(f);
   }
   remembered = ReadPlacesText(text);

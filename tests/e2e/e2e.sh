@@ -13,8 +13,7 @@ if [ -z "${E2E_INNER:-}" ]; then
 fi
 
 work=$(mktemp -d /tmp/corvessa-e2e-XXXXXX)
-XDG_CONFIG_HOME=$(mktemp -d /tmp/corvessa-e2e-config-XXXXXX)  # window places, none of the user's
-export XDG_CONFIG_HOME
+export XDG_CONFIG_HOME=$work-config  # window places, none of the user's
 from=
 [ "${4:-}" = folder ] && from=$(mktemp -d /tmp/corvessa-e2e-from-XXXXXX)
 pid=
@@ -55,13 +54,11 @@ window() { xdotool search --onlyvisible --name "^$1\$" | head -n 1 | grep .; }
 mapped() { window "$1" >/dev/null; }
 unmapped() { ! mapped "$1"; }
 size() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p'; }
-# x y width height of window $1.
-box() { xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([-0-9]*\),\([-0-9]*\).*/\1 \2/p; s/.*Geometry: \(.*\)x\(.*\)/\1 \2/p' | tr '\n' ' '; }
-# Whether windows $1 and $2 overlap.
+# x y width height of window $1; whether windows $1 and $2 overlap.
+box() { xdotool getwindowgeometry --shell "$1" | sed -n 's/^\(X\|Y\|WIDTH\|HEIGHT\)=//p' | tr '\n' ' '; }
 overlap() {
-  read -r ax ay aw ah <<<"$(box "$1")"
-  read -r bx by bw bh <<<"$(box "$2")"
-  [ $((ax < bx + bw && bx < ax + aw && ay < by + bh && by < ay + ah)) -eq 1 ]
+  local a=($(box "$1")) b=($(box "$2"))
+  ((a[0] < b[0] + b[2] && b[0] < a[0] + a[2] && a[1] < b[1] + b[3] && b[1] < a[1] + a[3]))
 }
 # A checksum of what window $1 shows (its pixels, not where it is).
 shot() {
@@ -201,8 +198,7 @@ faders)
     fail "the edit is not in the clicked cue: $(cat faders.txt)"
   ;;
 keys)
-  # The README's steps by keyboard: Ctrl+E in the faders window shows the effects
-  # window; Ctrl+M in a name field being typed into mixes, and the name is as typed.
+  # Ctrl+E in the faders window shows the effects window; Ctrl+M in a name being typed mixes.
   start
   show_faders
   key "$faders" ctrl+e
