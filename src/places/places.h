@@ -4,11 +4,10 @@
 #ifndef CORVESSA_PLACES_H
 #define CORVESSA_PLACES_H
 
+#include <FL/Fl_Double_Window.H>
+
 #include <map>
 #include <string>
-
-class Fl_Double_Window;
-class Fl_Window;
 
 struct Place {
   int x, y, w, h;
@@ -36,7 +35,7 @@ void RememberPlaces();
 // A command that shows the window *W, placed first: Placed<ShowCueMap, &CueMapWindow>.
 template <void (*Show)(), Fl_Double_Window **W>
 void Placed() {
-  PlaceWindow((Fl_Window *)*W);
+  PlaceWindow(*W);
   Show();
 }
 
