@@ -83,6 +83,10 @@ void HideReverb() { hideWindow(ReverbWindow); }
 
 namespace {
 
+Fl_Double_Window **const allWindows[] = {&FadersWindow,  &PrefsWindow, &SubWindow,   &EffectsWindow,
+                                         &ControlWindow, &VCAWindow,   &ReverbWindow, &MessagesWindow,
+                                         &CueMapWindow, &UnstoredWindow, &HistoryWindow, &CompareWindow};
+
 void showStep(const StepShown &s) {
   if (s.moved) {
     if (s.cue >= 0 && TimeIndex) TimeIndex->value(s.cue + 1);
@@ -119,10 +123,6 @@ void AfterEvent() {
 }
 
 namespace {
-
-Fl_Double_Window **const allWindows[] = {&FadersWindow,  &PrefsWindow, &SubWindow,   &EffectsWindow,
-                                         &ControlWindow, &VCAWindow,   &ReverbWindow, &MessagesWindow,
-                                         &CueMapWindow, &UnstoredWindow, &HistoryWindow, &CompareWindow};
 
 // The pointer of every shown window while the engine runs.
 void setCursor(Fl_Cursor c) {
