@@ -52,9 +52,7 @@ Fl_Menu_Item menu_Store[] = {
 namespace {
 
 void showWindow(Fl_Double_Window *w) {
-  if (!w) return;
-  PlaceWindow(w);
-  w->show();
+  if (w) w->show();
 }
 
 void hideWindow(Fl_Double_Window *w) {
@@ -120,6 +118,8 @@ void AfterEvent() {
   UpdateMessages();
   if (CueMapWindow && CueMapWindow->visible()) CueMapCheck();
   KeepCheck();
+  for (Fl_Double_Window **w : allWindows) PlaceWindow(*w);
+  for (Fl_Double_Window *w : {MixWindow, ChangedWindow}) PlaceWindow(w);
 }
 
 namespace {
@@ -247,7 +247,7 @@ void BuildWindows() {
   for (Fl_Double_Window **w : allWindows) StoreAsTyped(*w);
   // The buttons of the other windows that run the shell's commands.
   for (Fl_Button *b : {MixButton1, MixButton3, MixButton}) b->callback(Call<Mix>);
-  MapButton->callback(Call<Placed<ShowCueMap, &CueMapWindow>>);
+  MapButton->callback(Call<ShowCueMap>);
   make_window8();   // the "Mix" window, closed by "Cancel"
   make_window11();  // "Changed on disk"
 }

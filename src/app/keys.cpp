@@ -15,7 +15,6 @@
 #include "keepwindows/keepwindows.h"
 #include "messages/messages.h"
 #include "messageswindow/messageswindow.h"
-#include "places/places.h"
 #include "routing/routing.h"
 #include "stores/stores.h"
 #include "typed/typed.h"
@@ -50,7 +49,7 @@ const struct {
     {'g', ShowSubs, HideSubs},
     {'v', ShowVCAs, HideVCAs},
     {'p', ShowPrefs, HidePrefs},
-    {'t', Placed<ShowCueMap, &CueMapWindow>, HideCueMap},
+    {'t', ShowCueMap, HideCueMap},
     {'l', ShowMessages, HideMessages},
     {'d', ShowCompare, HideCompare},
     {'h', ShowHistory, HideHistory},

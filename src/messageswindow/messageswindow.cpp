@@ -8,7 +8,6 @@
 
 #include "messages/messages.h"
 #include "messageswindow/messageswindow.h"
-#include "places/places.h"
 #include "status/status.h"
 
 Fl_Double_Window *MessagesWindow;
@@ -91,7 +90,6 @@ void UpdateMessages() {
 
 void ShowMessages() {
   if (!MessagesWindow) return;
-  PlaceWindow(MessagesWindow);
   MessagesWindow->show();
   UpdateMessages();
 }

@@ -103,7 +103,7 @@ Place PlaceBeside(const Place &c, const Place &s, int w, int h) {
 }
 
 void PlaceWindow(Fl_Window *w) {
-  if (!w || !w->label() || placed.count(w)) return;
+  if (!w || !w->label() || placed.count(w) || (w != ControlWindow && !w->shown())) return;
   placed.insert(w);
   load();
   auto r = remembered.find(w->label());

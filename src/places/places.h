@@ -4,10 +4,10 @@
 #ifndef CORVESSA_PLACES_H
 #define CORVESSA_PLACES_H
 
-#include <FL/Fl_Double_Window.H>
-
 #include <map>
 #include <string>
+
+class Fl_Window;
 
 struct Place {
   int x, y, w, h;
@@ -26,17 +26,11 @@ std::string PlacesFile();
 // that covers it least.
 Place PlaceBeside(const Place &control, const Place &screen, int w, int h);
 
-// Before a window is shown for the first time: its remembered place, or one
-// beside the control window. The control window only takes a remembered one.
+// A window shown for the first time in this session goes to its remembered
+// place, or beside the control window; the event loop runs it after every event.
+// The control window, before it is shown, only takes a remembered place.
 void PlaceWindow(Fl_Window *w);
 // Keeps the places of the windows shown in this session, for the next one.
 void RememberPlaces();
-
-// A command that shows the window *W, placed first: Placed<ShowCueMap, &CueMapWindow>.
-template <void (*Show)(), Fl_Double_Window **W>
-void Placed() {
-  PlaceWindow(*W);
-  Show();
-}
 
 #endif
