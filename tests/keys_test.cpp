@@ -3,6 +3,7 @@
 #include "testutil.h"
 
 #include "cuemap/cuemap.h"
+#include "keepwindows/keepwindows.h"
 #include "messageswindow/messageswindow.h"
 
 using KeysTest = ConsoleTest;
@@ -21,10 +22,10 @@ TEST_F(KeysTest, EveryShortcutWorksInEveryWindowAndIsNeverTyped) {
   // Ctrl+key shows a window and Ctrl+Shift+key hides it, or Ctrl+key runs a command.
   const struct { int key; Fl_Double_Window *shows; const char *status = nullptr; } keys[] = {
       {'f', FadersWindow}, {'e', EffectsWindow}, {'r', ReverbWindow}, {'g', SubWindow}, {'v', VCAWindow},
-      {'p', PrefsWindow},  {'t', CueMapWindow},  {'l', MessagesWindow}, {'s', nullptr, "Save Complete"},
-      {'m', nullptr, "Mix Complete"}};
-  for (Fl_Double_Window *from : {ControlWindow, FadersWindow, EffectsWindow, PrefsWindow, SubWindow,
-                                 VCAWindow, ReverbWindow, MessagesWindow, CueMapWindow})
+      {'p', PrefsWindow},  {'t', CueMapWindow},  {'l', MessagesWindow}, {'d', CompareWindow},
+      {'h', HistoryWindow}, {'s', nullptr, "Save Complete"}, {'m', nullptr, "Mix Complete"}};
+  for (Fl_Double_Window *from : {ControlWindow, FadersWindow, EffectsWindow, PrefsWindow, SubWindow, VCAWindow,
+                                 ReverbWindow, MessagesWindow, CueMapWindow, CompareWindow, HistoryWindow})
     for (auto &k : keys) {
       SCOPED_TRACE(std::string(from->label()) + ", Ctrl+" + (char)k.key);
       Fl::focus(name3), name3->value("Bass"), name3->position(2), ClearStatus();  // a name being typed
