@@ -11,7 +11,6 @@
 #include <FL/Fl_Menu_Item.H>
 #include <FL/Fl_Scrollbar.H>
 #include <FL/Fl_Spinner.H>
-#include <FL/Fl_Tooltip.H>
 #include <FL/fl_draw.H>
 
 #include <algorithm>
