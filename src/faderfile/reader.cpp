@@ -90,7 +90,7 @@ int extraRecords;       // lines holding more than one record, and the first of 
 size_t firstExtra;
 
 // The text after a number read from f, up to end: a hint when it holds more than blanks.
-void afterNumber(Field f, const char *end, double value) {
+void moreAfterNumber(Field f, const char *end, double value) {
   const char *e = f.p + f.n;
   while (end < e && *end == ' ') end++;
   if (end == e || trailing.p) return;
@@ -105,6 +105,9 @@ void afterNumber(Field f, const char *end, double value) {
     w = we + 1;
   }
   trailing = f, trailingValue = value;
+}
+inline void afterNumber(Field f, const char *end, double value) {
+  if (end != f.p + f.n) moreAfterNumber(f, end, value);  // most numbers end their field
 }
 
 // Reads an integer field as atoi would, but only when it starts with a number.
@@ -188,7 +191,7 @@ bool readValues(Fields &f, float *v, int n, bool *shortLine) {
 }
 
 // The hints for the record just read: a number refused, or read with text after it.
-void numberHint(const char *key) {
+void sayNumberHint(const char *key) {
   if (badSlot.p) {
     NumberHint(badSlot.p, badSlot.n, key, "is not read");
   } else if (badValue.p && tooLarge) {
@@ -203,20 +206,26 @@ void numberHint(const char *key) {
     Hint(LineName() + ": \"" + t + "\" is read as " + NumberText(trailingValue));
   }
 }
-
-// A value kept as read although the window would not take it.
-void outside(float v, const Accepted &a, const std::string &what, const char *window) {
-  if (v >= a.lo && v <= a.hi) return;
-  std::string takes = a.hi < FLT_MAX ? NumberText(a.lo) + " to " + NumberText(a.hi) : NumberText(a.lo) + " and more";
-  Hint(LineName() + ": " + what + " of " + NumberText(v) + " is kept as read, though the " + window +
-       " takes " + takes);
+inline void numberHint(const char *key) {
+  if (badSlot.p || badValue.p || trailing.p) sayNumberHint(key);
 }
 
-// A second record for what an earlier one set.
-void twice(bool &seen, const char *key, const std::string &what, bool firstCounts = false) {
+// A value kept as read although the window would not take it: "a " what after.
+// The text is made only when it is said: every value of a file passes here.
+void sayOutside(float v, const Accepted &a, const char *what, const char *window, const char *after) {
+  std::string takes = a.hi < FLT_MAX ? NumberText(a.lo) + " to " + NumberText(a.hi) : NumberText(a.lo) + " and more";
+  Hint(LineName() + ": a " + what + after + " of " + NumberText(v) + " is kept as read, though the " + window +
+       " takes " + takes);
+}
+inline void outside(float v, const Accepted &a, const char *what, const char *window, const char *after = "") {
+  if (!(v >= a.lo && v <= a.hi)) sayOutside(v, a, what, window, after);
+}
+
+// A second record for what an earlier one set: for slot's (none when -1) what.
+void twice(bool &seen, const char *key, int slot = -1, const char *what = "", bool firstCounts = false) {
   if (seen)
-    Hint(LineName() + ": another \"" + key + "\" record" + (what.empty() ? "" : " for " + what) + "; the " +
-         (firstCounts ? "first" : "later") + " one counts");
+    Hint(LineName() + ": another \"" + key + "\" record" + (slot < 0 ? "" : " for " + SlotName(slot) + what) +
+         "; the " + (firstCounts ? "first" : "later") + " one counts");
   seen = true;
 }
 
@@ -265,11 +274,11 @@ void ParamsFromBuffer(Scan &st, Fields &f, const Effect &e) {
     if (shortLine) tooFew(e.key);
     return;
   }
-  twice(st.effectSeen[&e - Effects][slot], e.key, SlotName(slot));
+  twice(st.effectSeen[&e - Effects][slot], e.key, slot);
   row[0] = 1.0f;
   for (int c = 1; c <= e.values; c++) {
     row[c] = v[c - 1];
-    outside(v[c - 1], e.accepts[c - 1], std::string("a ") + e.label + " value", "effects window");
+    outside(v[c - 1], e.accepts[c - 1], e.label, "effects window", " value");
   }
 }
 
@@ -278,9 +287,9 @@ void Params1D(Scan &st, Fields &f, const char *key, float *array) {
   if (slot == -2) return tooFew(key);
   float v;
   if (slot < 0 || !readFloat(f.rest(), v)) return;
-  twice(st.panSeen[slot], key, SlotName(slot));
+  twice(st.panSeen[slot], key, slot);
   array[slot] = v;
-  outside(v, AcceptedPan, "a pan", "faders window");
+  outside(v, AcceptedPan, "pan", "faders window");
 }
 
 void Params2D(Scan &st, Fields &f, const char *key, float *table) {
@@ -292,10 +301,10 @@ void Params2D(Scan &st, Fields &f, const char *key, float *table) {
   }
   float v;
   if (!readFloat(f.rest(), v)) return;
-  twice(st.sendSeen[table == Ptrev][slot], key, SlotName(slot));
+  twice(st.sendSeen[table == Ptrev][slot], key, slot);
   table[slot * NGROUPS] = 1.0f;
   table[slot * NGROUPS + 1] = v;
-  outside(v, Effects[table == Ptrev ? FX_TREV : FX_REV].accepts[0], "a send level", "effects window");
+  outside(v, Effects[table == Ptrev ? FX_TREV : FX_REV].accepts[0], "send level", "effects window");
 }
 
 void ParamGetAmt(Scan &st, Fields &f, const char *key, float *array, int count) {
@@ -305,11 +314,11 @@ void ParamGetAmt(Scan &st, Fields &f, const char *key, float *array, int count) 
     if (shortLine) tooFew(key);
     return;
   }
-  twice(st.amountSeen[array == Prtn ? 0 : array == Ptrtn ? 1 : array == &Prev_width ? 2 : 3], key, "");
+  twice(st.amountSeen[array == Prtn ? 0 : array == Ptrtn ? 1 : array == &Prev_width ? 2 : 3], key);
   for (int i = 0; i < count; i++) {
     array[i] = v[i];
     if (const ReverbSetting *s = ReverbSettingOf(array + i))
-      outside(v[i], s->accepts, std::string("a ") + s->name, "reverb window");
+      outside(v[i], s->accepts, s->name, "reverb window");
   }
 }
 
@@ -317,11 +326,11 @@ void ParamGetTwo(Fields &f, const char *key, float *pair, bool &seen) {
   float v;
   if (!readFloat(f.rest(), v)) return;
   bool first = !seen;
-  twice(seen, key, "", true);
+  twice(seen, key, -1, "", true);
   if (!first) return;
   pair[0] = 1.0f;
   pair[1] = v;
-  outside(v, ReverbSettingOf(pair + 1)->accepts, std::string("a ") + ReverbSettingOf(pair + 1)->name, "reverb window");
+  outside(v, ReverbSettingOf(pair + 1)->accepts, ReverbSettingOf(pair + 1)->name, "reverb window");
 }
 
 void ReadSubmixState(Fields &f, int *flags) {
@@ -341,7 +350,7 @@ void parseRouting(Scan &st, Fields &f, const char *key, int which, bool name) {
   bool valid = readInt(s, &n) && n >= 1 && n <= NGROUPS;
   if (name) {
     if (!valid) return;
-    twice(st.nameSeen[which][n - 1], key, SlotName(r.firstSlot + n - 1));
+    twice(st.nameSeen[which][n - 1], key, r.firstSlot + n - 1);
     CopyName(NameBuffer[r.firstSlot + n - 1], f.p, f.end - f.p, sizeof NameBuffer[0]);
     return;
   }
@@ -349,7 +358,7 @@ void parseRouting(Scan &st, Fields &f, const char *key, int which, bool name) {
     Message(r.numberError);
     return;
   }
-  twice(st.listed[which][n - 1], key, SlotName(r.firstSlot + n - 1));
+  twice(st.listed[which][n - 1], key, r.firstSlot + n - 1);
   r.on[n - 1] = 1;
   st.lists[which][n - 1].assign(f.p, f.end - f.p);
   st.listLine[which][n - 1] = st.line;
@@ -397,7 +406,7 @@ void openCue(Scan &st, float min, float sec, float msec) {
   }
   bool earlier = st.cue > 0 && (min < st.min || (min == st.min && (sec < st.sec || (sec == st.sec && msec < st.msec))));
   if (earlier && !st.backwards++) st.firstBackwards = st.line;
-  for (float v : {min, sec, msec}) outside(v, FromZero, "a time", "faders window");
+  for (float v : {min, sec, msec}) outside(v, FromZero, "time", "faders window");
   st.min = min, st.sec = sec, st.msec = msec;
   IndexMin[st.cue] = min;
   IndexSec[st.cue] = sec;
@@ -435,11 +444,11 @@ void readEntry(Scan &st, Fields &f, const Keyword &k) {
   }
   float v;
   if (!readFloat(f.rest(), v)) return;
-  twice(st.entrySeen[slot], k.key, SlotName(slot) + " in this cue");
+  twice(st.entrySeen[slot], k.key, slot, " in this cue");
   st.slot = slot;
   ChanActive[Entry(slot, st.cue)] = 1;
   Volume[Entry(slot, st.cue)] = v;
-  outside(v, AcceptedVolume, "a volume", "faders window");
+  outside(v, AcceptedVolume, "volume", "faders window");
 }
 
 void readCueRecord(Scan &st, Fields &f, const Keyword &k) {
@@ -461,8 +470,8 @@ void readCueRecord(Scan &st, Fields &f, const Keyword &k) {
       float v;
       if (!readFloat(f.rest(), v)) return;
       k.target[Entry(st.slot, st.cue)] = v;
-      if (k.kind == RAMP) outside(v, FromZero, "a ramp", "faders window");
-      if (k.kind == SHAPE) outside(v, AcceptedShape, "a shape", "faders window");
+      if (k.kind == RAMP) outside(v, FromZero, "ramp", "faders window");
+      if (k.kind == SHAPE) outside(v, AcceptedShape, "shape", "faders window");
     }
   }
 }

@@ -22,17 +22,19 @@
 
 namespace {
 
-// A hash of bytes, a word at a time: quick enough for every read and write.
+// A hash of bytes, four words at a time: quick enough for every read and write.
 uint64_t hashOf(const char *p, size_t n) {
   const uint64_t k = 0x9E3779B97F4A7C15ull;
-  uint64_t h = n * k, w;
-  for (; n >= 8; p += 8, n -= 8) {
-    memcpy(&w, p, 8);
-    h = (h ^ w) * k;
-    h ^= h >> 32;
-  }
-  for (; n; n--) h = (h ^ (unsigned char)*p++) * k;
-  return h ^ (h >> 29);
+  uint64_t h[4] = {n * k, n + k, n ^ k, ~n * k}, w;
+  for (; n >= 32; p += 32, n -= 32)  // four lanes, so that the multiplies overlap
+    for (int l = 0; l < 4; l++) {
+      memcpy(&w, p + 8 * l, 8);
+      h[l] = (h[l] ^ w) * k;
+      h[l] ^= h[l] >> 32;
+    }
+  uint64_t r = h[0] ^ (h[1] * 3) ^ (h[2] * 5) ^ (h[3] * 7);
+  for (; n; n--) r = (r ^ (unsigned char)*p++) * k;
+  return r ^ (r >> 29);
 }
 
 // By the name stores and recalls use: the hash of the file's bytes as last read or written.
