@@ -30,7 +30,10 @@ void BuildTypicalMix() {
   for (int s = 0; s < FIRST_VCA; s++)
     for (const Effect &e : Effects) {
       if (s % 3 == 0) e.table[s * NGROUPS] = 1;
-      for (int c = 1; c < NGROUPS; c++) e.table[s * NGROUPS + c] += 0.5f * (s % 7);
+      for (int c = 1; c <= e.values; c++) {  // a value the effects window takes
+        const Accepted &a = e.accepts[c - 1];
+        e.table[s * NGROUPS + c] = a.lo + (a.hi - a.lo) * (s % 7) / 7;
+      }
     }
   for (int r = 0; r < 64; r++) {
     SubAsn[r * NGROUPS + r % 4] = 1;
