@@ -25,11 +25,13 @@ TEST_F(HandWrittenTest, RecordsRefusedKeptAndHinted) {
        "5: line 5 of prefs.txt: the \"path\" record holds no value; it is not read\n"
        "6: line 6 of prefs.txt: the \"color\" record holds no value; it is not read\n"
        "7: line 7 of prefs.txt: \"maybe\" is neither on nor off; the \"pre\" record is not read\n"},
-      {F, "MixFilename\np\t3\t150\nt\t-1\t0\t0\nv\t3\t-1e38\n",
-       "volume of channel 3 at time index 1, entry of channel 3 at time index 1, min/meas of time index 1, pan of channel 3",
+      {F, "MixFilename\np\t3\t150\nt\t-1\t0\t0\nv\t3\t-1e38\nlshelf\t3\t500\t0\t1\n",
+       "volume of channel 3 at time index 1, entry of channel 3 at time index 1, min/meas of time index 1, pan of channel 3, "
+       "EQ: Low Shelf of channel 3",
        "2: line 2 of faders.txt: a pan of 150 is kept as read, though the faders window takes -100 to 100\n"
        "3: line 3 of faders.txt: a time of -1 is kept as read, though the faders window takes 0 and more\n"
-       "4: line 4 of faders.txt: a volume of -1e+38 is kept as read, though the faders window takes -144 to 12\n"},
+       "4: line 4 of faders.txt: a volume of -1e+38 is kept as read, though the faders window takes -144 to 12\n"
+       "5: line 5 of faders.txt: an EQ: Low Shelf value of 500 is kept as read, though the effects window takes 30 to 300\n"},
       {F, "MixFilename\nt\t0\t0\t0\nv\t140\t-3.00\nv\t2\t-7,5dB\nv\t2\t-1\n",
        "volume of channel 2 at time index 1, volume of VCA 5 at time index 1, entry of channel 2 at time index 1, "
        "entry of VCA 5 at time index 1",

@@ -210,11 +210,12 @@ inline void numberHint(const char *key) {
   if (badSlot.p || badValue.p || trailing.p) sayNumberHint(key);
 }
 
-// A value kept as read although the window would not take it: "a " what after.
+// A value kept as read although the window would not take it: "a " (or "an ") what after.
 // The text is made only when it is said: every value of a file passes here.
 void sayOutside(float v, const Accepted &a, const char *what, const char *window, const char *after) {
   std::string takes = a.hi < FLT_MAX ? NumberText(a.lo) + " to " + NumberText(a.hi) : NumberText(a.lo) + " and more";
-  Hint(LineName() + ": a " + what + after + " of " + NumberText(v) + " is kept as read, though the " + window +
+  const char *article = what[0] && strchr("AEIOUaeiou", what[0]) ? ": an " : ": a ";
+  Hint(LineName() + article + what + after + " of " + NumberText(v) + " is kept as read, though the " + window +
        " takes " + takes);
 }
 inline void outside(float v, const Accepted &a, const char *what, const char *window, const char *after = "") {
