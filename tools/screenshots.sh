@@ -11,6 +11,7 @@ fi
 docs=$PWD/docs
 work=$(mktemp -d)
 cd "$work"
+export XDG_CONFIG_HOME=$work/config  # the windows' places of this run only
 # The stand-in engine, slowed down so that the Mix window can be caught at work.
 PATH="$OLDPWD/build/engine:$PATH" TARNELL4_DELAY=5 "$OLDPWD/build/corvessa" >/dev/null 2>&1 &
 pid=$!
@@ -48,15 +49,11 @@ kill $pid
 wait $pid 2>/dev/null || true
 rm -f ./*.txt
 "$OLDPWD/build/corvessa_writemix"
-"$OLDPWD/build/corvessa" >/dev/null 2>&1 &
+"$OLDPWD/build/corvessa" . >/dev/null 2>&1 &  # the folder given: its mix is opened
 pid=$!
 for _ in $(seq 50); do xdotool search --onlyvisible --name '^Corvessa$' >/dev/null && break; sleep 0.1; done
 control=$(xdotool search --onlyvisible --name '^Corvessa$' | head -1)
 xdotool windowmove "$control" 840 780
-sleep 0.3
-xdotool mousemove --window "$control" 336 90 click 1  # Recall, "Recall All"
-sleep 0.3
-xdotool mousemove --window "$control" 300 173 click 1
 sleep 0.3
 xdotool mousemove --window "$control" 5 5 key ctrl+t
 sleep 0.8
