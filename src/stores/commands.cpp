@@ -150,50 +150,46 @@ bool oldText(const char *name, std::string &old) {
   }
 }
 
-}  // namespace
-
-void WritePreferencesFile() {
+// A store of prefs.txt or tracks.txt: the text made over the old one (lines of
+// the old file that are not the program's own are kept), then the file replaced.
+void storeText(const char *name, std::string (*make)(const std::string &old), std::string &stored, int file) {
   MessagesFrom counted("store");
-  // Lines of the old file that are not the program's own are kept.
   std::string old;
-  if (!oldText("prefs.txt", old)) return;
-  std::string text = PrefsText(old);
-  if (!StoreTextFile("prefs.txt", text)) return;
-  storedPrefs = text;
-  SetStatus("Wrote %i bytes to prefs.txt", (int)text.size());
-  ModelMatchesFile(PREFS_FILE);
+  if (!oldText(name, old)) return;
+  std::string text = make(old);
+  if (!StoreTextFile(name, text)) return;
+  stored = text;
+  SetStatus("Wrote %i bytes to %s", (int)text.size(), name);
+  ModelMatchesFile(file);
 }
 
-void ReadPreferencesFile() {
+// A recall of prefs.txt or tracks.txt as one step; false when nothing was read.
+bool recallText(const char *name, const char *step, void (*read)(const std::string &), int file) {
   MessagesFrom counted("recall");
-  NameStep("Recall Preferences");
+  NameStep(step);
   std::string text;
-  if (!LoadTextFile("prefs.txt", text)) return;
-  SetStatus("Read %i bytes from prefs.txt", (int)text.size());
-  ReadPrefsText(text);
-  ModelMatchesFile(PREFS_FILE);
-  UpdatePreferences();
+  if (!LoadTextFile(name, text)) return false;
+  SetStatus("Read %i bytes from %s", (int)text.size(), name);
+  read(text);
+  ModelMatchesFile(file);
+  return true;
+}
+
+}  // namespace
+
+void WritePreferencesFile() { storeText("prefs.txt", PrefsText, storedPrefs, PREFS_FILE); }
+
+void ReadPreferencesFile() {
+  if (recallText("prefs.txt", "Recall Preferences", ReadPrefsText, PREFS_FILE)) UpdatePreferences();
 }
 
 void WriteTracksFile() {
-  MessagesFrom counted("store");
-  std::string old;  // all its lines are records, but one not read whole is still kept
-  if (!oldText("tracks.txt", old)) return;
-  std::string text = TracksText();
-  if (!StoreTextFile("tracks.txt", text)) return;
-  storedTracks = text;
-  SetStatus("Wrote %i bytes to tracks.txt", (int)text.size());
-  ModelMatchesFile(TRACKS_FILE);
+  // All its lines are records, but a file not read whole is still kept.
+  storeText("tracks.txt", [](const std::string &) { return TracksText(); }, storedTracks, TRACKS_FILE);
 }
 
 void ReadTracksFile() {
-  MessagesFrom counted("recall");
-  NameStep("Recall Track Names");
-  std::string text;
-  if (!LoadTextFile("tracks.txt", text)) return;
-  SetStatus("Read %i bytes from tracks.txt", (int)text.size());
-  ReadTracksText(text);
-  ModelMatchesFile(TRACKS_FILE);
+  if (!recallText("tracks.txt", "Recall Track Names", ReadTracksText, TRACKS_FILE)) return;
   UpdateNames();
   UpdateSolos();
   UpdateMutes();
