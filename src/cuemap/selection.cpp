@@ -156,34 +156,28 @@ void TrimSelection(float db) {
   edited(step);
 }
 
-void AddEntries() {
+namespace {
+
+// An edit that adds or removes entries, as one undo step "verb N entries" and
+// the status line "Done N entries".
+void entriesEdit(const char *step, int (*edit)(const CellRange &), const char *one, const char *many,
+                 const char *verb, const char *done) {
   if (!selected()) return;
-  char step[96];
-  NameStep("add entries");
-  const char *n = count(RangeAddEntries(MapSelection), "entry", "entries");
-  snprintf(step, sizeof step, "add %s", n);
-  SetStatus("Added %s", n);
-  edited(step);
+  char text[96];
+  NameStep(step);
+  const char *n = count(edit(MapSelection), one, many);
+  snprintf(text, sizeof text, "%s %s", verb, n);
+  SetStatus("%s %s", done, n);
+  edited(text);
 }
 
-void RemoveEntries() {
-  if (!selected()) return;
-  char step[96];
-  NameStep("remove entries");
-  const char *n = count(RangeRemoveEntries(MapSelection), "entry", "entries");
-  snprintf(step, sizeof step, "remove %s", n);
-  SetStatus("Removed %s", n);
-  edited(step);
-}
+}  // namespace
 
+void AddEntries() { entriesEdit("add entries", RangeAddEntries, "entry", "entries", "add", "Added"); }
+void RemoveEntries() { entriesEdit("remove entries", RangeRemoveEntries, "entry", "entries", "remove", "Removed"); }
 void RemoveRedundantEntries() {
-  if (!selected()) return;
-  char step[96];
-  NameStep("remove redundant entries");
-  const char *n = count(RangeRemoveRedundant(MapSelection), "redundant entry", "redundant entries");
-  snprintf(step, sizeof step, "remove %s", n);
-  SetStatus("Removed %s", n);
-  edited(step);
+  entriesEdit("remove redundant entries", RangeRemoveRedundant, "redundant entry", "redundant entries", "remove",
+              "Removed");
 }
 
 void CopyCells() {
