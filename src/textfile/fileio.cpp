@@ -4,9 +4,7 @@
 
 #include <cctype>
 #include <cerrno>
-#include <cfloat>
 #include <climits>
-#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstdint>
@@ -303,9 +301,3 @@ int ReplaceFile(const char *name, const char *data, size_t len, size_t *written,
   return result;
 }
 
-bool ReadFileValue(const char *s, float &out) {
-  double v = ParseNumber(s);
-  if (!(std::fabs(v) <= FLT_MAX)) return false;
-  out = (float)v;
-  return true;
-}

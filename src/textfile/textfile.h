@@ -103,10 +103,6 @@ extern void (*KeepReplaced)(const char *name, const char *target, bool inPlace, 
 void ForgetFiles();
 void ForgetFile(const char *name);
 
-// A number as a file holds it, read into out: false (out unchanged) when it is
-// infinite, NaN or beyond a float.
-bool ReadFileValue(const char *s, float &out);
-
 // ---- names and records
 
 // A character of a name as files hold it: a tab, line feed, carriage return or
