@@ -35,18 +35,11 @@ bool fail(const char *what, const std::string &path) {
   return false;
 }
 
-void syncFolder(const char *folder) {
-  int fd = open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  fsync(fd);
-  close(fd);
-}
-
 // The folder and .corvessa/ above it, made and synced when they are not there.
 bool makeFolder(const char *folder, const char *what) {
   for (const char *f : {Top, folder}) {
     if (mkdir(f, 0777) == 0) {
-      syncFolder(f == Top ? "." : Top);
+      SyncFolder(f == Top ? "." : Top);
     } else {
       struct stat st;
       if (errno != EEXIST || stat(f, &st) != 0 || !S_ISDIR(st.st_mode)) {
@@ -125,16 +118,6 @@ bool sameBytes(const std::string &a, const std::string &b) {
          ReadWholeFile(b.c_str(), y, HistoryMaxBytes) == FILE_OK && x == y;
 }
 
-bool writeAll(int fd, const char *p, size_t n) {
-  while (n) {
-    ssize_t w = write(fd, p, n);
-    if (w < 0 && errno == EINTR) continue;
-    if (w <= 0) return false;
-    p += w, n -= w;
-  }
-  return true;
-}
-
 // Copies a file durably: whole to a temporary file, synced, renamed, the folder synced.
 bool copyFile(const char *from, const std::string &to) {
   std::string tmp = inFolder(History, ".copy-XXXXXX");
@@ -143,7 +126,8 @@ bool copyFile(const char *from, const std::string &to) {
   char buf[1 << 16];
   for (ssize_t n; ok && (n = read(in, buf, sizeof buf)) != 0;) {
     if (n < 0 && errno == EINTR) continue;
-    ok = n > 0 && writeAll(out, buf, n);
+    size_t written;
+    ok = n > 0 && WriteAll(out, buf, n, -1, &written);
   }
   ok = ok && fsync(out) == 0;
   if (out >= 0 && close(out) != 0) ok = false;
@@ -151,7 +135,7 @@ bool copyFile(const char *from, const std::string &to) {
   ok = ok && rename(tmp.c_str(), to.c_str()) == 0;
   int err = errno;
   if (!ok && out >= 0) unlink(tmp.c_str());
-  if (ok) syncFolder(History);
+  if (ok) SyncFolder(History);
   errno = err;
   return ok;
 }
@@ -192,7 +176,7 @@ void keepVersion(const char *name, const char *target, bool inPlace, const char 
       clock_gettime(CLOCK_REALTIME, &now);
       std::string path = versionPath(f, false, now);
       bool linked = !inPlace && link(target, path.c_str()) == 0;
-      if (linked) syncFolder(History);
+      if (linked) SyncFolder(History);
       if (linked || copyFile(target, path))
         dropOldest();
       else
@@ -335,7 +319,7 @@ bool RecoveryIsNewer() {
 void RemoveRecovery() {
   for (int f = 0; f <= NKEPT; f++) unlink(recoveryPath(f).c_str());
   for (std::string &w : written) w.clear();
-  syncFolder(Recovery);
+  SyncFolder(Recovery);
 }
 
 bool SetAsideRecovery() {
@@ -349,8 +333,8 @@ bool SetAsideRecovery() {
   }
   unlink(recoveryPath(NKEPT).c_str());
   for (std::string &w : written) w.clear();
-  syncFolder(History);
-  syncFolder(Recovery);
+  SyncFolder(History);
+  SyncFolder(Recovery);
   dropOldest();
   return true;
 }

@@ -64,7 +64,9 @@ int readWhole(const char *name, std::string &text, size_t limit, struct stat *st
   return FILE_OK;
 }
 
-bool writeAll(int fd, const char *data, size_t len, off_t at, size_t *written) {
+}  // namespace
+
+bool WriteAll(int fd, const char *data, size_t len, off_t at, size_t *written) {
   *written = 0;
   while (*written < len) {
     ssize_t n = at < 0 ? write(fd, data + *written, len - *written)
@@ -76,12 +78,14 @@ bool writeAll(int fd, const char *data, size_t len, off_t at, size_t *written) {
   return true;
 }
 
-void syncFolder(const std::string &folder) {
+void SyncFolder(const std::string &folder) {
   int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
   fsync(fd);  // some file systems cannot sync a folder; the rename stands either way
   close(fd);
 }
+
+namespace {
 
 // Temporary files of a store that was killed before it ended: named exactly as a
 // store names them, the prefix and six letters or digits, and no other file.
@@ -119,13 +123,13 @@ int writeInPlace(const std::string &target, const char *data, size_t len, const 
                  size_t *written) {
   int fd = open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return WRITE_OPEN_FAILED;
-  int result = !writeAll(fd, data, len, 0, written) ? WRITE_SHORT
+  int result = !WriteAll(fd, data, len, 0, written) ? WRITE_SHORT
                : ftruncate(fd, len) != 0 || fsync(fd) != 0 ? WRITE_SYNC_FAILED
                                                            : WRITE_OK;
   if (result != WRITE_OK) {
     int err = errno;
     size_t back;
-    writeAll(fd, old.data(), old.size(), 0, &back);
+    WriteAll(fd, old.data(), old.size(), 0, &back);
     if (ftruncate(fd, old.size()) == 0) fsync(fd);
     errno = err;
   }
@@ -278,7 +282,7 @@ int ReplaceFile(const char *name, const char *data, size_t len, size_t *written,
   fchmod(fd, mode);
   if (exists) copyAttributes(target.c_str(), fd);
 
-  int result = !writeAll(fd, data, len, -1, written) ? WRITE_SHORT
+  int result = !WriteAll(fd, data, len, -1, written) ? WRITE_SHORT
                : fsync(fd) != 0                      ? WRITE_SYNC_FAILED
                                                      : WRITE_OK;
   if (close(fd) != 0 && result == WRITE_OK) result = WRITE_SHORT;
@@ -295,7 +299,7 @@ int ReplaceFile(const char *name, const char *data, size_t len, size_t *written,
   }
   int err = errno;
   if (result != WRITE_OK || inPlace) unlink(tmp.c_str());
-  syncFolder(folder);
+  SyncFolder(folder);
   if (result == WRITE_OK) known[name] = hashOf(data, len);
   errno = err;
   return result;

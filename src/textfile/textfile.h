@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <sys/types.h>
 
 // Largest file that is read, or whose old lines a store keeps.
 const size_t MaxFileSize = 64u << 20;
@@ -95,6 +96,11 @@ enum {
 // the old file is left as it was, the temporary file is removed, and *written
 // holds the bytes that reached it.
 int ReplaceFile(const char *name, const char *data, size_t len, size_t *written, bool keepUnread = false);
+// Writes len bytes of data to fd (at offset at, or where it stands when at < 0);
+// *written counts them. False when a write fails or writes nothing.
+bool WriteAll(int fd, const char *data, size_t len, off_t at, size_t *written);
+// Syncs a folder, so that a file made or renamed in it stays; quiet where that cannot be.
+void SyncFolder(const std::string &folder);
 // When set, called once the new text is safe and before an existing file is
 // replaced with data: name as given, target the file itself, inPlace when it is written over.
 extern void (*KeepReplaced)(const char *name, const char *target, bool inPlace, const char *data, size_t len);
